@@ -1,0 +1,34 @@
+#pragma once
+// Integer reads and roundings shared by the whole program.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// Leading blanks, optional sign, decimal digits or hexadecimal after "$", "x", "X", "0x", "0X";
+// nothing may follow. Empty, malformed or outside the 32-bit signed range: no value.
+std::optional<std::int32_t> LitEntierOptionnel(std::string_view texte);
+
+// Same read with a default for fields that fall back silently.
+std::int32_t LitEntier(std::string_view texte, std::int32_t defaut);
+
+// Same read for the places that fail instead: throws Erreur
+// "'texte' n'est pas une valeur entière correcte." (texte is UTF-8).
+std::int32_t LitEntierStrict(std::string_view texte);
+
+// Nearest integer, an exact half to the even one (2.5 -> 2, 3.5 -> 4).
+// Saturates outside the 64-bit range; NaN gives 0.
+std::int64_t ArrondiPair(double v);
+
+// The "%.0f" form of the interference listing: an exact half goes away from zero
+// (126.5 -> "127"); never "-0".
+std::string FormatFixe(double v);
+
+// The 8-bit component that goes into a colour value: the low byte of the rounded value.
+inline std::uint32_t OctetBas(std::int64_t v) { return static_cast<std::uint32_t>(v) & 0xFFu; }
+
+// Toolkit colour order, red in the low byte: r + 256 g + 65536 b.
+inline std::uint32_t CouleurValeur(std::int64_t r, std::int64_t g, std::int64_t b)
+{
+    return OctetBas(r) | (OctetBas(g) << 8) | (OctetBas(b) << 16);
+}

@@ -1,0 +1,36 @@
+#pragma once
+#include "../RetardCouleur.h"
+
+#include <span>
+
+struct CouleurSomme {
+    double R = 0.0;
+    double G = 0.0;
+    double B = 0.0;
+};
+
+// Sum over the spectrum of each sample's channels weighted by (cos φ + 1) / 2 with
+// φ = retard × 2π / x (plus π in monochromatic light). A sample with x = 0 is a slot that no
+// light source filled: it adds nothing.
+CouleurSomme CouleurRetard(std::int64_t retard, std::span<const RetardCouleur> spectre,
+                           ModeLumiere mode);
+
+// Fills rows 0..min(H, (fin - debut) div pas_ + 1) of table (H its last index) with
+// x = i × pas_ and the normalised colour of that retardation; never changes its length.
+// A step of 0 gives every row retardation 0.
+void CalculInterferences(std::int32_t debut, std::int32_t fin, std::int32_t pas_,
+                         std::span<const RetardCouleur> spectre, Tab_RetardCouleur &table,
+                         ModeLumiere mode);
+
+// The straightforward row by sample loop: the oracle of the tests and the benchmarks' reference.
+void CalculInterferencesReference(std::int32_t debut, std::int32_t fin, std::int32_t pas_,
+                                  std::span<const RetardCouleur> spectre,
+                                  Tab_RetardCouleur &table, ModeLumiere mode);
+
+// Last row index that the sweep fills, -1 when none.
+std::int64_t DerniereLigne(std::int32_t debut, std::int32_t fin, std::int32_t pas_,
+                           std::size_t longueur);
+
+// Brings the raw sums of rows 0..derniere to 0..255 for the light mode.
+void NormaliseInterferences(Tab_RetardCouleur &table, std::int64_t derniere,
+                            const CouleurSomme &maxima, ModeLumiere mode);

@@ -1,0 +1,6 @@
+#pragma once
+#include "../RetardCouleur.h"
+
+// Fills rows 0..400 (400..800 nm) with the piecewise-linear rainbow model;
+// a shorter table gets only the rows it has.
+void CalculArcEnCiel(Tab_RetardCouleur &table);
