@@ -1,0 +1,56 @@
+#pragma once
+// The computation unit: shared record, tables and parameters, and the operations that the
+// window calls. The numeric parts (spectra, interference, listing texts) have no Qt; the
+// operations below paint, plot and list through the window's controls.
+#include "Arithmetique.h"
+#include "Erreur.h"
+#include "RetardCouleur.h"
+#include "interference/Interferences.h"
+#include "presentation/Listes.h"
+#include "spectra/ArcEnCiel.h"
+#include "spectra/Bande.h"
+#include "spectra/FichierArcEnCiel.h"
+#include "spectra/TexteChamps.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <span>
+
+class TImage;
+class TMemo;
+class QCustomPlot;
+
+// Light sources.
+void LitFichierArcEnCiel(const QString &nom, TMemo *memo, std::int32_t premier,
+                         std::int32_t dernier, Tab_RetardCouleur &cible);
+void PrepareLumiereBlanche();
+void FiltreMonochromatique();
+
+// Interference run.
+ModeLumiere ModeLumiereCourant();
+void LitParametres();
+void CalculMichelLevy();
+
+// Colour strips.
+void DessineSpectre(TImage *image, std::span<const RetardCouleur> table, std::int32_t last,
+                    std::int32_t width, std::int32_t height);
+void DessineSpectreListe(TImage *image, std::span<const RetardCouleur> table, std::int32_t last,
+                         std::int32_t width, std::int32_t height, TMemo *memo);
+void DessineMichelLevy(TImage *image, std::span<const RetardCouleur> table, std::int32_t width,
+                       std::int32_t height);
+
+// Intensity charts: kind 1 the incident light, 2 the interference table.
+void TraceCourbes(std::int32_t kind, QCustomPlot *chart, const QString &caption);
+void RafraichitCourbeIncidente();
+
+// Listings and export.
+void ListeFichier();
+void ListeLumiere();
+void ListeInterferences();
+void EnregistreInterferences();
+
+// Largest text that the memo takes; a larger rainbow file is refused before it is read.
+constexpr qint64 CapaciteMemo = 4 * 1024 * 1024;
+// Largest interference table that a run builds.
+constexpr std::int64_t LignesInterferencesMax = 1000000;

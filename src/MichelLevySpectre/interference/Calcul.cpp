@@ -1,0 +1,48 @@
+// The interference run: parameters from the fields, sweep, strip, chart and count.
+#include "MichelLevySpectre/MichelLevySpectre.h"
+
+#include "Unit1.h"
+
+namespace {
+
+std::int64_t nombreLignes()
+{
+    return std::int64_t{retard_max} / pas + 1;
+}
+
+} // namespace
+
+ModeLumiere ModeLumiereCourant()
+{
+    const bool gras = Form1 && Form1->BitBtn_laser && Form1->BitBtn_laser->font().bold();
+    return gras ? ModeLumiere::Monochromatique : ModeLumiere::Blanche;
+}
+
+void LitParametres()
+{
+    retard_max = LitEntier(Form1->Edit1->text().toStdString(), 2000);
+    pas = LitEntier(Form1->Edit2->text().toStdString(), 10);
+    if (pas == 0)
+        throw Erreur("Division par z\xC3\xA9ro : le pas doit \xC3\xAAtre diff\xC3\xA9rent de 0");
+    Form1->Label6->setText(QString::number(nombreLignes()));
+}
+
+void CalculMichelLevy()
+{
+    LitParametres();
+    const std::int64_t n = nombreLignes();
+    if (n < 0)
+        throw Erreur("Le retard maximum et le pas doivent \xC3\xAAtre de m\xC3\xAAme signe");
+    if (n > LignesInterferencesMax)
+        throw Erreur("Trop de valeurs d'interf\xC3\xA9rence : " + std::to_string(n) +
+                     " (au plus " + std::to_string(LignesInterferencesMax) +
+                     "). Augmenter le pas.");
+    tab_interferences.resize(static_cast<std::size_t>(n));
+    CalculInterferences(0, retard_max, pas, tab_incidente, tab_interferences, ModeLumiereCourant());
+    TImage *image = Form1->Image_michel_levy;
+    DessineMichelLevy(image, tab_interferences, image->width(), image->height());
+    const QString lignes = QString::number(tab_interferences.size());
+    TraceCourbes(2, Form1->Chart2, QStringLiteral("retard en nm ") + lignes +
+                                       QStringLiteral(" valeurs"));
+    Form1->Label21->setText(lignes);
+}

@@ -1,0 +1,105 @@
+// Colour strips: one vertical line per table row, left to right.
+#include "MichelLevySpectre/MichelLevySpectre.h"
+
+#include "Unit1.h"
+#include "toolkit/Cp1252.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+constexpr std::uint32_t Jaune = 65535;
+
+int enPixel(std::int64_t v)
+{
+    return static_cast<int>(std::clamp<std::int64_t>(v, std::numeric_limits<int>::min(),
+                                                     std::numeric_limits<int>::max()));
+}
+
+void colonne(Canevas &c, std::int64_t x, std::int64_t largeurStylo, std::int32_t height)
+{
+    c.Pen.Width = enPixel(largeurStylo);
+    c.MoveTo(enPixel(x), 0);
+    c.LineTo(enPixel(x), height);
+}
+
+// Paints the spectrum; returns the listing text when asked for one.
+std::string peintSpectre(TImage *image, std::span<const RetardCouleur> table, std::int32_t last,
+                         std::int32_t width, std::int32_t height, bool liste)
+{
+    std::string texte;
+    const std::int64_t n = std::min<std::int64_t>(last, std::int64_t(table.size()) - 1);
+    if (n < 0)
+        return texte;
+    Canevas &c = image->Canvas();
+    // A single sample has no step between columns: its colour covers the whole strip.
+    const std::int64_t w = last > 0 ? width / last + 1 : std::max(1, width);
+    for (std::int64_t i = 0; i <= n; ++i) {
+        const RetardCouleur &e = table[std::size_t(i)];
+        const auto r = Part255(e.R), g = Part255(e.G), b = Part255(e.B);
+        c.Pen.Color = CouleurValeur(r, g, b);
+        if (liste)
+            texte += LigneSpectreDessine(i, r, g, b);
+        const std::int64_t x = last > 0 ? std::int64_t{width} * i / last : (w - 1) / 2;
+        colonne(c, x, w, height);
+    }
+    return texte;
+}
+
+void afficheNombreValeurs(std::int32_t last)
+{
+    Form1->Label10->setText(QString::number(std::int64_t{last} + 1) + QStringLiteral(" valeurs"));
+}
+
+} // namespace
+
+void DessineSpectre(TImage *image, std::span<const RetardCouleur> table, std::int32_t last,
+                    std::int32_t width, std::int32_t height)
+{
+    peintSpectre(image, table, last, width, height, false);
+    afficheNombreValeurs(last);
+}
+
+void DessineSpectreListe(TImage *image, std::span<const RetardCouleur> table, std::int32_t last,
+                         std::int32_t width, std::int32_t height, TMemo *memo)
+{
+    const bool liste = Form1->CheckBox1->isChecked();
+    if (liste) {
+        memo->efface();
+        GeleMemo(memo, true);
+    }
+    const std::string texte = peintSpectre(image, table, last, width, height, liste);
+    if (liste) {
+        memo->remplaceTexte(DepuisCp1252(texte));
+        GeleMemo(memo, false);
+    }
+    afficheNombreValeurs(last);
+}
+
+void DessineMichelLevy(TImage *image, std::span<const RetardCouleur> table, std::int32_t width,
+                       std::int32_t height)
+{
+    if (table.empty())
+        return;
+    Canevas &c = image->Canvas();
+    const std::int64_t last = std::int64_t(table.size()) - 1;
+    // A single row has no step: its colour covers the whole strip.
+    const double s = last > 0 ? double(width) / double(last) : 0.0;
+    const std::int64_t W =
+        last > 0 ? std::max<std::int64_t>(1, ArrondiPair(s + 0.5)) : std::max(1, width);
+    std::int64_t T = 551;
+    for (std::int64_t i = 0; i <= last; ++i) {
+        const RetardCouleur &l = table[std::size_t(i)];
+        c.Pen.Color = CouleurValeur(ArrondiPair(l.R), ArrondiPair(l.G), ArrondiPair(l.B));
+        const std::int64_t x = last > 0 ? ArrondiPair(double(i) * s) : (W - 1) / 2;
+        colonne(c, x, W, height);
+        if (l.x > T) {
+            c.Pen.Width = 2;
+            c.Pen.Color = Jaune;
+            c.MoveTo(enPixel(x), 0);
+            c.LineTo(enPixel(x), 10);
+            T += 551;
+        }
+    }
+}

@@ -1,0 +1,39 @@
+// The three listings: only while the listing switch is ticked, memo redraw suspended.
+#include "MichelLevySpectre/MichelLevySpectre.h"
+
+#include "Unit1.h"
+#include "toolkit/Cp1252.h"
+
+namespace {
+
+bool listeActive() { return Form1->CheckBox1->isChecked(); }
+
+void remplitMemo(TMemo *memo, const std::string &texte)
+{
+    GeleMemo(memo, true);
+    memo->remplaceTexte(DepuisCp1252(texte));
+    GeleMemo(memo, false);
+}
+
+} // namespace
+
+void ListeFichier()
+{
+    if (listeActive())
+        remplitMemo(Form1->Memo_fichier, ListeSpectreFichier(tab_blanche, lambda_min));
+}
+
+void ListeLumiere()
+{
+    if (listeActive())
+        remplitMemo(Form1->Memo_lumiere, ListeSpectreLumiere(tab_incidente));
+}
+
+void ListeInterferences()
+{
+    if (!listeActive())
+        return;
+    remplitMemo(Form1->memo_interferences, ListeTableInterferences(tab_interferences));
+    Form1->Label12->setText(QString::number(tab_interferences.size()) +
+                            QStringLiteral(" valeurs"));
+}

@@ -1,0 +1,107 @@
+// White light and the monochromatic band, through the window's controls.
+#include "MichelLevySpectre/MichelLevySpectre.h"
+
+#include "Unit1.h"
+#include "toolkit/Cp1252.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+QByteArray litFichier(const QString &nom)
+{
+    QFile f(nom);
+    if (f.size() > CapaciteMemo)
+        throw Erreur("Le texte d\xC3\xA9passe la capacit\xC3\xA9 du m\xC3\xA9mo");
+    if (!f.open(QIODevice::ReadOnly))
+        throw Erreur(("Impossible d'ouvrir le fichier " + nom + " : " + f.errorString())
+                         .toStdString());
+    QByteArray octets = f.read(CapaciteMemo + 1);
+    if (octets.size() > CapaciteMemo)
+        throw Erreur("Le texte d\xC3\xA9passe la capacit\xC3\xA9 du m\xC3\xA9mo");
+    if (f.error() != QFileDevice::NoError)
+        throw Erreur(("Erreur de lecture du fichier " + nom + " : " + f.errorString())
+                         .toStdString());
+    return octets;
+}
+
+QString texteMemo(const std::vector<std::string> &lignes)
+{
+    std::string tout;
+    for (const std::string &l : lignes)
+        tout.append(l).push_back('\n');
+    return DepuisCp1252(tout);
+}
+
+std::int32_t champ(const TEdit *edit, std::int32_t defaut)
+{
+    return LitEntier(edit->text().toStdString(), defaut);
+}
+
+void dessineLumiere(TImage *image, const Tab_RetardCouleur &table)
+{
+    DessineSpectreListe(image, table, static_cast<std::int32_t>(table.size()) - 1, image->width(),
+                        image->height(), Form1->Memo_lumiere);
+}
+
+} // namespace
+
+void LitFichierArcEnCiel(const QString &nom, TMemo *memo, std::int32_t premier,
+                         std::int32_t dernier, Tab_RetardCouleur &cible)
+{
+    const QFileInfo info(nom);
+    if (!info.exists() || info.isDir()) {
+        dialogues().message(QStringLiteral("fichier ") + nom + QStringLiteral(" introuvable"));
+        return;
+    }
+    if (!info.isFile()) // a device or a pipe would block or never end
+        throw Erreur(("Impossible de lire le fichier " + nom).toStdString());
+    const QByteArray octets = litFichier(nom);
+    const std::vector<std::string> lignes =
+        DecoupeLignes(std::string_view(octets.constData(), std::size_t(octets.size())));
+    memo->remplaceTexte(texteMemo(lignes));
+    if (!RemplitArcEnCiel(lignes, premier, dernier, cible))
+        dialogues().message(QStringLiteral("x R G B  ") + nom + QStringLiteral(" incompatible"));
+}
+
+void PrepareLumiereBlanche()
+{
+    tab_blanche.clear();
+    tab_interferences.clear();
+    if (Form1->RadioGroup1->ItemIndex() == 0) {
+        lambda_min = 400;
+        lambda_max = 800;
+        tab_blanche.resize(std::size_t(lambda_max - lambda_min + 1));
+        LitFichierArcEnCiel(QStringLiteral("rgb-arc-en-ciel.txt"), Form1->Memo_fichier,
+                            lambda_min, lambda_max, tab_blanche);
+        const QString m = QString::number(Form1->Memo_fichier->nombreLignes() - 1);
+        Form1->Label8->setText(QStringLiteral("Lumi\u00e8re blanche   400 - 800 nm  fichier :") +
+                               m + QStringLiteral(" valeurs  =>  array[0..") +
+                               QString::number(tab_blanche.size() - 1) + QStringLiteral("] "));
+        Form1->Label9->setText(m + QStringLiteral(" valeurs"));
+        Form1->Label1->setText(QStringLiteral(" fichier "));
+    } else {
+        tab_blanche.resize(401);
+        CalculArcEnCiel(tab_blanche);
+        Form1->Label8->setText(
+            QStringLiteral("Lumi\u00e8re blanche   400 - 800 nm  Calculs  valeurs  =>  array[0..") +
+            QString::number(tab_blanche.size() - 1) + QStringLiteral("] "));
+        Form1->Label1->setText(QStringLiteral(" calculs "));
+        ListeFichier();
+    }
+    dessineLumiere(Form1->Image_lumiere_blanche, tab_blanche);
+    tab_incidente = tab_blanche;
+    dessineLumiere(Form1->Image_lumiere_incidente, tab_incidente);
+    RafraichitCourbeIncidente();
+}
+
+void FiltreMonochromatique()
+{
+    if (ModeLumiereCourant() == ModeLumiere::Monochromatique)
+        FiltreBande(tab_blanche, tab_incidente, champ(Form1->Edit3, 550), champ(Form1->Edit4, 2));
+    TImage *image = Form1->Image_lumiere_incidente;
+    DessineSpectre(image, tab_incidente, static_cast<std::int32_t>(tab_incidente.size()) - 1,
+                   image->width(), image->height());
+    RafraichitCourbeIncidente();
+}

@@ -1,0 +1,28 @@
+#pragma once
+// The program's modal windows, behind one replaceable object so that tests never block.
+#include <QString>
+
+#include <optional>
+
+struct OptionsEnregistrement {
+    QString extensionParDefaut; // without the dot
+    QString dossierInitial;
+    QString filtre; // "description|pattern"
+};
+
+class Dialogues {
+public:
+    virtual ~Dialogues() = default;
+    // Information box with one OK button.
+    virtual void message(const QString &texte) = 0;
+    // Caption "Confirmation", question icon, buttons "&Oui" and "&Non"; true for "&Oui".
+    virtual bool confirme(const QString &question) = 0;
+    // The error report of a failure that escaped a handler.
+    virtual void erreur(const QString &texte) = 0;
+    // The save dialog: the chosen file name, nothing when cancelled.
+    virtual std::optional<QString> enregistrerSous(const OptionsEnregistrement &options) = 0;
+};
+
+Dialogues &dialogues();
+// Installs another implementation (tests); nullptr restores the real one. Not owned.
+void remplaceDialogues(Dialogues *autre);

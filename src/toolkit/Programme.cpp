@@ -1,0 +1,37 @@
+#include "Programme.h"
+
+#include "Dialogues.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+
+#include <exception>
+#include <new>
+
+void CurseurProgramme(Qt::CursorShape forme)
+{
+    if (QGuiApplication::overrideCursor())
+        QGuiApplication::changeOverrideCursor(QCursor(forme));
+    else
+        QGuiApplication::setOverrideCursor(QCursor(forme));
+}
+
+void Protege(const std::function<void()> &chaine)
+{
+    try {
+        chaine();
+    } catch (const std::bad_alloc &) {
+        dialogues().erreur(QStringLiteral("M\u00e9moire insuffisante"));
+    } catch (const std::exception &e) {
+        dialogues().erreur(QString::fromUtf8(e.what()));
+    }
+}
+
+void SablierPendant(const std::function<void()> &chaine)
+{
+    CurseurProgramme(Qt::WaitCursor);
+    struct Fleche {
+        ~Fleche() { CurseurProgramme(Qt::ArrowCursor); }
+    } fleche;
+    chaine();
+}
