@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds and starts the program in a folder that holds the
+# standard rainbow file.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+tools/install-deps.sh
+
+BUILD=${BUILD_DIR:-build}
+cmake -S . -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$BUILD" -j"$(nproc)" --target prismelle
+
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+  cat >&2 <<'MSG'
+No display: this is a desktop program and needs a window system.
+Run it under a virtual X server instead, for example:
+  Xvfb :99 -screen 0 1400x900x24 & DISPLAY=:99 ./run.sh
+and look at it with:  DISPLAY=:99 import -window root shot.png
+MSG
+  exit 1
+fi
+
+# The program reads "rgb-arc-en-ciel.txt" from its working folder.
+WORK="$BUILD/run"
+mkdir -p "$WORK"
+cp data/rgb-arc-en-ciel.txt "$WORK/"
+cd "$WORK"
+exec "../src/prismelle"
