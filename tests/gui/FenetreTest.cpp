@@ -1,0 +1,75 @@
+#include "FenetreTest.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QMouseEvent>
+#include <QTest>
+
+void FenetreTest::SetUp()
+{
+    ASSERT_TRUE(dossier_.isValid());
+    ancienDossier_ = QDir::currentPath();
+    anciensDialogues_ = &dialogues();
+    remplaceDialogues(&dialogues_);
+}
+
+void FenetreTest::TearDown()
+{
+    fenetre_.reset();
+    remplaceDialogues(anciensDialogues_);
+    QDir::setCurrent(ancienDossier_);
+}
+
+void FenetreTest::ouvre(bool avecFichier, bool activer)
+{
+    if (avecFichier)
+        QFile::copy(QStringLiteral(PRISMELLE_DATA_DIR "/rgb-arc-en-ciel.txt"),
+                    dossier_.filePath(QStringLiteral("rgb-arc-en-ciel.txt")));
+    QDir::setCurrent(dossier_.path());
+    fenetre_ = std::make_unique<TForm1>();
+    if (activer) {
+        fenetre_->show();
+        QApplication::processEvents();
+    }
+}
+
+void FenetreTest::ecrit(const QString &nom, const QByteArray &contenu) const
+{
+    QFile f(dossier_.filePath(nom));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(contenu);
+}
+
+void FenetreTest::tape(TEdit *champ, const QString &texte, bool entree)
+{
+    champ->setText(texte);
+    if (entree)
+        QTest::keyClick(champ, Qt::Key_Return);
+}
+
+namespace {
+
+void souris(QWidget *w, QEvent::Type type, Qt::MouseButton bouton, Qt::MouseButtons boutons,
+            int x, int y)
+{
+    const QPointF local(x, y);
+    QMouseEvent e(type, local, w->mapToGlobal(local), bouton, boutons, Qt::NoModifier);
+    QApplication::sendEvent(w, &e);
+}
+
+} // namespace
+
+void FenetreTest::presse(TImage *image, Qt::MouseButton bouton, int x, int y)
+{
+    souris(image, QEvent::MouseButtonPress, bouton, bouton, x, y);
+}
+
+void FenetreTest::glisse(TImage *image, Qt::MouseButtons boutons, int x, int y)
+{
+    souris(image, QEvent::MouseMove, Qt::NoButton, boutons, x, y);
+}
+
+void FenetreTest::relache(TImage *image, Qt::MouseButton bouton, int x, int y)
+{
+    souris(image, QEvent::MouseButtonRelease, bouton, Qt::NoButton, x, y);
+}

@@ -1,0 +1,66 @@
+#pragma once
+// Fixture for tests that drive the real window offscreen: a fresh TForm1 in a temporary
+// working folder (with or without the standard rainbow file), and dialogues that record
+// instead of blocking.
+#include "Unit1.h"
+#include "toolkit/Dialogues.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <memory>
+#include <vector>
+
+class DialoguesEnregistres : public Dialogues {
+public:
+    std::vector<QString> messages;
+    std::vector<QString> questions;
+    std::vector<QString> erreurs;
+    std::vector<OptionsEnregistrement> enregistrements;
+    bool reponseConfirmation = true;
+    std::optional<QString> nomChoisi; // nothing: the save dialog is cancelled
+
+    void message(const QString &t) override { messages.push_back(t); }
+    bool confirme(const QString &q) override
+    {
+        questions.push_back(q);
+        return reponseConfirmation;
+    }
+    void erreur(const QString &t) override { erreurs.push_back(t); }
+    std::optional<QString> enregistrerSous(const OptionsEnregistrement &o) override
+    {
+        enregistrements.push_back(o);
+        return nomChoisi;
+    }
+};
+
+class FenetreTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Creates the window (creation handler included); `activer` also shows it and lets the
+    // first activation run.
+    void ouvre(bool avecFichier = true, bool activer = true);
+    QString dossier() const { return dossier_.path(); }
+    // Writes a file in the working folder.
+    void ecrit(const QString &nom, const QByteArray &contenu) const;
+
+    // User input on the real controls.
+    void tape(TEdit *champ, const QString &texte, bool entree = true);
+    void presse(TImage *image, Qt::MouseButton bouton, int x, int y = 5);
+    void glisse(TImage *image, Qt::MouseButtons boutons, int x, int y = 5);
+    void relache(TImage *image, Qt::MouseButton bouton, int x, int y = 5);
+
+    TForm1 &f() { return *fenetre_; }
+    DialoguesEnregistres dialogues_;
+
+private:
+    QTemporaryDir dossier_;
+    QString ancienDossier_;
+    Dialogues *anciensDialogues_ = nullptr;
+    std::unique_ptr<TForm1> fenetre_;
+};

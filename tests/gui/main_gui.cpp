@@ -1,0 +1,38 @@
+// Test main for the window's tests: an offscreen application, and no modal window may
+// ever block (each test installs recording dialogues; anything else is a failure).
+#include "toolkit/Dialogues.h"
+
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class DialoguesInterdits : public Dialogues {
+public:
+    void message(const QString &t) override { ADD_FAILURE() << "message: " << t.toStdString(); }
+    bool confirme(const QString &q) override
+    {
+        ADD_FAILURE() << "confirmation: " << q.toStdString();
+        return false;
+    }
+    void erreur(const QString &t) override { ADD_FAILURE() << "erreur: " << t.toStdString(); }
+    std::optional<QString> enregistrerSous(const OptionsEnregistrement &) override
+    {
+        ADD_FAILURE() << "save dialog";
+        return std::nullopt;
+    }
+};
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    static DialoguesInterdits interdits;
+    remplaceDialogues(&interdits);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,189 @@
+// Colour strips: the pixels are the behaviour.
+#include "FenetreTest.h"
+
+#include "MichelLevySpectre/MichelLevySpectre.h"
+
+namespace {
+
+constexpr std::uint32_t Jaune = 65535;
+
+Tab_RetardCouleur spectreDegrade(int n)
+{
+    Tab_RetardCouleur t(static_cast<std::size_t>(n));
+    for (int i = 0; i < n; ++i)
+        t[std::size_t(i)] = {400 + i, (i % 7) / 6.0, (i % 5) / 4.0, (i % 3) / 2.0};
+    return t;
+}
+
+Tab_RetardCouleur tableInterferences(int lignes, int pas_)
+{
+    Tab_RetardCouleur t(static_cast<std::size_t>(lignes));
+    for (int i = 0; i < lignes; ++i)
+        t[std::size_t(i)] = {i * pas_, double(i % 256), double((3 * i) % 256), 7};
+    return t;
+}
+
+std::uint32_t couleurLigne(const RetardCouleur &l)
+{
+    return CouleurValeur(ArrondiPair(l.R), ArrondiPair(l.G), ArrondiPair(l.B));
+}
+
+} // namespace
+
+using Bandes = FenetreTest;
+
+TEST_F(Bandes, spectrum401OnTheDesignStrip_columnsAtWidthTimesIndexDiv400)
+{
+    ouvre();
+    const Tab_RetardCouleur t = spectreDegrade(401);
+    TImage *image = f().Image_lumiere_incidente;
+    ASSERT_EQ(image->width(), 593);
+    DessineSpectre(image, t, 400, 593, 65);
+    EXPECT_EQ(f().Label10->text(), "401 valeurs");
+    // Column 400 lands at x = 593, just past the strip's last pixel.
+    for (int i = 0; i < 400; ++i) {
+        const auto &e = t[std::size_t(i)];
+        const auto attendu = CouleurValeur(Part255(e.R), Part255(e.G), Part255(e.B));
+        const int x = 593 * i / 400;
+        ASSERT_EQ(image->Pixel(x, 0), attendu) << i;
+        ASSERT_EQ(image->Pixel(x, 64), attendu) << i;
+    }
+    // Pen width 2: column 400 at x = 593 also covers 594, beyond the strip; 592 belongs to 399.
+    EXPECT_EQ(image->Pixel(592, 30), image->Pixel(591, 30));
+}
+
+TEST_F(Bandes, halfComponent_roundsToEven)
+{
+    ouvre();
+    const Tab_RetardCouleur t(401, RetardCouleur{400, 1, 0.5, 0});
+    DessineSpectre(f().Image_lumiere_blanche, t, 400, 593, 65);
+    EXPECT_EQ(f().Image_lumiere_blanche->Pixel(10, 10), 255u + 256u * 128u);
+}
+
+TEST_F(Bandes, emptyOrSingleSampleSpectrum_paintsSafely)
+{
+    ouvre();
+    TImage *image = f().Image_lumiere_blanche;
+    const std::uint32_t avant = image->Pixel(100, 10);
+    DessineSpectre(image, {}, -1, 593, 65);
+    EXPECT_EQ(f().Label10->text(), "0 valeurs");
+    EXPECT_EQ(image->Pixel(100, 10), avant);
+    const Tab_RetardCouleur un(1, RetardCouleur{400, 0, 1, 0});
+    DessineSpectre(image, un, 0, 593, 65);
+    for (int x : {0, 296, 592})
+        EXPECT_EQ(image->Pixel(x, 10), 65280u);
+}
+
+TEST_F(Bandes, listingPainter_listsOnlyWhenTheSwitchIsOn)
+{
+    ouvre();
+    Tab_RetardCouleur t(401, RetardCouleur{400, 0, 0, 0});
+    t[3] = {403, 1, 0.5, 0};
+    DessineSpectreListe(f().Image_lumiere_blanche, t, 400, 593, 65, f().Memo_lumiere);
+    EXPECT_EQ(f().Memo_lumiere->lignes(), QStringList{"Memo_lumiere"});
+    f().CheckBox1->setChecked(true);
+    DessineSpectreListe(f().Image_lumiere_blanche, t, 400, 593, 65, f().Memo_lumiere);
+    const QStringList lignes = f().Memo_lumiere->lignes();
+    ASSERT_EQ(lignes.size(), 401);
+    EXPECT_EQ(lignes[3], "i =3  403 --- 255  128  0");
+    EXPECT_EQ(lignes[0], "i =0  400 --- 0  0  0");
+    DessineSpectreListe(f().Image_lumiere_blanche, {}, -1, 593, 65, f().Memo_lumiere);
+    EXPECT_EQ(f().Memo_lumiere->nombreLignes(), 0);
+}
+
+TEST_F(Bandes, michelLevy301Rows_penWidth5AndTicksEvery551nm)
+{
+    ouvre();
+    const Tab_RetardCouleur t = tableInterferences(301, 10);
+    TImage *image = f().Image_michel_levy;
+    ASSERT_EQ(image->width(), 1237);
+    DessineMichelLevy(image, t, 1237, 97);
+    const int ticks[] = {231, 458, 684, 911, 1138};
+    for (int x = 0; x < 1237; ++x) {
+        const bool tick = std::any_of(std::begin(ticks), std::end(ticks),
+                                      [x](int t0) { return x == t0 || x == t0 + 1; });
+        EXPECT_EQ(image->Pixel(x, 5) == Jaune, tick) << x;
+    }
+    for (int tick : ticks) {
+        EXPECT_EQ(image->Pixel(tick, 9), Jaune);
+        EXPECT_NE(image->Pixel(tick, 10), Jaune);
+    }
+    // Row 56 (560 nm) is the first ticked one; W = 5 centres its column on x = 231.
+    EXPECT_EQ(image->Pixel(231 - 2, 50), couleurLigne(t[56]));
+    EXPECT_EQ(image->Pixel(231 + 1, 50), couleurLigne(t[56]));
+    EXPECT_EQ(image->Pixel(231 + 2, 50), couleurLigne(t[57]));
+}
+
+TEST_F(Bandes, michelLevyStep1_noTickAt551ButAt552)
+{
+    ouvre();
+    const Tab_RetardCouleur t = tableInterferences(1001, 1);
+    DessineMichelLevy(f().Image_michel_levy, t, 1237, 97);
+    const int x551 = int(ArrondiPair(551 * 1.237)), x552 = int(ArrondiPair(552 * 1.237));
+    EXPECT_NE(f().Image_michel_levy->Pixel(x551 - 1, 5), Jaune);
+    EXPECT_EQ(f().Image_michel_levy->Pixel(x552, 5), Jaune);
+}
+
+TEST_F(Bandes, michelLevySixRowsBy600_everyLaterRowTicked)
+{
+    ouvre();
+    const Tab_RetardCouleur t = tableInterferences(6, 600);
+    DessineMichelLevy(f().Image_michel_levy, t, 1237, 97);
+    for (int x : {247, 495, 742, 990})
+        EXPECT_EQ(f().Image_michel_levy->Pixel(x, 5), Jaune) << x;
+    EXPECT_NE(f().Image_michel_levy->Pixel(0, 5), Jaune);
+}
+
+TEST_F(Bandes, michelLevyFewRows_wideColumnsMeetWithoutGaps)
+{
+    ouvre();
+    TImage *image = f().Image_michel_levy;
+    const Tab_RetardCouleur trois = tableInterferences(3, 10);
+    DessineMichelLevy(image, trois, 1237, 97);
+    // s = 618.5, W = 619: columns at 0, 618 (half to even) and 1237.
+    EXPECT_EQ(image->Pixel(0, 50), couleurLigne(trois[0]));
+    EXPECT_EQ(image->Pixel(308, 50), couleurLigne(trois[0]));
+    EXPECT_EQ(image->Pixel(309, 50), couleurLigne(trois[1]));
+    EXPECT_EQ(image->Pixel(927, 50), couleurLigne(trois[1]));
+    EXPECT_EQ(image->Pixel(928, 50), couleurLigne(trois[2]));
+    const Tab_RetardCouleur deux = tableInterferences(2, 10);
+    DessineMichelLevy(image, deux, 1237, 97);
+    EXPECT_EQ(image->Pixel(0, 50), couleurLigne(deux[0]));
+    EXPECT_EQ(image->Pixel(618, 50), couleurLigne(deux[0]));
+    EXPECT_EQ(image->Pixel(619, 50), couleurLigne(deux[1]));
+    EXPECT_EQ(image->Pixel(1236, 50), couleurLigne(deux[1]));
+}
+
+TEST_F(Bandes, michelLevyOneRow_paintsItsColourAcrossTheStrip)
+{
+    ouvre();
+    const Tab_RetardCouleur un(1, RetardCouleur{0, 10, 20, 30});
+    DessineMichelLevy(f().Image_michel_levy, un, 1237, 97);
+    for (int x : {0, 600, 1236})
+        EXPECT_EQ(f().Image_michel_levy->Pixel(x, 50), CouleurValeur(10, 20, 30));
+    const std::uint32_t avant = f().Image_michel_levy->Pixel(5, 5);
+    DessineMichelLevy(f().Image_michel_levy, {}, 1237, 97);
+    EXPECT_EQ(f().Image_michel_levy->Pixel(5, 5), avant);
+}
+
+TEST_F(Bandes, michelLevyHalfValues_roundToEven)
+{
+    ouvre();
+    const Tab_RetardCouleur t(2, RetardCouleur{0, 127.5, 2.5, 0});
+    DessineMichelLevy(f().Image_michel_levy, t, 1237, 97);
+    EXPECT_EQ(f().Image_michel_levy->Pixel(100, 50), CouleurValeur(128, 2, 0));
+}
+
+TEST_F(Bandes, startUpStrip_showsFirstOrderGreyWhiteYellowAtItsLeftEnd)
+{
+    ouvre();
+    TImage *image = f().Image_michel_levy;
+    const auto lum = [&](int x) {
+        const std::uint32_t c = image->Pixel(x, 50);
+        return int(c & 0xFF) + int((c >> 8) & 0xFF) + int((c >> 16) & 0xFF);
+    };
+    EXPECT_LT(lum(0), 30);                 // black at zero retardation
+    EXPECT_GT(lum(int(250 * 1237 / 3000)), 600); // near white around 250 nm
+    const std::uint32_t jaune = image->Pixel(int(400 * 1237 / 3000), 50);
+    EXPECT_GT(int(jaune & 0xFF), int((jaune >> 16) & 0xFF) + 60); // yellow: red above blue
+}

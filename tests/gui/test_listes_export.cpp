@@ -1,0 +1,156 @@
+// Listings in the memos and the export of the interference listing.
+#include "FenetreTest.h"
+
+#include "MichelLevySpectre/MichelLevySpectre.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+
+#include <unistd.h>
+
+namespace {
+
+QByteArray contenu(const QString &chemin)
+{
+    QFile f(chemin);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<absent>");
+}
+
+} // namespace
+
+class Listes : public FenetreTest {
+protected:
+    void SetUp() override
+    {
+        FenetreTest::SetUp();
+        ouvre();
+        f().CheckBox1->setChecked(true);
+    }
+};
+
+TEST_F(Listes, switchOff_leavesTheMemosUntouched)
+{
+    f().CheckBox1->setChecked(false);
+    ListeFichier();
+    ListeLumiere();
+    ListeInterferences();
+    EXPECT_EQ(f().memo_interferences->lignes(), QStringList{"memo_interferences"});
+    EXPECT_EQ(f().Memo_lumiere->lignes(), QStringList{"Memo_lumiere"});
+    EXPECT_EQ(f().Label12->text(), "n ---");
+}
+
+TEST_F(Listes, spectrumListings_roundSharesHalfToEven)
+{
+    tab_blanche[0] = {400, 1, 0.5, 126.5 / 255};
+    tab_incidente[0] = tab_blanche[0];
+    ListeFichier();
+    ListeLumiere();
+    EXPECT_EQ(f().Memo_fichier->lignes()[0], "lambda\tR\tG\tB");
+    EXPECT_EQ(f().Memo_fichier->lignes()[1], "400\t255\t128\t126");
+    EXPECT_EQ(f().Memo_fichier->nombreLignes(), 402);
+    EXPECT_EQ(f().Memo_lumiere->lignes()[0], "i =0  255  128  126");
+}
+
+TEST_F(Listes, interferenceListing_halvesAwayFromZeroAndCount)
+{
+    tab_interferences = {{0, 0, 0, 0}, {10, 126.5, 127.5, 254.49}};
+    ListeInterferences();
+    EXPECT_EQ(f().memo_interferences->lignes(),
+              (QStringList{"i\tretard(nm)\tR\tG\tB", "0\t0\t0\t0\t0", "1\t10\t127\t128\t254"}));
+    EXPECT_EQ(f().Label12->text(), "2 valeurs");
+    tab_interferences.clear();
+    ListeInterferences();
+    EXPECT_EQ(f().memo_interferences->nombreLignes(), 1);
+    EXPECT_EQ(f().Label12->text(), "0 valeurs");
+}
+
+TEST_F(Listes, save_asksWithTheNoteThenWritesCrLfSingleByte)
+{
+    f().Button1->click(); // 501 rows, step 6
+    const QString fichier = dossier() + "/sortie.txt";
+    dialogues_.nomChoisi = fichier;
+    f().BitBtn1->click();
+    ASSERT_EQ(dialogues_.questions.size(), 1u);
+    EXPECT_EQ(dialogues_.questions[0],
+              QString::fromUtf8("  (il est possible de diminuer le pas à 1 pour une plus grande "
+                                "résolution de 3000)           \n\n\n  Enregistrer les 501 "
+                                "interférences  ?  "));
+    ASSERT_EQ(dialogues_.enregistrements.size(), 1u);
+    const OptionsEnregistrement &o = dialogues_.enregistrements[0];
+    EXPECT_EQ(o.extensionParDefaut, "txt");
+    EXPECT_EQ(o.filtre, "Fichiers texte (*.txt)|*.TXT");
+    EXPECT_EQ(o.dossierInitial, QCoreApplication::applicationDirPath());
+    const QByteArray octets = contenu(fichier);
+    EXPECT_TRUE(octets.startsWith("i\tretard(nm)\tR\tG\tB\r\n0\t0\t0\t0\t0\r\n1\t6\t"));
+    EXPECT_TRUE(octets.endsWith("\r\n"));
+    EXPECT_EQ(octets.count("\r\n"), 502);
+    EXPECT_EQ(octets.count('\n'), 502);
+}
+
+TEST_F(Listes, save_stepOneHasNoNoteAndInitialMemoSavesItsOneLine)
+{
+    f().Edit1->setText("100");
+    f().Edit2->setText("1");
+    LitParametres();
+    const QString fichier = dossier() + QString::fromUtf8("/é.txt");
+    dialogues_.nomChoisi = fichier;
+    EnregistreInterferences();
+    ASSERT_EQ(dialogues_.questions.size(), 1u);
+    EXPECT_EQ(dialogues_.questions[0], QString::fromUtf8("  Enregistrer les 0 interférences  ?  "));
+    EXPECT_EQ(contenu(fichier), "memo_interferences\r\n");
+}
+
+TEST_F(Listes, save_editedMemoWritesCodePage1252)
+{
+    f().memo_interferences->remplaceLignes({QString::fromUtf8("é€"), "b"});
+    const QString fichier = dossier() + "/cp.txt";
+    dialogues_.nomChoisi = fichier;
+    EnregistreInterferences();
+    EXPECT_EQ(contenu(fichier), QByteArray("\xE9\x80\r\nb\r\n"));
+}
+
+TEST_F(Listes, save_noOrCancelWritesNothing)
+{
+    const QString fichier = dossier() + "/rien.txt";
+    dialogues_.nomChoisi = fichier;
+    dialogues_.reponseConfirmation = false;
+    f().BitBtn1->click();
+    EXPECT_TRUE(dialogues_.enregistrements.empty());
+    dialogues_.reponseConfirmation = true;
+    dialogues_.nomChoisi.reset();
+    f().BitBtn1->click();
+    EXPECT_EQ(dialogues_.enregistrements.size(), 1u);
+    EXPECT_FALSE(QFileInfo::exists(fichier));
+    EXPECT_TRUE(dialogues_.erreurs.empty());
+}
+
+TEST_F(Listes, save_replacesAnExistingFile)
+{
+    const QString fichier = dossier() + "/ancien.txt";
+    ecrit("ancien.txt", QByteArray(10000, 'x'));
+    dialogues_.nomChoisi = fichier;
+    f().Button1->click();
+    f().BitBtn1->click();
+    EXPECT_TRUE(contenu(fichier).startsWith("i\tretard(nm)"));
+    EXPECT_FALSE(contenu(fichier).contains('x'));
+}
+
+TEST_F(Listes, save_unwritableFolder_reportsAndKeepsTheOldFile)
+{
+    QDir(dossier()).mkdir("protege");
+    const QString fichier = dossier() + "/protege/garde.txt";
+    ecrit("protege/garde.txt", "ancien\r\n");
+    QFile::setPermissions(dossier() + "/protege", QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    dialogues_.nomChoisi = fichier;
+    f().BitBtn1->click();
+    QFile::setPermissions(dossier() + "/protege",
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                              QFileDevice::ExeOwner);
+    // root writes anywhere: the check is only meaningful for an ordinary user.
+    if (QFileInfo(dossier() + "/protege").isWritable() && geteuid() == 0)
+        GTEST_SKIP() << "running as root";
+    ASSERT_EQ(dialogues_.erreurs.size(), 1u);
+    EXPECT_TRUE(dialogues_.erreurs[0].contains("garde.txt"));
+    EXPECT_EQ(contenu(fichier), "ancien\r\n");
+}
