@@ -1,0 +1,503 @@
+// The main window as created: every control at its design place, with its design text,
+// font, colour, hint, tab stop and stacking; and the same place once the window is shown.
+#include "FenetreTest.h"
+
+#include <gtest/gtest.h>
+#include <qcustomplot.h>
+
+#include <QApplication>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QTest>
+
+#include <functional>
+#include <map>
+#include <optional>
+#include <ostream>
+#include <vector>
+
+namespace {
+
+using Acces = std::function<QWidget *(TForm1 &)>;
+
+struct Controle {
+    const char *nom;
+    Acces acces;
+};
+
+#define CONTROLE(champ)                                                                            \
+    Controle                                                                                       \
+    {                                                                                              \
+#champ, [](TForm1 & f) -> QWidget * { return f.champ; }                                    \
+    }
+
+// Place of every control, in creation order; labels size themselves, so no size for them.
+struct Place {
+    Controle c;
+    int x, y;
+    std::optional<QSize> taille;
+};
+
+const std::vector<Place> &places()
+{
+    static const std::vector<Place> lignes{
+        {CONTROLE(Bevel1), 40, 5, QSize(617, 140)},
+        {CONTROLE(Image_lumiere_blanche), 56, 72, QSize(593, 65)},
+        {CONTROLE(Image_michel_levy), 40, 622, QSize(1237, 97)},
+        {CONTROLE(Label1), 1088, 11, {}},
+        {CONTROLE(Label2), 39, 608, {}},
+        {CONTROLE(Label3), 520, 175, {}},
+        {CONTROLE(Label4), 70, 315, {}},
+        {CONTROLE(Label5), 288, 314, {}},
+        {CONTROLE(Label6), 432, 314, {}},
+        {CONTROLE(Label7), 469, 314, {}},
+        {CONTROLE(Label8), 226, 17, {}},
+        {CONTROLE(Label9), 1200, 11, {}},
+        {CONTROLE(Label10), 612, 174, {}},
+        {CONTROLE(Label11), 664, 339, {}},
+        {CONTROLE(Label12), 760, 339, {}},
+        {CONTROLE(Label13), 505, 267, {}},
+        {CONTROLE(Label14), 304, 602, {}},
+        {CONTROLE(Image_lumiere_incidente), 56, 192, QSize(593, 65)},
+        {CONTROLE(Label16), 760, 4, {}},
+        {CONTROLE(Label17), 1082, 112, {}},
+        {CONTROLE(Label15), 1088, 328, {}},
+        {CONTROLE(Label18), 400, 544, {}},
+        {CONTROLE(Label19), 72, 424, {}},
+        {CONTROLE(Label20), 400, 568, {}},
+        {CONTROLE(Label21), 1128, 342, {}},
+        {CONTROLE(Label22), 416, 314, {}},
+        {CONTROLE(Button1), 56, 526, QSize(75, 25)},
+        {CONTROLE(Button2), 192, 526, QSize(75, 25)},
+        {CONTROLE(Memo_lumiere), 1024, 130, QSize(241, 126)},
+        {CONTROLE(memo_interferences), 1040, 358, QSize(225, 251)},
+        {CONTROLE(Chart1), 673, 25, QSize(337, 232)},
+        {CONTROLE(Chart2), 608, 361, QSize(400, 250)},
+        {CONTROLE(Memo_fichier), 1024, 27, QSize(241, 75)},
+        {CONTROLE(Edit1), 184, 312, QSize(97, 21)},
+        {CONTROLE(Edit2), 343, 311, QSize(65, 21)},
+        {CONTROLE(RadioGroup1), 88, 8, QSize(113, 57)},
+        {CONTROLE(Edit3), 443, 265, QSize(57, 24)},
+        {CONTROLE(Edit4), 584, 264, QSize(54, 24)},
+        {CONTROLE(BitBtn1), 1120, 296, QSize(75, 25)},
+        {CONTROLE(TrackBar1), 56, 352, QSize(409, 45)},
+        {CONTROLE(BitBtn_blanche), 56, 264, QSize(169, 25)},
+        {CONTROLE(BitBtn_laser), 240, 264, QSize(193, 25)},
+        {CONTROLE(CheckBox1), 800, 296, QSize(257, 17)},
+    };
+    return lignes;
+}
+
+// Test names show the control rather than the bytes of the row.
+void PrintTo(const Controle &c, std::ostream *os)
+{
+    *os << c.nom;
+}
+void PrintTo(const Place &p, std::ostream *os)
+{
+    PrintTo(p.c, os);
+}
+
+// The caption, text, title or lines that a control shows.
+QString texteDe(QWidget *w)
+{
+    if (auto *l = qobject_cast<QLabel *>(w))
+        return l->text();
+    if (auto *b = qobject_cast<QAbstractButton *>(w))
+        return b->text();
+    if (auto *e = qobject_cast<QLineEdit *>(w))
+        return e->text();
+    if (auto *m = qobject_cast<TMemo *>(w))
+        return m->lignes().join(QLatin1Char('|'));
+    if (auto *g = qobject_cast<TRadioGroup *>(w))
+        return g->title() + QLatin1Char(':') + g->bouton(0)->text() + QLatin1Char(',') +
+               g->bouton(1)->text();
+    return {};
+}
+
+// The whole text fits in the label: nothing of the caption is cut off.
+void attendEtiquetteEntiere(QLabel *l)
+{
+    const QSize texte = QFontMetrics(l->font())
+                            .boundingRect(QRect(0, 0, 10000, 10000), Qt::AlignLeft, l->text())
+                            .size();
+    EXPECT_GE(l->width(), texte.width()) << l->text().toStdString();
+    EXPECT_GE(l->height(), texte.height()) << l->text().toStdString();
+}
+
+// A window just created, in a folder without the rainbow file: the creation handler reports
+// the missing file and leaves the file memo at its design line. Not shown, not activated.
+class FormulaireCree : public FenetreTest {
+  protected:
+    void SetUp() override
+    {
+        FenetreTest::SetUp();
+        ouvre(false, false);
+        ASSERT_EQ(dialogues_.messages.size(), 1u);
+        ASSERT_TRUE(dialogues_.messages.front().endsWith(QStringLiteral(" introuvable")));
+    }
+    QWidget *w(const Controle &c) { return c.acces(f()); }
+};
+
+// --- The window ---------------------------------------------------------------------------
+
+using DispositionFenetre = FormulaireCree;
+
+TEST_F(DispositionFenetre, TitreEtZoneClienteDeConception)
+{
+    EXPECT_EQ(f().windowTitle(), QStringLiteral("prismelle kelvorin v1.4"));
+    EXPECT_EQ(f().size(), QSize(1285, 731));
+    EXPECT_EQ(f().width() - 40 - 1237, TForm1::MargeDroiteMichelLevy);
+}
+
+TEST_F(DispositionFenetre, FondCouleurOmbreDesBoutons)
+{
+    EXPECT_TRUE(f().autoFillBackground());
+    EXPECT_EQ(f().palette().color(QPalette::Window),
+              QGuiApplication::palette().color(QPalette::Dark));
+}
+
+TEST_F(DispositionFenetre, PoliceMsSansSerif11PixelsSubstituee)
+{
+    EXPECT_EQ(f().font().family(), QStringLiteral("MS Sans Serif"));
+    EXPECT_EQ(f().font().pixelSize(), 11);
+    EXPECT_FALSE(f().font().bold());
+    const QStringList proches{QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
+    EXPECT_TRUE(proches.contains(QFontInfo(f().font()).family()))
+        << QFontInfo(f().font()).family().toStdString();
+    EXPECT_TRUE(proches.contains(QFontInfo(f().Label18->font()).family()))
+        << QFontInfo(f().Label18->font()).family().toStdString();
+}
+
+TEST_F(DispositionFenetre, EmpilementDansLOrdreDeCreation)
+{
+    std::map<QWidget *, const char *> noms;
+    for (const Place &p : places())
+        noms[w(p.c)] = p.c.nom;
+    std::vector<std::string> pile;
+    for (QObject *o : f().children())
+        if (auto it = noms.find(qobject_cast<QWidget *>(o)); it != noms.end())
+            pile.emplace_back(it->second);
+    std::vector<std::string> creation;
+    for (const Place &p : places())
+        creation.emplace_back(p.c.nom);
+    EXPECT_EQ(pile, creation); // Bevel1 first: behind the controls it frames
+}
+
+TEST_F(DispositionFenetre, ConseilsMontresSeulementOuPrevus)
+{
+    const QString bande =
+        QStringLiteral(" Cliquer + glisser  pour sélectionner la longueur d'onde monochromatique ");
+    const std::map<std::string, QString> montres{
+        {"Image_lumiere_blanche", bande},
+        {"Image_lumiere_incidente", bande},
+        {"Edit4", QStringLiteral(" Largeur de fente  ")},
+        {"TrackBar1", QStringLiteral(" Cliquer et glisser pour observer ")},
+        {"Label20", QStringLiteral(" un clik valide un zéro ")},
+    };
+    EXPECT_TRUE(f().toolTip().isEmpty());
+    for (const Place &p : places()) {
+        const auto it = montres.find(p.c.nom);
+        EXPECT_EQ(w(p.c)->toolTip(), it == montres.end() ? QString() : it->second) << p.c.nom;
+    }
+    EXPECT_EQ(f().CheckBox1->property("Hint").toString(),
+              QStringLiteral(" affichage graphique plus lent  "));
+}
+
+TEST_F(DispositionFenetre, ChaineDeTabulation)
+{
+    const std::vector<Controle> ordre{
+        CONTROLE(Button1),        CONTROLE(Button2),
+        CONTROLE(Memo_lumiere),   CONTROLE(memo_interferences),
+        CONTROLE(Chart1),         CONTROLE(Chart2),
+        CONTROLE(Memo_fichier),   CONTROLE(Edit1),
+        CONTROLE(Edit2),          CONTROLE(RadioGroup1),
+        CONTROLE(Edit3),          CONTROLE(Edit4),
+        CONTROLE(BitBtn1),        CONTROLE(TrackBar1),
+        CONTROLE(BitBtn_blanche), CONTROLE(BitBtn_laser),
+        CONTROLE(CheckBox1),
+    };
+    std::map<QWidget *, std::string> noms;
+    std::vector<std::string> attendu;
+    for (const Controle &c : ordre) {
+        noms[c.acces(f())] = c.nom;
+        attendu.emplace_back(c.nom);
+    }
+    // The radio group is one stop: its checked item (Tab passes over the other one).
+    noms[f().RadioGroup1->bouton(f().RadioGroup1->ItemIndex())] = "RadioGroup1";
+    std::vector<std::string> chaine;
+    QWidget *x = f().Button1;
+    do {
+        const bool arret = (x->focusPolicy() & Qt::TabFocus) &&
+                           !(qobject_cast<QRadioButton *>(x) && !noms.count(x));
+        if (arret)
+            chaine.push_back(noms.count(x) ? noms[x] : x->metaObject()->className());
+        x = x->nextInFocusChain();
+    } while (x != f().Button1);
+    EXPECT_EQ(chaine, attendu);
+}
+
+// --- Place of each control ----------------------------------------------------------------
+
+class DispositionPlace : public FormulaireCree, public testing::WithParamInterface<Place> {};
+
+TEST_P(DispositionPlace, GaucheHautEtTailleDeConception)
+{
+    const Place &p = GetParam();
+    QWidget *x = w(p.c);
+    ASSERT_NE(x, nullptr);
+    EXPECT_EQ(x->parentWidget(), &f());
+    EXPECT_EQ(x->pos(), QPoint(p.x, p.y));
+    if (p.taille) {
+        EXPECT_EQ(x->size(), *p.taille);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Controles, DispositionPlace, testing::ValuesIn(places()),
+                         [](const auto &info) { return std::string(info.param.c.nom); });
+
+// --- Design texts -------------------------------------------------------------------------
+
+struct Texte {
+    Controle c;
+    QString texte;
+};
+
+// Label1, Label8, Label9 and Label10 are rewritten by the creation handler already.
+const std::vector<Texte> textes{
+    {CONTROLE(Label2), QStringLiteral("Retard optique en nm")},
+    {CONTROLE(Label3), QStringLiteral("Lumière incidente")},
+    {CONTROLE(Label4), QStringLiteral("retard maximum en nm")},
+    {CONTROLE(Label5), QStringLiteral("par pas de")},
+    {CONTROLE(Label6), QStringLiteral("n = ---")},
+    {CONTROLE(Label7), QStringLiteral("valeurs d'interférence ")},
+    {CONTROLE(Label11), QStringLiteral("Retard, R,G,B")},
+    {CONTROLE(Label12), QStringLiteral("n ---")},
+    {CONTROLE(Label13), QStringLiteral("nm ,  largeur")},
+    {CONTROLE(Label14), QStringLiteral("  (écarts 551 nm)  ")},
+    {CONTROLE(Label15), QStringLiteral("Tableau de Michel-Lévy")},
+    {CONTROLE(Label16), QStringLiteral("Lumière incidente")},
+    {CONTROLE(Label17), QStringLiteral("Lumière incidente")},
+    {CONTROLE(Label18), QStringLiteral("retard")},
+    {CONTROLE(Label19),
+     QStringLiteral("Somme des 1/2.(1+Cos(2.pi.Retard/Lambda) = Sqr(Cos(Phase / 2))")},
+    {CONTROLE(Label20), QStringLiteral("delta")},
+    {CONTROLE(Label21), QStringLiteral("n")},
+    {CONTROLE(Label22), QStringLiteral("=>")},
+    {CONTROLE(Button1), QStringLiteral("calcul")},
+    {CONTROLE(Button2), QStringLiteral("EXIT")},
+    {CONTROLE(BitBtn1), QStringLiteral("Enregistrer")},
+    {CONTROLE(BitBtn_blanche), QStringLiteral("Lumière blanche")},
+    {CONTROLE(BitBtn_laser), QStringLiteral("Lumière monochromatique")},
+    {CONTROLE(Edit1), QStringLiteral("3000")},
+    {CONTROLE(Edit2), QStringLiteral("10")},
+    {CONTROLE(Edit3), QStringLiteral("550")},
+    {CONTROLE(Edit4), QStringLiteral("10")},
+    {CONTROLE(CheckBox1), QStringLiteral("voir les tableaux de valeurs (affichage plus lent)")},
+    {CONTROLE(RadioGroup1), QStringLiteral("origine arc-en-ciel:fichier,calculs")},
+    {CONTROLE(Memo_fichier), QStringLiteral("Memo_fichier")},
+    {CONTROLE(Memo_lumiere), QStringLiteral("Memo_lumiere")},
+    {CONTROLE(memo_interferences), QStringLiteral("memo_interferences")},
+};
+
+void PrintTo(const Texte &t, std::ostream *os)
+{
+    PrintTo(t.c, os);
+}
+
+class DispositionTexte : public FormulaireCree, public testing::WithParamInterface<Texte> {};
+
+TEST_P(DispositionTexte, TexteDeConceptionExact)
+{
+    QWidget *x = w(GetParam().c);
+    EXPECT_EQ(texteDe(x), GetParam().texte);
+    if (auto *l = qobject_cast<QLabel *>(x))
+        attendEtiquetteEntiere(l);
+}
+
+INSTANTIATE_TEST_SUITE_P(Controles, DispositionTexte, testing::ValuesIn(textes),
+                         [](const auto &info) { return std::string(info.param.c.nom); });
+
+// --- Fonts and colours --------------------------------------------------------------------
+
+struct Police {
+    Controle c;
+    const char *famille;
+    int pixels;
+    std::optional<QRgb> couleur; // none: the system's window-text colour
+    QPalette::ColorRole role;
+};
+
+constexpr QRgb bleu = 0xFF0000FF, marine = 0xFF000080, bordeaux = 0xFF800000;
+constexpr auto Ms = "MS Sans Serif";
+constexpr auto Etiq = QPalette::WindowText;
+constexpr auto Bout = QPalette::ButtonText;
+constexpr auto Saisie = QPalette::Text;
+
+const std::vector<Police> polices{
+    {CONTROLE(Label2), Ms, 11, {}, Etiq},
+    {CONTROLE(Label3), Ms, 11, bleu, Etiq},
+    {CONTROLE(Label7), Ms, 11, {}, Etiq},
+    {CONTROLE(Label8), Ms, 11, marine, Etiq},
+    {CONTROLE(Label13), Ms, 13, bordeaux, Etiq},
+    {CONTROLE(Label14), Ms, 13, marine, Etiq},
+    {CONTROLE(Label15), Ms, 11, {}, Etiq},
+    {CONTROLE(Label16), Ms, 16, bleu, Etiq},
+    {CONTROLE(Label17), Ms, 11, bleu, Etiq},
+    {CONTROLE(Label18), "Arial", 19, bleu, Etiq},
+    {CONTROLE(Label19), "Arial", 16, bleu, Etiq},
+    {CONTROLE(Label20), "Arial", 16, bleu, Etiq},
+    {CONTROLE(Label22), Ms, 11, {}, Etiq},
+    {CONTROLE(Button1), Ms, 11, {}, Bout},
+    {CONTROLE(Button2), Ms, 13, {}, Bout},
+    {CONTROLE(BitBtn1), Ms, 11, {}, Bout},
+    {CONTROLE(BitBtn_blanche), Ms, 11, bleu, Bout},
+    {CONTROLE(BitBtn_laser), Ms, 11, bordeaux, Bout},
+    {CONTROLE(Edit1), Ms, 11, {}, Saisie},
+    {CONTROLE(Edit3), Ms, 13, bordeaux, Saisie},
+    {CONTROLE(Edit4), Ms, 13, bordeaux, Saisie},
+    {CONTROLE(CheckBox1), Ms, 11, {}, Etiq},
+    {CONTROLE(RadioGroup1), Ms, 11, {}, Etiq},
+};
+
+void PrintTo(const Police &p, std::ostream *os)
+{
+    PrintTo(p.c, os);
+}
+
+class DispositionPolice : public FormulaireCree, public testing::WithParamInterface<Police> {};
+
+TEST_P(DispositionPolice, FamilleHauteurEtCouleur)
+{
+    const Police &p = GetParam();
+    const QWidget *x = w(p.c);
+    EXPECT_EQ(x->font().family(), QString::fromLatin1(p.famille));
+    EXPECT_EQ(x->font().pixelSize(), p.pixels);
+    EXPECT_FALSE(x->font().bold() || x->font().italic() || x->font().underline());
+    const QColor attendue =
+        p.couleur ? QColor(*p.couleur) : QGuiApplication::palette().color(QPalette::WindowText);
+    EXPECT_EQ(x->palette().color(p.role), attendue);
+}
+
+INSTANTIATE_TEST_SUITE_P(Controles, DispositionPolice, testing::ValuesIn(polices),
+                         [](const auto &info) { return std::string(info.param.c.nom); });
+
+// --- Design state of the other controls ---------------------------------------------------
+
+using DispositionEtat = FormulaireCree;
+
+TEST_F(DispositionEtat, GlissiereDe500A50000En1000GraduationsDessous)
+{
+    const TTrackBar *t = f().TrackBar1;
+    EXPECT_EQ(t->orientation(), Qt::Horizontal);
+    EXPECT_EQ(t->minimum(), 500);
+    EXPECT_EQ(t->maximum(), 50000);
+    EXPECT_EQ(t->value(), 1000);
+    EXPECT_EQ(t->tickPosition(), QSlider::TicksBelow);
+}
+
+TEST_F(DispositionEtat, FichierChoisiEtCaseDecochee)
+{
+    EXPECT_EQ(f().RadioGroup1->ItemIndex(), 0);
+    EXPECT_TRUE(f().RadioGroup1->bouton(0)->isChecked());
+    EXPECT_FALSE(f().RadioGroup1->bouton(1)->isChecked());
+    EXPECT_FALSE(f().CheckBox1->isChecked());
+}
+
+TEST_F(DispositionEtat, BoutonsSansGlyphe)
+{
+    for (const TBitBtn *b : {f().BitBtn1, f().BitBtn_blanche, f().BitBtn_laser})
+        EXPECT_TRUE(b->icon().isNull()) << b->text().toStdString();
+}
+
+TEST_F(DispositionEtat, BandesEnCroixEtLectureSansBouton)
+{
+    for (const TImage *i :
+         {f().Image_lumiere_blanche, f().Image_lumiere_incidente, f().Image_michel_levy})
+        EXPECT_EQ(i->cursor().shape(), Qt::CrossCursor);
+    EXPECT_TRUE(f().Image_michel_levy->hasMouseTracking());
+}
+
+TEST_F(DispositionEtat, GraphiquesSansLegendeNiTitreFondBlanc)
+{
+    for (TChart *c : {f().Chart1, f().Chart2}) {
+        EXPECT_FALSE(c->legend->visible());
+        EXPECT_EQ(c->plotLayout()->elementCount(), 1); // the axis rectangle alone, no title
+        EXPECT_EQ(c->axisRect()->backgroundBrush().color(), QColor(Qt::white));
+        EXPECT_TRUE(c->plottingHints().testFlag(QCP::phFastPolylines));
+    }
+    // The incident light is plotted during creation: three curves in place of the design
+    // series; the interference chart has none yet.
+    EXPECT_EQ(f().Chart1->graphCount(), 3);
+    EXPECT_EQ(f().Chart2->graphCount(), 0);
+}
+
+// --- The window once shown ----------------------------------------------------------------
+
+// Shown with the rainbow file beside it; the first activation then runs in full.
+class DispositionAffichee : public FenetreTest {
+  protected:
+    void SetUp() override
+    {
+        FenetreTest::SetUp();
+        ouvre(true, true);
+        f().activateWindow();
+        QApplication::processEvents();
+        ASSERT_TRUE(dialogues_.messages.empty());
+        ASSERT_TRUE(dialogues_.erreurs.empty());
+    }
+};
+
+TEST_F(DispositionAffichee, ControlesRestentEnPlace)
+{
+    ASSERT_EQ(f().size(), QSize(1285, 731));
+    for (const Place &p : places()) {
+        const QWidget *x = p.c.acces(f());
+        EXPECT_EQ(x->pos(), QPoint(p.x, p.y)) << p.c.nom;
+        if (p.taille) {
+            EXPECT_EQ(x->size(), *p.taille) << p.c.nom;
+        }
+    }
+}
+
+TEST_F(DispositionAffichee, EtiquettesSuiventLeurTexteReecrit)
+{
+    // The first activation gives Label19 its two-line formula, the creation handler Label8
+    // its longer caption: neither is cut off.
+    ASSERT_TRUE(f().Label19->text().contains(QLatin1Char('\n')));
+    for (const Place &p : places())
+        if (auto *l = qobject_cast<QLabel *>(p.c.acces(f()))) {
+            SCOPED_TRACE(p.c.nom);
+            attendEtiquetteEntiere(l);
+        }
+}
+
+TEST_F(DispositionAffichee, TabulationParcourtLesControlesVisiblesDansLOrdre)
+{
+    const std::vector<QWidget *> ordre{
+        f().Button1,        f().Button2,
+        f().Memo_lumiere,   f().memo_interferences,
+        f().Chart1,         f().Chart2,
+        f().Memo_fichier,   f().Edit1,
+        f().Edit2,          f().RadioGroup1->bouton(f().RadioGroup1->ItemIndex()),
+        f().Edit3,          f().Edit4,
+        f().BitBtn1,        f().TrackBar1,
+        f().BitBtn_blanche, f().BitBtn_laser,
+        f().CheckBox1};
+    f().CheckBox1->setChecked(true); // shows the listing column and its memos
+    QApplication::processEvents();
+    std::vector<QWidget *> attendu;
+    for (QWidget *x : ordre)
+        if (x->isVisible())
+            attendu.push_back(x);
+    ASSERT_GE(attendu.size(), 2u);
+    attendu.front()->setFocus(Qt::TabFocusReason);
+    std::vector<QWidget *> visites{QApplication::focusWidget()};
+    for (std::size_t i = 1; i < attendu.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visites.push_back(QApplication::focusWidget());
+    }
+    EXPECT_EQ(visites, attendu);
+}
+
+} // namespace
