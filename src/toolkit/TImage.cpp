@@ -88,8 +88,13 @@ void TImage::remplit(const QRect &logique, QRgb couleur)
                                  QPoint(qRound((logique.right() + 1) * d) - 1,
                                         qRound((logique.bottom() + 1) * d) - 1))
                                .intersected(surface_.rect());
+    if (appareil.isEmpty())
+        return;
+    // bits() once: scanLine() would check for a detach on every row.
+    uchar *debut = surface_.bits();
+    const qsizetype pas = surface_.bytesPerLine();
     for (int y = appareil.top(); y <= appareil.bottom(); ++y) {
-        auto *ligne = reinterpret_cast<QRgb *>(surface_.scanLine(y));
+        auto *ligne = reinterpret_cast<QRgb *>(debut + y * pas);
         std::fill(ligne + appareil.left(), ligne + appareil.right() + 1, couleur);
     }
 }

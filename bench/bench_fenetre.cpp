@@ -1,0 +1,125 @@
+// The chains the window runs on every drag event and track-bar notification, and the
+// long listings, on the real window offscreen.
+#include "MichelLevySpectre/MichelLevySpectre.h"
+#include "Unit1.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+class DialoguesMuets : public Dialogues {
+public:
+    QString fichier;
+    void message(const QString &) override {}
+    bool confirme(const QString &) override { return true; }
+    void erreur(const QString &t) override { qFatal("%s", qPrintable(t)); }
+    std::optional<QString> enregistrerSous(const OptionsEnregistrement &) override
+    {
+        return fichier;
+    }
+};
+
+DialoguesMuets muets;
+
+// Rows: 501 (3000 by 6), 3,126 (50000 by 16), 50,001 (50000 by 1).
+void parametres(const benchmark::State &etat)
+{
+    Form1->Edit1->setText(QString::number(etat.range(0)));
+    Form1->Edit2->setText(QString::number(etat.range(1)));
+}
+
+void compteLignes(benchmark::State &etat)
+{
+    etat.counters["lignes"] = double(tab_interferences.size());
+}
+
+// One mouse movement over a light strip: the band moves by one nanometre each event.
+void BM_ChaineGlisseBande(benchmark::State &etat)
+{
+    parametres(etat);
+    Form1->ChoisitLumiere(QStringLiteral("laser"));
+    int centre = 500;
+    for (auto _ : etat) {
+        Form1->Edit3->setText(QString::number(centre));
+        centre = centre < 700 ? centre + 1 : 500;
+        FiltreMonochromatique();
+        CalculMichelLevy();
+        QApplication::processEvents(); // the queued chart repaints and the strip's paint
+    }
+    compteLignes(etat);
+}
+BENCHMARK(BM_ChaineGlisseBande)
+    ->Args({3000, 6})->Args({50000, 16})->Args({50000, 1})
+    ->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// One track-bar notification in white light, alternating between two neighbouring positions.
+void BM_ChaineCurseur(benchmark::State &etat)
+{
+    Form1->ChoisitLumiere(QStringLiteral("arc"));
+    const int position = int(etat.range(0));
+    bool bascule = false;
+    for (auto _ : etat) {
+        Form1->TrackBar1->setValue(position + (bascule ? 1 : 0));
+        bascule = !bascule;
+        QApplication::processEvents();
+    }
+    compteLignes(etat);
+}
+BENCHMARK(BM_ChaineCurseur)->Arg(3000)->Arg(1000)->Arg(1236)
+    ->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_ListeInterferences(benchmark::State &etat)
+{
+    parametres(etat);
+    Form1->CheckBox1->setChecked(true);
+    CalculMichelLevy();
+    for (auto _ : etat) {
+        ListeInterferences();
+        QApplication::processEvents();
+    }
+    Form1->CheckBox1->setChecked(false);
+    compteLignes(etat);
+}
+BENCHMARK(BM_ListeInterferences)->Args({50000, 1})->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_EnregistreListe(benchmark::State &etat)
+{
+    parametres(etat);
+    Form1->CheckBox1->setChecked(true);
+    CalculMichelLevy();
+    ListeInterferences();
+    for (auto _ : etat)
+        EnregistreInterferences();
+    Form1->CheckBox1->setChecked(false);
+    compteLignes(etat);
+}
+BENCHMARK(BM_EnregistreListe)->Args({50000, 1})->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    QTemporaryDir dossier;
+    QFile::copy(QStringLiteral(PRISMELLE_DATA_DIR "/rgb-arc-en-ciel.txt"),
+                dossier.filePath(QStringLiteral("rgb-arc-en-ciel.txt")));
+    QDir::setCurrent(dossier.path());
+    muets.fichier = dossier.filePath(QStringLiteral("liste.txt"));
+    remplaceDialogues(&muets);
+    TForm1 fenetre;
+    fenetre.show();
+    QApplication::processEvents();
+
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    remplaceDialogues(nullptr);
+    return 0;
+}
