@@ -5,6 +5,9 @@
 
 namespace {
 
+using Balayage = void (*)(std::int32_t, std::int32_t, std::int32_t, std::span<const RetardCouleur>,
+                          Tab_RetardCouleur &, ModeLumiere);
+
 Tab_RetardCouleur arcEnCiel()
 {
     Tab_RetardCouleur t(401);
@@ -12,21 +15,44 @@ Tab_RetardCouleur arcEnCiel()
     return t;
 }
 
-// Args: retard_max, pas (501, 3126 and 50001 rows).
-void BM_CalculInterferences(benchmark::State &etat)
+// Args: retard_max, pas. The whole computed rainbow (401 samples) in either light mode.
+void balaye(benchmark::State &etat, Balayage balayage, ModeLumiere mode)
 {
     const Tab_RetardCouleur spectre = arcEnCiel();
     const auto fin = static_cast<std::int32_t>(etat.range(0));
     const auto pas_ = static_cast<std::int32_t>(etat.range(1));
     Tab_RetardCouleur table(static_cast<std::size_t>(fin / pas_ + 1));
     for (auto _ : etat) {
-        CalculInterferences(0, fin, pas_, spectre, table, ModeLumiere::Blanche);
+        balayage(0, fin, pas_, spectre, table, mode);
         benchmark::DoNotOptimize(table.data());
+        benchmark::ClobberMemory();
     }
     etat.counters["lignes"] = static_cast<double>(table.size());
 }
-BENCHMARK(BM_CalculInterferences)->Args({3000, 6})->Args({50000, 16})->Args({50000, 1})
-    ->Unit(benchmark::kMillisecond);
+
+// The straightforward loop, kept as the yardstick: bench.sh divides by it.
+void BM_CalculInterferencesReference(benchmark::State &etat, ModeLumiere mode)
+{
+    balaye(etat, CalculInterferencesReference, mode);
+}
+
+void BM_CalculInterferences(benchmark::State &etat, ModeLumiere mode)
+{
+    balaye(etat, CalculInterferences, mode);
+}
+
+// 501 rows (the start-up table), 3,126 (Enter on 50000) and 50,001 (50000 by 1).
+void tailles(benchmark::internal::Benchmark *b)
+{
+    b->Args({3000, 6})->Args({50000, 16})->Args({50000, 1})->Unit(benchmark::kMillisecond);
+}
+
+BENCHMARK_CAPTURE(BM_CalculInterferencesReference, blanche, ModeLumiere::Blanche)->Apply(tailles);
+BENCHMARK_CAPTURE(BM_CalculInterferences, blanche, ModeLumiere::Blanche)->Apply(tailles);
+BENCHMARK_CAPTURE(BM_CalculInterferencesReference, monochromatique, ModeLumiere::Monochromatique)
+    ->Apply(tailles);
+BENCHMARK_CAPTURE(BM_CalculInterferences, monochromatique, ModeLumiere::Monochromatique)
+    ->Apply(tailles);
 
 } // namespace
 

@@ -1,5 +1,7 @@
 #include "Interferences.h"
 
+#include "BalayageRapide.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -11,11 +13,16 @@ constexpr double pi = 3.141592653589793;
 
 double plusGrand(double a, double b) { return a > b ? a : b; }
 
-std::int32_t retardDeLigne(std::int64_t i, std::int32_t pas_)
+CouleurSomme maximaBruts(const Tab_RetardCouleur &table, std::int64_t derniere)
 {
-    const std::int64_t r = i * pas_;
-    return static_cast<std::int32_t>(std::clamp<std::int64_t>(
-        r, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+    CouleurSomme m;
+    for (std::int64_t i = 0; i <= derniere; ++i) {
+        const RetardCouleur &l = table[static_cast<std::size_t>(i)];
+        m.R = plusGrand(m.R, l.R);
+        m.G = plusGrand(m.G, l.G);
+        m.B = plusGrand(m.B, l.B);
+    }
+    return m;
 }
 
 void normaliseMonochromatique(Tab_RetardCouleur &table, std::int64_t derniere,
@@ -56,6 +63,19 @@ void normaliseBlanche(Tab_RetardCouleur &table, std::int64_t derniere, const Cou
 
 } // namespace
 
+double PhaseRetard(std::int64_t retard, std::int32_t x)
+{
+    return static_cast<double>(retard) * deuxPi / x;
+}
+
+double PoidsEchantillon(std::int64_t retard, std::int32_t x, ModeLumiere mode)
+{
+    double phi = PhaseRetard(retard, x);
+    if (mode == ModeLumiere::Monochromatique)
+        phi = pi + phi;
+    return (std::cos(phi) + 1) * 0.5;
+}
+
 CouleurSomme CouleurRetard(std::int64_t retard, std::span<const RetardCouleur> spectre,
                            ModeLumiere mode)
 {
@@ -63,15 +83,19 @@ CouleurSomme CouleurRetard(std::int64_t retard, std::span<const RetardCouleur> s
     for (const RetardCouleur &e : spectre) {
         if (e.x == 0)
             continue;
-        double phi = static_cast<double>(retard) * deuxPi / e.x;
-        if (mode == ModeLumiere::Monochromatique)
-            phi = pi + phi;
-        const double w = (std::cos(phi) + 1) * 0.5;
+        const double w = PoidsEchantillon(retard, e.x, mode);
         s.R += e.R * w;
         s.G += e.G * w;
         s.B += e.B * w;
     }
     return s;
+}
+
+std::int32_t RetardDeLigne(std::int64_t i, std::int32_t pas_)
+{
+    const std::int64_t r = i * pas_;
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(
+        r, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
 }
 
 std::int64_t DerniereLigne(std::int32_t debut, std::int32_t fin, std::int32_t pas_,
@@ -103,7 +127,7 @@ void CalculInterferencesReference(std::int32_t debut, std::int32_t fin, std::int
     CouleurSomme m;
     for (std::int64_t i = 0; i <= derniere; ++i) {
         RetardCouleur &l = table[static_cast<std::size_t>(i)];
-        l.x = retardDeLigne(i, pas_);
+        l.x = RetardDeLigne(i, pas_);
         const CouleurSomme s = CouleurRetard(l.x, spectre, mode);
         l.R = s.R, l.G = s.G, l.B = s.B;
         m.R = plusGrand(m.R, s.R);
@@ -117,5 +141,7 @@ void CalculInterferences(std::int32_t debut, std::int32_t fin, std::int32_t pas_
                          std::span<const RetardCouleur> spectre, Tab_RetardCouleur &table,
                          ModeLumiere mode)
 {
-    CalculInterferencesReference(debut, fin, pas_, spectre, table, mode);
+    const std::int64_t derniere = DerniereLigne(debut, fin, pas_, table.size());
+    SommesBalayage(pas_, derniere, spectre, table, mode);
+    NormaliseInterferences(table, derniere, maximaBruts(table, derniere), mode);
 }

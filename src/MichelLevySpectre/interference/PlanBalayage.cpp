@@ -1,0 +1,58 @@
+#include "PlanBalayage.h"
+
+#include "Interferences.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+// Following the phase by rotation moves a weight by up to about 2.8e-16 × |phase| (see
+// BalayageRapide.cpp); beyond this the rows take std::cos. The program's spectra
+// (400..800 nm) stay below 786 rad up to 50,000 nm.
+constexpr double phaseMax = 1024.0;
+// Below this the rows take std::cos too: a table that never leaves such phases has a tiny
+// monochromatic maximum, which would magnify any last-bit difference.
+constexpr double phaseMin = 0.5;
+
+// Rows i with phaseMin <= |i × Δ| <= phaseMax whose retardation i × pas_ is not clamped.
+void plageRotation(EchantillonBalayage &e, std::int32_t pas_, std::int64_t lignes)
+{
+    if (pas_ == 0)
+        return;
+    const double parLigne = std::abs(PhaseRetard(pas_, e.x));
+    const std::int64_t sansSaturation =
+        std::numeric_limits<std::int32_t>::max() / std::abs(std::int64_t{pas_}) + 1;
+    const auto borne = [lignes](double v) {
+        return static_cast<std::int64_t>(std::clamp(v, 0.0, static_cast<double>(lignes)));
+    };
+    e.debut = borne(std::ceil(phaseMin / parLigne));
+    e.fin = std::max(e.debut, std::min(borne(std::floor(phaseMax / parLigne) + 1), sansSaturation));
+}
+
+} // namespace
+
+Rotation RotationDe(double angle)
+{
+    return {std::cos(angle), std::sin(angle)};
+}
+
+std::vector<EchantillonBalayage> PlanBalayage(std::span<const RetardCouleur> spectre,
+                                              std::int32_t pas_, std::int64_t lignes)
+{
+    std::vector<EchantillonBalayage> plan;
+    for (const RetardCouleur &s : spectre) {
+        if (s.x == 0 || (s.R == 0 && s.G == 0 && s.B == 0))
+            continue;
+        EchantillonBalayage e;
+        e.x = s.x;
+        e.R = s.R, e.G = s.G, e.B = s.B;
+        const double delta = PhaseRetard(pas_, s.x);
+        e.unPas = RotationDe(delta);
+        e.unGroupe = RotationDe(voiesBalayage * delta);
+        plageRotation(e, pas_, lignes);
+        plan.push_back(e);
+    }
+    return plan;
+}
