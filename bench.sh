@@ -44,7 +44,7 @@ done
 awk '
   function famille(n) { return substr(n, 1, index(n "/", "/") - 1) }
   function suite(n) { return substr(n, length(famille(n)) + 1) }
-  function duree(v) { return sprintf("%.3g ms", v) }
+  function duree(v) { return sprintf(v >= 100 ? "%.0f ms" : v >= 10 ? "%.1f ms" : v >= 1 ? "%.2f ms" : "%.3f ms", v) }
   { nom[NR] = $1; reel[NR] = $2; cpu[NR] = $3
     if (length($1) > large) large = length($1)
     f = famille($1)
