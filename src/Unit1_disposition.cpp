@@ -151,7 +151,8 @@ TTrackBar *glissiere(QWidget *parent, const QRect &r)
     t->setRange(500, 50000);
     t->setValue(1000);
     t->setTickPosition(QSlider::TicksBelow);
-    // A tick every unit would be 49,500 ticks on 409 pixels; Qt's automatic spacing instead.
+    // Qt's automatic ticks (interval 0) rather than a tick every unit, which would be 49,500
+    // ticks on 409 pixels. Qt then spaces them by the page step, so they still run together.
     t->setTickInterval(0);
     t->setGeometry(r);
     return t;
