@@ -46,4 +46,6 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 # dpkg-shlibdeps (dpkg-dev) derives the runtime packages (Qt 6, QCustomPlot, libc, libstdc++)
 # from the libraries the program really links.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Not a linked library, but the design fonts fall back to it: wider faces clip captions.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-liberation2)
 include(CPack)

@@ -9,7 +9,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-dejavu-core fonts-liberation2
   xvfb xauth xdotool imagemagick x11-utils
-  desktop-file-utils appstream dpkg-dev
+  desktop-file-utils appstream dpkg-dev file
 )
 PACKAGES+=("$@")
 

@@ -39,6 +39,8 @@ public:
     // Colour value of the surface at (x, y) in control pixels; 0 outside the surface.
     std::uint32_t Pixel(int x, int y) const;
     bool aSurface() const { return !surface_.isNull(); }
+    // In device pixels: the control's size times its pixel density.
+    QSize tailleSurface() const { return surface_.size(); }
 
 signals:
     void sourisEnfoncee(Qt::MouseButton bouton, Qt::MouseButtons etat, int x, int y);

@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Screenshots of the window under a virtual X server: docs/prismelle.png in the start-up
+# state, docs/prismelle-monochromatique.png after a pick at 589 nm on the white-light strip.
+# Usage: tools/capture-ecran.sh   (BUILD_DIR chooses the build folder, default build)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+tools/install-deps.sh
+BUILD=${BUILD_DIR:-build}
+cmake -S . -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$BUILD" -j"$(nproc)" --target prismelle
+programme=$PWD/$BUILD/src/prismelle
+
+. tools/xvfb-fenetre.sh
+travail=$(mktemp -d)
+trap 'fenetre_arrete; rm -rf "$travail"' EXIT
+# The program reads its rainbow file from its working folder.
+cp data/rgb-arc-en-ciel.txt "$travail/"
+
+xvfb_demarre
+fenetre_lance "$programme" "$travail" "$travail/sortie.txt"
+fenetre_attend
+mkdir -p docs
+fenetre_capture docs/prismelle.png
+
+# 589 nm lies at x = 280 of the 593-pixel strip at (56, 72); press, nudge and release.
+xdotool mousemove --window "$FENETRE" 336 104 mousedown 1 \
+    mousemove --window "$FENETRE" 337 104 mousemove --window "$FENETRE" 336 104 mouseup 1
+xdotool mousemove 1399 899
+fenetre_capture docs/prismelle-monochromatique.png
+
+echo "wrote docs/prismelle.png and docs/prismelle-monochromatique.png"

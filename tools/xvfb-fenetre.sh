@@ -1,0 +1,82 @@
+# shellcheck shell=bash
+# Runs the program's window in a virtual X server of its own; sourced by the screenshot
+# script and by the real-window test. The caller sets `trap fenetre_arrete EXIT`.
+
+TITRE_FENETRE='prismelle kelvorin v1.4'
+XVFB_PID=""
+PROG_PID=""
+FENETRE=""
+
+# Starts Xvfb on the first free display number and exports DISPLAY.
+xvfb_demarre()
+{
+    local numero
+    numero=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 1400x900x24 -nolisten tcp 3>"$numero" >/dev/null 2>&1 &
+    XVFB_PID=$!
+    for _ in $(seq 100); do
+        [ -s "$numero" ] && break
+        kill -0 "$XVFB_PID" 2>/dev/null || break
+        sleep 0.1
+    done
+    if [ ! -s "$numero" ]; then
+        rm -f "$numero"
+        echo "FAIL: Xvfb did not start within 10 s" >&2
+        return 1
+    fi
+    DISPLAY=":$(tr -d '\n' <"$numero")"
+    export DISPLAY
+    rm -f "$numero"
+    # The pointer starts mid-screen; keep it off the window so no hint pops up.
+    xdotool mousemove 1399 899
+}
+
+# Starts the program ($1) in the working folder $2 on the virtual display; its output goes
+# to $3.
+fenetre_lance()
+{
+    (cd "$2" && exec env -u QT_SCALE_FACTOR QT_QPA_PLATFORM=xcb "$1") >"$3" 2>&1 &
+    PROG_PID=$!
+}
+
+# Waits for the main window and sets FENETRE to its id.
+fenetre_attend()
+{
+    FENETRE=$(timeout 30 xdotool search --sync --onlyvisible --name "^${TITRE_FENETRE}\$" |
+        head -n 1) || true
+    if [ -z "$FENETRE" ]; then
+        echo "FAIL: no window titled \"$TITRE_FENETRE\" within 30 s; windows shown:" >&2
+        xdotool search --onlyvisible --name . getwindowname %@ >&2 || true
+        return 1
+    fi
+}
+
+# Screenshot of the window into $1 (PNG), once two shots in a row are the same: the first
+# activation paints after the window shows.
+fenetre_capture()
+{
+    local avant="" apres
+    for _ in $(seq 40); do
+        import -window "$FENETRE" -strip "png:$1"
+        apres=$(convert "$1" -depth 8 rgb:- | md5sum)
+        [ "$apres" = "$avant" ] && return 0
+        avant=$apres
+        sleep 0.25
+    done
+    echo "FAIL: the window did not settle within 10 s" >&2
+    return 1
+}
+
+# Stops the program if it still runs, then Xvfb.
+fenetre_arrete()
+{
+    local pid
+    for pid in "$PROG_PID" "$XVFB_PID"; do
+        if [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null; then
+            kill "$pid" 2>/dev/null || true
+            wait "$pid" 2>/dev/null || true
+        fi
+    done
+    PROG_PID=""
+    XVFB_PID=""
+}
