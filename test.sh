@@ -1,11 +1,47 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds and runs every test with ctest.
+#
+#   ./test.sh          the quick run: the normal build and its tests.
+#   ./test.sh --all    the quick run, then the whole suite again built with
+#                      AddressSanitizer and UndefinedBehaviorSanitizer (any finding,
+#                      leaks included, fails), then the fuzz targets (clang, libFuzzer)
+#                      with a bounded smoke run each. This is what CI runs.
+#
+# Build folders: BUILD_DIR (default build), SAN_DIR (build-san), FUZZ_DIR (build-fuzz).
+# Under the sanitizers the soak runs ENDURANCE_SAN events (default 5000) instead of 20,000:
+# each event costs several times more there.
 set -euo pipefail
 cd "$(dirname "$0")"
 
+tout=false
+case "${1:-}" in
+  --all) tout=true ;;
+  "") ;;
+  *) echo "usage: $0 [--all]" >&2; exit 2 ;;
+esac
+
 tools/install-deps.sh
+jobs=$(nproc)
 
 BUILD=${BUILD_DIR:-build}
 cmake -S . -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build "$BUILD" -j"$(nproc)"
-QT_QPA_PLATFORM=offscreen ctest --test-dir "$BUILD" --output-on-failure -j"$(nproc)"
+cmake --build "$BUILD" -j"$jobs"
+QT_QPA_PLATFORM=offscreen ctest --test-dir "$BUILD" --output-on-failure -j"$jobs"
+
+$tout || exit 0
+
+SAN=${SAN_DIR:-build-san}
+cmake -S . -B "$SAN" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPRISMELLE_SANITIZE=ON \
+  -DPRISMELLE_BENCH=OFF
+cmake --build "$SAN" -j"$jobs"
+QT_QPA_PLATFORM=offscreen \
+  ASAN_OPTIONS=detect_leaks=1:halt_on_error=1:check_initialization_order=1:strict_init_order=1 \
+  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  PRISMELLE_ENDURANCE_EVENEMENTS=${ENDURANCE_SAN:-5000} \
+  ctest --test-dir "$SAN" --output-on-failure -j"$jobs"
+
+FUZZ=${FUZZ_DIR:-build-fuzz}
+CXX=clang++ cmake -S . -B "$FUZZ" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPRISMELLE_FUZZ=ON \
+  -DPRISMELLE_WITH_GUI=OFF -DBUILD_TESTING=OFF -DPRISMELLE_BENCH=OFF
+cmake --build "$FUZZ" -j"$jobs"
+ctest --test-dir "$FUZZ" --output-on-failure -j"$jobs"

@@ -10,6 +10,7 @@ PACKAGES=(
   fonts-dejavu-core fonts-liberation2
   xvfb xauth xdotool imagemagick x11-utils
   desktop-file-utils appstream dpkg-dev file
+  clang libclang-rt-14-dev
 )
 PACKAGES+=("$@")
 
