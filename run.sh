@@ -4,11 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-tools/install-deps.sh
-
-BUILD=${BUILD_DIR:-build}
-cmake -S . -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$BUILD" -j"$(nproc)" --target prismelle
+programme=$(tools/construit-programme.sh)
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
   cat >&2 <<'MSG'
@@ -21,8 +17,8 @@ MSG
 fi
 
 # The program reads "rgb-arc-en-ciel.txt" from its working folder.
-WORK="$BUILD/run"
+WORK="$(dirname "$programme")/../run"
 mkdir -p "$WORK"
 cp data/rgb-arc-en-ciel.txt "$WORK/"
 cd "$WORK"
-exec "../src/prismelle"
+exec "$programme"

@@ -5,11 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-tools/install-deps.sh
-BUILD=${BUILD_DIR:-build}
-cmake -S . -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$BUILD" -j"$(nproc)" --target prismelle
-programme=$PWD/$BUILD/src/prismelle
+programme=$(tools/construit-programme.sh)
 
 . tools/xvfb-fenetre.sh
 travail=$(mktemp -d)
