@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Bounded smoke run of one fuzz target: fixed seed, a few thousand executions, at most a
+# minute. New inputs go to a scratch folder, never into the repository's corpus.
+# Usage: fumee.sh <target> <scratch folder> <corpus folder>...
+set -euo pipefail
+cible=$1 travail=$2
+shift 2
+rm -rf "$travail"
+mkdir -p "$travail/nouveaux"
+exec "$cible" -seed=1 -runs="${FUZZ_RUNS:-50000}" -max_total_time=60 -max_len=65536 \
+  -artifact_prefix="$travail/" "$travail/nouveaux" "$@"
