@@ -1,0 +1,5 @@
+#pragma once
+// Resident size of this process, for tests that check memory does not grow.
+
+// Bytes of this process held in RAM (/proc/self/statm).
+long residentOctets();
