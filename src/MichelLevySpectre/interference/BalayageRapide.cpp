@@ -29,8 +29,9 @@ struct SommesBloc {
     alignas(64) double B[lignesBloc];
 };
 
-// Four lanes of doubles, loaded and stored at any double's address.
-using Quatre = double __attribute__((vector_size(4 * sizeof(double)), aligned(alignof(double))));
+// Four lanes of doubles, loaded and stored at any double's address. A typedef: clang drops
+// the alignment attribute of an alias declaration and would assume 32-byte alignment.
+typedef double Quatre __attribute__((vector_size(4 * sizeof(double)), aligned(alignof(double))));
 constexpr int quatres = voies / 4;
 
 void ajouteDirect(const EchantillonBalayage &e, std::int64_t de, std::int64_t a, std::int64_t bloc,
