@@ -29,8 +29,10 @@ struct SommesBloc {
     alignas(64) double B[lignesBloc];
 };
 
-// Four lanes of doubles, loaded and stored at any double's address. A typedef: clang drops
-// the alignment attribute of an alias declaration and would assume 32-byte alignment.
+// Four lanes of doubles, loaded and stored at any double's address. A typedef, as clang
+// drops the alignment attribute of an alias declaration; and named in every declaration,
+// as auto would deduce the plain vector type, whose 16- or 32-byte alignment both compilers
+// then assume.
 typedef double Quatre __attribute__((vector_size(4 * sizeof(double)), aligned(alignof(double))));
 constexpr int quatres = voies / 4;
 
@@ -70,9 +72,9 @@ ajouteRotation(const EchantillonBalayage &e, std::int64_t de, std::int64_t a, st
     }
     std::int64_t i = de;
     for (; i + voies <= a; i += voies) {
-        auto *r = reinterpret_cast<Quatre *>(s.R + (i - bloc));
-        auto *g = reinterpret_cast<Quatre *>(s.G + (i - bloc));
-        auto *b = reinterpret_cast<Quatre *>(s.B + (i - bloc));
+        Quatre *r = reinterpret_cast<Quatre *>(s.R + (i - bloc));
+        Quatre *g = reinterpret_cast<Quatre *>(s.G + (i - bloc));
+        Quatre *b = reinterpret_cast<Quatre *>(s.B + (i - bloc));
         // Unrolled at -O2 too, or the lanes would live in memory.
 #pragma GCC unroll 8
         for (int j = 0; j < quatres; ++j) {
