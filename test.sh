@@ -37,6 +37,7 @@ cmake --build "$SAN" -j"$jobs"
 QT_QPA_PLATFORM=offscreen \
   ASAN_OPTIONS=detect_leaks=1:halt_on_error=1:check_initialization_order=1:strict_init_order=1 \
   UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0 \
   PRISMELLE_ENDURANCE_EVENEMENTS=${ENDURANCE_SAN:-20000} \
   ctest --test-dir "$SAN" --output-on-failure -j"$jobs"
 

@@ -268,7 +268,7 @@ protected:
     // line ends mixed with NUL, lone CRs and bytes above 127.
     QByteArray fichierAleatoire()
     {
-        const QByteArray alphabet("\t\t\t\r\n\n0123456789 RGBx$-", 27);
+        const QByteArray alphabet = QByteArrayLiteral("\t\t\t\r\n\n0123456789 RGBx$-");
         QByteArray b = chance(70) ? QByteArray("x\tR\tG\tB\r\n") : QByteArray();
         for (int n = entre(0, 3000); n > 0; --n)
             b += chance(90) ? alphabet[entre(0, int(alphabet.size()) - 1)] : char(entre(0, 255));
