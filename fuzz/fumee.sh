@@ -7,5 +7,5 @@ cible=$1 travail=$2
 shift 2
 rm -rf "$travail"
 mkdir -p "$travail/nouveaux"
-exec "$cible" -seed=1 -runs="${FUZZ_RUNS:-50000}" -max_total_time=60 -max_len=65536 \
+exec "$cible" -seed=1 -runs="${FUZZ_RUNS:-300000}" -max_total_time=60 -max_len=65536 \
   -artifact_prefix="$travail/" "$travail/nouveaux" "$@"
