@@ -184,4 +184,7 @@ TEST_F(EnregistrementEchoue, writeCutShort_reportsAndKeepsTheOldFile)
     prepare("coupe");
     TailleLimitee limite(16384);
     enregistreEtVerifie();
+    ASSERT_EQ(dialogues_.erreurs.size(), 1u);
+    EXPECT_TRUE(dialogues_.erreurs[0].contains(QString::fromUtf8("disque plein")))
+        << dialogues_.erreurs[0].toStdString();
 }

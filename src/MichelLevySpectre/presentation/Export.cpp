@@ -9,6 +9,14 @@
 
 namespace {
 
+// Qt loses the system's reason after a short write; a full disk is then the likely one.
+QString raison(const QSaveFile &f, bool complet)
+{
+    if (complet && f.error() != QFileDevice::UnspecifiedError && f.error() != QFileDevice::NoError)
+        return f.errorString();
+    return QStringLiteral("\u00e9criture interrompue (disque plein ?)");
+}
+
 // Written beside the old file and renamed over it only once complete, so a failed write
 // leaves the old file as it was.
 void ecrit(const QString &nom, const QStringList &lignes)
@@ -20,8 +28,9 @@ void ecrit(const QString &nom, const QStringList &lignes)
     std::string octets;
     for (const QString &l : lignes)
         octets.append(VersCp1252(l)).append("\r\n");
-    if (f.write(octets.data(), qint64(octets.size())) != qint64(octets.size()) || !f.commit())
-        throw Erreur(("Impossible d'\u00e9crire le fichier " + nom + " : " + f.errorString())
+    const bool complet = f.write(octets.data(), qint64(octets.size())) == qint64(octets.size());
+    if (!complet || !f.commit())
+        throw Erreur(("Impossible d'\u00e9crire le fichier " + nom + " : " + raison(f, complet))
                          .toStdString());
 }
 
