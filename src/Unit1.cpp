@@ -22,8 +22,6 @@ std::int32_t enEntier32(std::int64_t v)
         v, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
 }
 
-std::int32_t champStrict(const TEdit *edit) { return LitEntierStrict(edit->text().toStdString()); }
-
 void metGras(QWidget *w, bool gras)
 {
     QFont f = w->font();
@@ -127,7 +125,7 @@ void TForm1::FormCreate()
 
 void TForm1::FormActivate()
 {
-    TrackBar1->setValue(champStrict(Edit1));
+    TrackBar1->setValue(EntierStrictDuChamp(Edit1));
     ChoisitLumiere(QStringLiteral("arc"));
     CalculMichelLevy();
     ListeInterferences();
@@ -268,7 +266,7 @@ void TForm1::Image_michel_levyMouseDown(int X) { x_origine = X; }
 
 void TForm1::Image_michel_levyMouseMove(int X)
 {
-    const std::int32_t v = champStrict(Edit1);
+    const std::int32_t v = EntierStrictDuChamp(Edit1);
     const double pixels = auMoinsUn(Image_michel_levy->width() - 1);
     Label18->setText(texte(ArrondiPair(X / pixels * v)) + QStringLiteral(" nm"));
     Label20->setText(texte(ArrondiPair((std::int64_t{X} - x_origine) / pixels * v)));

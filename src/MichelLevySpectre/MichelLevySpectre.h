@@ -20,6 +20,11 @@
 class TImage;
 class TMemo;
 class QCustomPlot;
+class QLineEdit;
+
+// An input field's integer: its default when the text is not one, or the conversion error.
+std::int32_t EntierDuChamp(const QLineEdit *champ, std::int32_t defaut);
+std::int32_t EntierStrictDuChamp(const QLineEdit *champ);
 
 // Light sources.
 void LitFichierArcEnCiel(const QString &nom, TMemo *memo, std::int32_t premier,

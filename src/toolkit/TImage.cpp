@@ -8,11 +8,6 @@
 
 namespace {
 
-QColor couleurQt(std::uint32_t valeur)
-{
-    return QColor(int(valeur & 0xFF), int((valeur >> 8) & 0xFF), int((valeur >> 16) & 0xFF));
-}
-
 QPoint pointSouris(const QMouseEvent *e)
 {
     const QPointF p = e->position();
@@ -20,6 +15,11 @@ QPoint pointSouris(const QMouseEvent *e)
 }
 
 } // namespace
+
+QColor CouleurQt(std::uint32_t valeur)
+{
+    return QColor(int(valeur & 0xFF), int((valeur >> 8) & 0xFF), int((valeur >> 16) & 0xFF));
+}
 
 void Canevas::MoveTo(int x, int y)
 {
@@ -65,7 +65,7 @@ void TImage::ajusteSurface()
 void TImage::trace(int x0, int y0, int x1, int y1, const Stylo &stylo)
 {
     const int w = std::max(1, stylo.Width);
-    const QColor c = couleurQt(stylo.Color);
+    const QColor c = CouleurQt(stylo.Color);
     if (x0 == x1 && y0 != y1) {
         const int haut = std::min(y0, y1 + 1), bas = std::max(y0, y1 - 1);
         remplit(QRect(x0 - (w - 1) / 2, haut, w, bas - haut + 1), c.rgb());

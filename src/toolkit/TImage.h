@@ -8,6 +8,9 @@
 
 class TImage;
 
+// A colour value (red in the low byte) as Qt's colour.
+QColor CouleurQt(std::uint32_t valeur);
+
 struct Stylo {
     std::uint32_t Color = 0; // r + 256 g + 65536 b
     int Width = 1;
@@ -22,6 +25,9 @@ public:
 
 private:
     friend class TImage;
+
+// A colour value (red in the low byte) as Qt's colour.
+QColor CouleurQt(std::uint32_t valeur);
     explicit Canevas(TImage &image) : image_(image) {}
     TImage &image_;
     int x_ = 0;

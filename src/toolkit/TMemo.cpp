@@ -42,7 +42,13 @@ void TMemo::remplaceLignes(const QStringList &lignes)
 
 void TMemo::remplaceTexte(const QString &lignesTerminees) { setPlainText(lignesTerminees); }
 
-void TMemo::efface() { clear(); }
+
+void RemplaceTexteGele(TMemo *memo, const QString &lignesTerminees)
+{
+    GeleMemo(memo, true);
+    memo->remplaceTexte(lignesTerminees);
+    GeleMemo(memo, false);
+}
 
 void GeleMemo(TMemo *memo, bool suspend)
 {

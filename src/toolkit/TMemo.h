@@ -16,8 +16,10 @@ public:
     void remplaceLignes(const QStringList &lignes);
     // Same from a text whose lines each end with '\n' (built in one go, for long listings).
     void remplaceTexte(const QString &lignesTerminees);
-    void efface();
 };
 
 // Redraw switch: suspend, or resume and repaint once. Does nothing while the memo is hidden.
 void GeleMemo(TMemo *memo, bool suspend);
+
+// Replaces a memo's content with its redrawing suspended, so it repaints once.
+void RemplaceTexteGele(TMemo *memo, const QString &lignesTerminees);

@@ -20,8 +20,8 @@ ModeLumiere ModeLumiereCourant()
 
 void LitParametres()
 {
-    retard_max = LitEntier(Form1->Edit1->text().toStdString(), 2000);
-    pas = LitEntier(Form1->Edit2->text().toStdString(), 10);
+    retard_max = EntierDuChamp(Form1->Edit1, 2000);
+    pas = EntierDuChamp(Form1->Edit2, 10);
     if (pas == 0)
         throw Erreur("Division par z\xC3\xA9ro : le pas doit \xC3\xAAtre diff\xC3\xA9rent de 0");
     Form1->Label6->setText(QString::number(nombreLignes()));

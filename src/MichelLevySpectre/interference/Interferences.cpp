@@ -124,17 +124,13 @@ void CalculInterferencesReference(std::int32_t debut, std::int32_t fin, std::int
                                   Tab_RetardCouleur &table, ModeLumiere mode)
 {
     const std::int64_t derniere = DerniereLigne(debut, fin, pas_, table.size());
-    CouleurSomme m;
     for (std::int64_t i = 0; i <= derniere; ++i) {
         RetardCouleur &l = table[static_cast<std::size_t>(i)];
         l.x = RetardDeLigne(i, pas_);
         const CouleurSomme s = CouleurRetard(l.x, spectre, mode);
         l.R = s.R, l.G = s.G, l.B = s.B;
-        m.R = plusGrand(m.R, s.R);
-        m.G = plusGrand(m.G, s.G);
-        m.B = plusGrand(m.B, s.B);
     }
-    NormaliseInterferences(table, derniere, m, mode);
+    NormaliseInterferences(table, derniere, maximaBruts(table, derniere), mode);
 }
 
 void CalculInterferences(std::int32_t debut, std::int32_t fin, std::int32_t pas_,

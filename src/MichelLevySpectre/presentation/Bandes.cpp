@@ -65,15 +65,9 @@ void DessineSpectreListe(TImage *image, std::span<const RetardCouleur> table, st
                          std::int32_t width, std::int32_t height, TMemo *memo)
 {
     const bool liste = Form1->CheckBox1->isChecked();
-    if (liste) {
-        memo->efface();
-        GeleMemo(memo, true);
-    }
     const std::string texte = peintSpectre(image, table, last, width, height, liste);
-    if (liste) {
-        memo->remplaceTexte(DepuisCp1252(texte));
-        GeleMemo(memo, false);
-    }
+    if (liste)
+        RemplaceTexteGele(memo, DepuisCp1252(texte));
     afficheNombreValeurs(last);
 }
 

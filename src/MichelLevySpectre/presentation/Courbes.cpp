@@ -10,36 +10,26 @@ namespace {
 struct Courbe {
     std::uint32_t couleur;
     int largeur;
+    double RetardCouleur::*canal;
 };
-constexpr Courbe courbes[3] = {{255, 3}, {32768, 2}, {16711680, 1}};
+constexpr Courbe courbes[3] = {
+    {255, 3, &RetardCouleur::R}, {32768, 2, &RetardCouleur::G}, {16711680, 1, &RetardCouleur::B}};
 
-QColor couleurQt(std::uint32_t v)
+// One curve's points, made straight in the chart's own point type (one allocation each).
+QVector<QCPGraphData> points(std::span<const RetardCouleur> table, double RetardCouleur::*canal,
+                             double echelle)
 {
-    return QColor(int(v & 0xFF), int((v >> 8) & 0xFF), int((v >> 16) & 0xFF));
-}
-
-// Keys and the three value columns of one plot, in table order.
-struct Points {
-    QVector<double> x, r, g, b;
-};
-
-Points points(std::span<const RetardCouleur> table, double echelle)
-{
-    Points p;
-    for (QVector<double> *v : {&p.x, &p.r, &p.g, &p.b})
-        v->resize(qsizetype(table.size()));
-    for (std::size_t k = 0; k < table.size(); ++k) {
-        const RetardCouleur &l = table[k];
-        const auto i = qsizetype(k);
-        p.x[i] = l.x;
-        p.r[i] = l.R * echelle;
-        p.g[i] = l.G * echelle;
-        p.b[i] = l.B * echelle;
-    }
+    QVector<QCPGraphData> p(qsizetype(table.size()));
+    for (std::size_t k = 0; k < table.size(); ++k)
+        p[qsizetype(k)] = QCPGraphData(table[k].x, table[k].*canal * echelle);
     return p;
 }
 
-bool croissant(const QVector<double> &x) { return std::is_sorted(x.cbegin(), x.cend()); }
+bool croissant(std::span<const RetardCouleur> table)
+{
+    return std::is_sorted(table.begin(), table.end(),
+                          [](const RetardCouleur &a, const RetardCouleur &b) { return a.x < b.x; });
+}
 
 } // namespace
 
@@ -58,14 +48,13 @@ void TraceCourbes(std::int32_t kind, QCustomPlot *chart, const QString &caption)
         g[k]->setAntialiased(false);
     }
     for (int k = 0; k < 3; ++k)
-        g[k]->setPen(QPen(couleurQt(courbes[k].couleur), courbes[k].largeur));
+        g[k]->setPen(QPen(CouleurQt(courbes[k].couleur), courbes[k].largeur));
     chart->xAxis->setLabel(caption);
     chart->yAxis->setRange(-5, 260);
-    const Points p = points(*table, kind == 1 ? 255.0 : 1.0);
-    const bool trie = croissant(p.x);
-    g[0]->setData(p.x, p.r, trie);
-    g[1]->setData(p.x, p.g, trie);
-    g[2]->setData(p.x, p.b, trie);
+    const double echelle = kind == 1 ? 255.0 : 1.0;
+    const bool trie = croissant(*table);
+    for (int k = 0; k < 3; ++k)
+        g[k]->data()->set(points(*table, courbes[k].canal, echelle), trie);
     chart->xAxis->rescale();
     chart->replot(QCustomPlot::rpQueuedReplot);
 }

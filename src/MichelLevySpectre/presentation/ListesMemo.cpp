@@ -10,9 +10,7 @@ bool listeActive() { return Form1->CheckBox1->isChecked(); }
 
 void remplitMemo(TMemo *memo, const std::string &texte)
 {
-    GeleMemo(memo, true);
-    memo->remplaceTexte(DepuisCp1252(texte));
-    GeleMemo(memo, false);
+    RemplaceTexteGele(memo, DepuisCp1252(texte));
 }
 
 } // namespace

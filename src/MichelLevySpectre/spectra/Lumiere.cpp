@@ -9,17 +9,21 @@
 
 namespace {
 
+Erreur capaciteDepassee() { return Erreur("Le texte d\xC3\xA9passe la capacit\xC3\xA9 du m\xC3\xA9mo"); }
+
+// The size is checked first, so a huge file is refused unread; the bounded read also
+// catches a file that grows meanwhile.
 QByteArray litFichier(const QString &nom)
 {
     QFile f(nom);
     if (f.size() > CapaciteMemo)
-        throw Erreur("Le texte d\xC3\xA9passe la capacit\xC3\xA9 du m\xC3\xA9mo");
+        throw capaciteDepassee();
     if (!f.open(QIODevice::ReadOnly))
         throw Erreur(("Impossible d'ouvrir le fichier " + nom + " : " + f.errorString())
                          .toStdString());
     QByteArray octets = f.read(CapaciteMemo + 1);
     if (octets.size() > CapaciteMemo)
-        throw Erreur("Le texte d\xC3\xA9passe la capacit\xC3\xA9 du m\xC3\xA9mo");
+        throw capaciteDepassee();
     if (f.error() != QFileDevice::NoError)
         throw Erreur(("Erreur de lecture du fichier " + nom + " : " + f.errorString())
                          .toStdString());
@@ -32,11 +36,6 @@ QString texteMemo(const std::vector<std::string> &lignes)
     for (const std::string &l : lignes)
         tout.append(l).push_back('\n');
     return DepuisCp1252(tout);
-}
-
-std::int32_t champ(const TEdit *edit, std::int32_t defaut)
-{
-    return LitEntier(edit->text().toStdString(), defaut);
 }
 
 void dessineLumiere(TImage *image, const Tab_RetardCouleur &table)
@@ -99,7 +98,8 @@ void PrepareLumiereBlanche()
 void FiltreMonochromatique()
 {
     if (ModeLumiereCourant() == ModeLumiere::Monochromatique)
-        FiltreBande(tab_blanche, tab_incidente, champ(Form1->Edit3, 550), champ(Form1->Edit4, 2));
+        FiltreBande(tab_blanche, tab_incidente, EntierDuChamp(Form1->Edit3, 550),
+                    EntierDuChamp(Form1->Edit4, 2));
     TImage *image = Form1->Image_lumiere_incidente;
     DessineSpectre(image, tab_incidente, static_cast<std::int32_t>(tab_incidente.size()) - 1,
                    image->width(), image->height());
