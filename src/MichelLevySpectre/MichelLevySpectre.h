@@ -16,6 +16,7 @@
 
 #include <cstdint>
 #include <span>
+#include <vector>
 
 class TImage;
 class TMemo;
@@ -42,6 +43,8 @@ void DessineSpectre(TImage *image, std::span<const RetardCouleur> table, std::in
                     std::int32_t width, std::int32_t height);
 void DessineSpectreListe(TImage *image, std::span<const RetardCouleur> table, std::int32_t last,
                          std::int32_t width, std::int32_t height, TMemo *memo);
+// The colour value of each row as the Michel-Lévy strip shows it.
+std::vector<std::uint32_t> CouleursMichelLevy(std::span<const RetardCouleur> table);
 void DessineMichelLevy(TImage *image, std::span<const RetardCouleur> table, std::int32_t width,
                        std::int32_t height);
 

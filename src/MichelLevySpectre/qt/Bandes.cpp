@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <vector>
 
 namespace {
 
@@ -71,6 +72,15 @@ void DessineSpectreListe(TImage *image, std::span<const RetardCouleur> table, st
     afficheNombreValeurs(last);
 }
 
+std::vector<std::uint32_t> CouleursMichelLevy(std::span<const RetardCouleur> table)
+{
+    std::vector<std::uint32_t> couleurs(table.size());
+    std::transform(table.begin(), table.end(), couleurs.begin(), [](const RetardCouleur &l) {
+        return CouleurValeur(ArrondiPair(l.R), ArrondiPair(l.G), ArrondiPair(l.B));
+    });
+    return couleurs;
+}
+
 void DessineMichelLevy(TImage *image, std::span<const RetardCouleur> table, std::int32_t width,
                        std::int32_t height)
 {
@@ -82,10 +92,11 @@ void DessineMichelLevy(TImage *image, std::span<const RetardCouleur> table, std:
     const double s = last > 0 ? double(width) / double(last) : 0.0;
     const std::int64_t W =
         last > 0 ? std::max<std::int64_t>(1, ArrondiPair(s + 0.5)) : std::max(1, width);
+    const std::vector<std::uint32_t> couleurs = CouleursMichelLevy(table);
     std::int64_t T = 551;
     for (std::int64_t i = 0; i <= last; ++i) {
         const RetardCouleur &l = table[std::size_t(i)];
-        c.Pen.Color = CouleurValeur(ArrondiPair(l.R), ArrondiPair(l.G), ArrondiPair(l.B));
+        c.Pen.Color = couleurs[std::size_t(i)];
         const std::int64_t x = last > 0 ? ArrondiPair(double(i) * s) : (W - 1) / 2;
         colonne(c, x, W, height);
         if (l.x > T) {
