@@ -8,12 +8,6 @@ namespace {
 constexpr int premier = 400;
 constexpr int dernier = 800;
 
-// One lobe of the fit: a Gaussian with its own inverse width on each side of its centre.
-double lobe(double lambda, double centre, double inverseGauche, double inverseDroite) {
-    const double t = (lambda - centre) * (lambda < centre ? inverseGauche : inverseDroite);
-    return std::exp(-0.5 * t * t);
-}
-
 RgbLineaire positif(const RgbLineaire &c) {
     return {std::max(c.R, 0.0), std::max(c.G, 0.0), std::max(c.B, 0.0)};
 }
@@ -30,23 +24,6 @@ int echelonne(double v, double echelle) {
 }
 
 } // namespace
-
-Tristimulus CorrespondanceCie1931(double lambda) {
-    // Coefficients as published (inverse widths), not re-derived.
-    const double x = 0.362 * lobe(lambda, 442.0, 0.0624, 0.0374) +
-                     1.056 * lobe(lambda, 599.8, 0.0264, 0.0323) -
-                     0.065 * lobe(lambda, 501.1, 0.0490, 0.0382);
-    const double y =
-        0.821 * lobe(lambda, 568.8, 0.0213, 0.0247) + 0.286 * lobe(lambda, 530.9, 0.0613, 0.0322);
-    const double z =
-        1.217 * lobe(lambda, 437.0, 0.0845, 0.0278) + 0.681 * lobe(lambda, 459.0, 0.0385, 0.0725);
-    return {x, y, z};
-}
-
-RgbLineaire VersSrgbLineaire(const Tristimulus &t) {
-    return {3.2406 * t.X - 1.5372 * t.Y - 0.4986 * t.Z, -0.9689 * t.X + 1.8758 * t.Y + 0.0415 * t.Z,
-            0.0557 * t.X - 0.2040 * t.Y + 1.0570 * t.Z};
-}
 
 std::vector<LigneArcEnCiel> ArcEnCielStandard() {
     std::vector<RgbLineaire> couleurs;

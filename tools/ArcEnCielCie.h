@@ -1,19 +1,10 @@
 #pragma once
-// The standard rainbow file, computed from the CIE 1931 2° observer. No Qt here.
+// The standard rainbow file, computed with the program's own CIE 1931 2° observer and sRGB
+// matrix. No Qt here.
+#include "MichelLevySpectre/presentation/Colorimetrie.h"
+
 #include <string>
 #include <vector>
-
-struct Tristimulus {
-    double X = 0.0;
-    double Y = 0.0;
-    double Z = 0.0;
-};
-
-struct RgbLineaire {
-    double R = 0.0;
-    double G = 0.0;
-    double B = 0.0;
-};
 
 struct LigneArcEnCiel {
     int lambda = 0;
@@ -21,13 +12,6 @@ struct LigneArcEnCiel {
     int G = 0;
     int B = 0;
 };
-
-// CIE 1931 2° colour-matching functions at a wavelength in nm, by the multi-lobe Gaussian
-// fit of Wyman, Sloan and Shirley (JCGT 2(2), 2013): no data table to ship.
-Tristimulus CorrespondanceCie1931(double lambda);
-
-// XYZ to linear sRGB (D65 white, IEC 61966-2-1 matrix); no clipping, no gamma.
-RgbLineaire VersSrgbLineaire(const Tristimulus &t);
 
 // Rows for 400..800 nm: negatives clipped to 0, one common scale so that the largest
 // channel value is 255, rounded to the nearest integer (halves away from zero).

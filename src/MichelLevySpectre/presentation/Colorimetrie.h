@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// What a screen should show for each row of the interference table: the light that the plate
+// transmits, seen by the CIE 1931 observer and encoded in sRGB. No Qt here.
+#include "../RetardCouleur.h"
+#include "../spectra/ObservateurCie1931.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+struct RgbLineaire {
+    double R = 0.0;
+    double G = 0.0;
+    double B = 0.0;
+};
+
+struct Rgb8 {
+    std::uint8_t r = 0;
+    std::uint8_t g = 0;
+    std::uint8_t b = 0;
+    bool operator==(const Rgb8 &) const = default;
+};
+
+// The D65 white at Y = 1: full transmission of an equal-energy light is shown as this white.
+inline constexpr Tristimulus BlancD65{0.9505, 1.0, 1.089};
+
+// XYZ to linear sRGB (D65 white, IEC 61966-2-1 matrix); no clipping, no transfer curve.
+RgbLineaire VersSrgbLineaire(const Tristimulus &t);
+
+// A linear channel clipped to 0..1, through the sRGB transfer curve, rounded to 0..255.
+std::uint8_t OctetSrgb(double lineaire);
+
+// Rows 0..lignes - 1 at retardation i × pas_, for an equal-energy light at the given
+// wavelengths (nm, none 0), each sample weighing x̄, ȳ, z̄. White light: the fraction of each
+// of X, Y, Z that crossed polarisers pass, times the D65 white. Monochromatic light: the
+// transmitted X, Y, Z times the D65 white, scaled so that the table's brightest linear
+// channel is 1.
+std::vector<Rgb8> CouleursColorimetriques(std::span<const std::int32_t> longueursOnde,
+                                          std::int32_t pas_, std::size_t lignes,
+                                          ModeLumiere mode);
