@@ -15,6 +15,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -43,10 +44,21 @@ void DessineSpectre(TImage *image, std::span<const RetardCouleur> table, std::in
                     std::int32_t width, std::int32_t height);
 void DessineSpectreListe(TImage *image, std::span<const RetardCouleur> table, std::int32_t last,
                          std::int32_t width, std::int32_t height, TMemo *memo);
-// The colour value of each row as the Michel-Lévy strip shows it.
+// The colour value of each row as the Michel-Lévy strip shows it: the table's own values, or
+// the colorimetric colours while they are chosen.
 std::vector<std::uint32_t> CouleursMichelLevy(std::span<const RetardCouleur> table);
 void DessineMichelLevy(TImage *image, std::span<const RetardCouleur> table, std::int32_t width,
                        std::int32_t height);
+
+// Colorimetric colours of the Michel-Lévy strip: off at start, not saved. Choosing repaints the
+// strip from the current table and changes nothing else.
+bool CouleursColorimetriquesChoisies();
+void ChoisitCouleursColorimetriques(bool actif);
+// The band cut into tab_incidente, none for the whole spectrum; each run keeps the light it
+// swept, which the colorimetric colours of its table need.
+void RetientBandeIncidente(std::optional<LimitesBande> bande);
+void RetientLumiereDuCalcul();
+std::vector<std::uint32_t> CouleursMichelLevyColorimetriques(std::span<const RetardCouleur> table);
 
 // Intensity charts: kind 1 the incident light, 2 the interference table.
 void TraceCourbes(std::int32_t kind, QCustomPlot *chart, const QString &caption);

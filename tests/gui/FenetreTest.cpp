@@ -1,5 +1,7 @@
 #include "FenetreTest.h"
 
+#include "MichelLevySpectre/MichelLevySpectre.h"
+
 #include <QApplication>
 #include <QFile>
 #include <QMouseEvent>
@@ -15,6 +17,7 @@ void FenetreTest::SetUp()
 
 void FenetreTest::TearDown()
 {
+    ChoisitCouleursColorimetriques(false); // off at every start
     fenetre_.reset();
     remplaceDialogues(anciensDialogues_);
     QDir::setCurrent(ancienDossier_);

@@ -1,7 +1,13 @@
 // Colour strips: the pixels are the behaviour.
 #include "FenetreTest.h"
 
+#include "EtatCalcul.h"
 #include "MichelLevySpectre/MichelLevySpectre.h"
+#include "MichelLevySpectre/presentation/Colorimetrie.h"
+
+#include <qcustomplot.h>
+
+#include <numeric>
 
 namespace {
 
@@ -26,6 +32,35 @@ Tab_RetardCouleur tableInterferences(int lignes, int pas_)
 std::uint32_t couleurLigne(const RetardCouleur &l)
 {
     return CouleurValeur(ArrondiPair(l.R), ArrondiPair(l.G), ArrondiPair(l.B));
+}
+
+std::vector<std::uint32_t> pixels(const TImage *image)
+{
+    std::vector<std::uint32_t> p;
+    for (int y = 0; y < image->height(); ++y)
+        for (int x = 0; x < image->width(); ++x)
+            p.push_back(image->Pixel(x, y));
+    return p;
+}
+
+// The colorimetric colours of the current table for an equal-energy light over [premier, dernier].
+std::vector<std::uint32_t> colorimetriques(int premier, int dernier, ModeLumiere mode)
+{
+    std::vector<std::int32_t> lambdas(std::size_t(dernier - premier + 1));
+    std::iota(lambdas.begin(), lambdas.end(), premier);
+    std::vector<std::uint32_t> valeurs;
+    for (const Rgb8 &c : CouleursColorimetriques(lambdas, tab_interferences[1].x,
+                                                 tab_interferences.size(), mode))
+        valeurs.push_back(CouleurValeur(c.r, c.g, c.b));
+    return valeurs;
+}
+
+// Colour at the centre of each row's column, below the ticks.
+void attendColonnes(const TImage *image, const std::vector<std::uint32_t> &couleurs)
+{
+    const double s = double(image->width()) / double(couleurs.size() - 1);
+    for (std::size_t i = 0; i + 1 < couleurs.size(); ++i)
+        ASSERT_EQ(image->Pixel(int(ArrondiPair(double(i) * s)), 50), couleurs[i]) << "row " << i;
 }
 
 } // namespace
@@ -186,4 +221,40 @@ TEST_F(Bandes, startUpStrip_showsFirstOrderGreyWhiteYellowAtItsLeftEnd)
     EXPECT_GT(lum(int(250 * 1237 / 3000)), 600); // near white around 250 nm
     const std::uint32_t jaune = image->Pixel(int(400 * 1237 / 3000), 50);
     EXPECT_GT(int(jaune & 0xFF), int((jaune >> 16) & 0xFF) + 60); // yellow: red above blue
+}
+
+TEST_F(Bandes, colorimetricColours_repaintOnlyTheStripAndToggleBackPixelForPixel)
+{
+    ouvre();
+    TImage *image = f().Image_michel_levy;
+    const std::vector<std::uint32_t> avant = pixels(image);
+    const EtatCalcul etat = EtatCalcul::de(f());
+    const QCPGraph *courbe = f().Chart2->graph(0);
+    const QStringList listes[] = {f().memo_interferences->lignes(), f().Memo_lumiere->lignes()};
+
+    ChoisitCouleursColorimetriques(true);
+    attendColonnes(image, colorimetriques(400, 800, ModeLumiere::Blanche));
+    EXPECT_EQ(image->Pixel(int(ArrondiPair(92 * 1237.0 / 500)), 5), Jaune); // 552 nm ticked
+    EXPECT_TRUE(memesAffichages(etat, EtatCalcul::de(f())));
+    EXPECT_EQ(f().Chart2->graph(0), courbe); // not re-plotted
+    EXPECT_EQ(f().memo_interferences->lignes(), listes[0]);
+    EXPECT_EQ(f().Memo_lumiere->lignes(), listes[1]);
+
+    ChoisitCouleursColorimetriques(false);
+    EXPECT_EQ(pixels(image), avant);
+}
+
+TEST_F(Bandes, colorimetricColours_laterRunsFollow_theBandKeepsSamplesTheFileLeavesDark)
+{
+    ouvre();
+    ChoisitCouleursColorimetriques(true);
+    f().BitBtn_laser->click();
+    f().Edit3->setText("750"); // the rainbow file is black beyond 706 nm
+    tape(f().Edit4, "10");
+    ASSERT_EQ(ModeLumiereCourant(), ModeLumiere::Monochromatique);
+    ASSERT_EQ(tab_interferences[100].R + tab_interferences[100].G + tab_interferences[100].B, 0);
+    const std::vector<std::uint32_t> attendues =
+        colorimetriques(746, 755, ModeLumiere::Monochromatique);
+    attendColonnes(f().Image_michel_levy, attendues);
+    EXPECT_NE(attendues[100], 0u);
 }

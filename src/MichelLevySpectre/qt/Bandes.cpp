@@ -74,6 +74,8 @@ void DessineSpectreListe(TImage *image, std::span<const RetardCouleur> table, st
 
 std::vector<std::uint32_t> CouleursMichelLevy(std::span<const RetardCouleur> table)
 {
+    if (CouleursColorimetriquesChoisies())
+        return CouleursMichelLevyColorimetriques(table);
     std::vector<std::uint32_t> couleurs(table.size());
     std::transform(table.begin(), table.end(), couleurs.begin(), [](const RetardCouleur &l) {
         return CouleurValeur(ArrondiPair(l.R), ArrondiPair(l.G), ArrondiPair(l.B));

@@ -91,15 +91,19 @@ void PrepareLumiereBlanche()
     }
     dessineLumiere(Form1->Image_lumiere_blanche, tab_blanche);
     tab_incidente = tab_blanche;
+    RetientBandeIncidente(std::nullopt);
     dessineLumiere(Form1->Image_lumiere_incidente, tab_incidente);
     RafraichitCourbeIncidente();
 }
 
 void FiltreMonochromatique()
 {
-    if (ModeLumiereCourant() == ModeLumiere::Monochromatique)
-        FiltreBande(tab_blanche, tab_incidente, EntierDuChamp(Form1->Edit3, 550),
-                    EntierDuChamp(Form1->Edit4, 2));
+    if (ModeLumiereCourant() == ModeLumiere::Monochromatique) {
+        const std::int32_t centre = EntierDuChamp(Form1->Edit3, 550);
+        const std::int32_t largeur = EntierDuChamp(Form1->Edit4, 2);
+        FiltreBande(tab_blanche, tab_incidente, centre, largeur);
+        RetientBandeIncidente(BandeDe(centre, largeur));
+    }
     TImage *image = Form1->Image_lumiere_incidente;
     DessineSpectre(image, tab_incidente, static_cast<std::int32_t>(tab_incidente.size()) - 1,
                    image->width(), image->height());

@@ -1,0 +1,102 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The Michel-Lévy strip in colorimetric colours, on request. The table, the listings and the
+// chart keep their own values: only the strip's column colours change.
+#include "MichelLevySpectre/MichelLevySpectre.h"
+
+#include "MichelLevySpectre/presentation/Colorimetrie.h"
+#include "Unit1.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace {
+
+bool choisies = false;
+
+std::optional<LimitesBande> bandeIncidente;
+
+// The light that made the current table: the option may be turned on long after the run.
+struct LumiereDuCalcul {
+    bool connue = false;
+    std::vector<std::int32_t> longueursOnde;
+    ModeLumiere mode = ModeLumiere::Blanche;
+    std::uint64_t numero = 0;
+};
+LumiereDuCalcul lumiere;
+
+// The colours of the last table asked for, until the next run.
+struct Memoire {
+    std::uint64_t numero = 0;
+    std::size_t lignes = 0;
+    std::int32_t pas_ = 0;
+    std::vector<std::uint32_t> couleurs;
+};
+Memoire memoire;
+
+// White light is equal-energy over the whole spectrum; monochromatic light keeps the band's
+// samples, also those where the white spectrum is dark.
+std::vector<std::int32_t> longueursOndeIncidentes(ModeLumiere mode)
+{
+    std::vector<std::int32_t> longueurs;
+    const bool bande = mode == ModeLumiere::Monochromatique && bandeIncidente;
+    for (const RetardCouleur &e : tab_incidente)
+        if (e.x != 0 && (!bande || bandeIncidente->contient(e.x)))
+            longueurs.push_back(e.x);
+    return longueurs;
+}
+
+std::int32_t pasDe(std::span<const RetardCouleur> table)
+{
+    return table.size() > 1 ? table[1].x - table[0].x : 0;
+}
+
+std::vector<std::uint32_t> calcule(std::size_t lignes, std::int32_t pas_)
+{
+    if (!lumiere.connue) // a table painted without a run: the light on hand
+        RetientLumiereDuCalcul();
+    const std::vector<Rgb8> rgb =
+        CouleursColorimetriques(lumiere.longueursOnde, pas_, lignes, lumiere.mode);
+    std::vector<std::uint32_t> couleurs(rgb.size());
+    std::transform(rgb.begin(), rgb.end(), couleurs.begin(),
+                   [](const Rgb8 &c) { return CouleurValeur(c.r, c.g, c.b); });
+    return couleurs;
+}
+
+} // namespace
+
+bool CouleursColorimetriquesChoisies()
+{
+    return choisies;
+}
+
+void ChoisitCouleursColorimetriques(bool actif)
+{
+    choisies = actif;
+    TImage *image = Form1 ? Form1->Image_michel_levy : nullptr;
+    if (image)
+        DessineMichelLevy(image, tab_interferences, image->width(), image->height());
+}
+
+void RetientBandeIncidente(std::optional<LimitesBande> bande)
+{
+    bandeIncidente = bande;
+}
+
+void RetientLumiereDuCalcul()
+{
+    lumiere.connue = true;
+    lumiere.mode = ModeLumiereCourant();
+    lumiere.longueursOnde = longueursOndeIncidentes(lumiere.mode);
+    ++lumiere.numero;
+}
+
+std::vector<std::uint32_t> CouleursMichelLevyColorimetriques(std::span<const RetardCouleur> table)
+{
+    const std::int32_t pas_ = pasDe(table);
+    if (!lumiere.connue || memoire.numero != lumiere.numero || memoire.lignes != table.size() ||
+        memoire.pas_ != pas_) {
+        std::vector<std::uint32_t> couleurs = calcule(table.size(), pas_);
+        memoire = {lumiere.numero, table.size(), pas_, std::move(couleurs)};
+    }
+    return memoire.couleurs;
+}
