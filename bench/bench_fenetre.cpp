@@ -42,6 +42,7 @@ void compteLignes(benchmark::State &etat)
 void BM_ChaineGlisseBande(benchmark::State &etat)
 {
     parametres(etat);
+    ChoisitCouleursColorimetriques(etat.range(2) != 0);
     Form1->ChoisitLumiere(QStringLiteral("laser"));
     int centre = 500;
     for (auto _ : etat) {
@@ -51,15 +52,19 @@ void BM_ChaineGlisseBande(benchmark::State &etat)
         CalculMichelLevy();
         QApplication::processEvents(); // the queued chart repaints and the strip's paint
     }
+    ChoisitCouleursColorimetriques(false);
     compteLignes(etat);
 }
+// Third argument: the strip in colorimetric colours (1) or in the table's own (0).
 BENCHMARK(BM_ChaineGlisseBande)
-    ->Args({3000, 6})->Args({50000, 16})->Args({50000, 1})
+    ->Args({3000, 6, 0})->Args({3000, 6, 1})->Args({50000, 16, 0})->Args({50000, 16, 1})
+    ->Args({50000, 1, 0})->Args({50000, 1, 1})
     ->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // One track-bar notification in white light, alternating between two neighbouring positions.
 void BM_ChaineCurseur(benchmark::State &etat)
 {
+    ChoisitCouleursColorimetriques(etat.range(1) != 0);
     Form1->ChoisitLumiere(QStringLiteral("arc"));
     const int position = int(etat.range(0));
     bool bascule = false;
@@ -68,9 +73,13 @@ void BM_ChaineCurseur(benchmark::State &etat)
         bascule = !bascule;
         QApplication::processEvents();
     }
+    ChoisitCouleursColorimetriques(false);
     compteLignes(etat);
 }
-BENCHMARK(BM_ChaineCurseur)->Arg(3000)->Arg(1000)->Arg(1236)
+// Second argument: colorimetric colours off (0) or on (1).
+BENCHMARK(BM_ChaineCurseur)
+    ->Args({3000, 0})->Args({3000, 1})->Args({1000, 0})->Args({1000, 1})->Args({1236, 0})
+    ->Args({1236, 1})
     ->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_ListeInterferences(benchmark::State &etat)

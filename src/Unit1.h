@@ -17,6 +17,7 @@
 
 class QCustomPlot;
 class QCPGraph;
+class QMenu;
 
 using TButton = QPushButton;
 using TBitBtn = QPushButton;
@@ -105,6 +106,7 @@ public:
     void TrackBar1Change();
     void Image_michel_levyMouseDown(int X);
     void Image_michel_levyMouseMove(int X);
+    void Image_michel_levyMenu(const QPoint &position);
     void CheckBox1Click();
     void BitBtn1Click();
 
@@ -126,3 +128,6 @@ private:
 };
 
 extern TForm1 *Form1;
+
+// The checkable entry that shows the Michel-Lévy strip in colorimetric colours.
+void AjouteCouleursColorimetriques(QMenu *menu);
