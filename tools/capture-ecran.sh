@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Screenshots of the window under a virtual X server: docs/prismelle.png in the start-up
-# state, docs/prismelle-monochromatique.png after a pick at 589 nm on the white-light strip.
+# state, docs/bande-simple.png and docs/bande-colorimetrique.png the Michel-Lévy strip at
+# half size in the table's colours and in colorimetric colours (the strip's menu, 4th entry),
+# docs/prismelle-monochromatique.png after a pick at 589 nm on the white-light strip.
 # Usage: tools/capture-ecran.sh   (BUILD_DIR chooses the build folder, default build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -19,10 +21,26 @@ fenetre_attend
 mkdir -p docs
 fenetre_capture docs/prismelle.png
 
+# The strip at (40, 622), 1237 by 97 pixels, at half size.
+bande() { convert "$1" -crop 1237x97+40+622 +repage -resize 50% -strip "png:$2"; }
+couleurs_colorimetriques()
+{
+    xdotool mousemove --window "$FENETRE" 640 672 click 3
+    sleep 0.5
+    xdotool key Down Down Down Down Return
+    xdotool mousemove 1399 899
+}
+bande docs/prismelle.png docs/bande-simple.png
+couleurs_colorimetriques
+fenetre_capture "$travail/colorimetrique.png"
+bande "$travail/colorimetrique.png" docs/bande-colorimetrique.png
+couleurs_colorimetriques
+
 # 589 nm lies at x = 280 of the 593-pixel strip at (56, 72); press, nudge and release.
 xdotool mousemove --window "$FENETRE" 336 104 mousedown 1 \
     mousemove --window "$FENETRE" 337 104 mousemove --window "$FENETRE" 336 104 mouseup 1
 xdotool mousemove 1399 899
 fenetre_capture docs/prismelle-monochromatique.png
 
-echo "wrote docs/prismelle.png and docs/prismelle-monochromatique.png"
+echo "wrote docs/prismelle.png, docs/bande-simple.png, docs/bande-colorimetrique.png" \
+    "and docs/prismelle-monochromatique.png"
