@@ -2,8 +2,9 @@
 # Installs what is missing, builds and runs every test with ctest.
 #
 #   ./test.sh          the quick run: the normal build and its tests.
-#   ./test.sh --all    the quick run, then the whole suite again built with
-#                      AddressSanitizer and UndefinedBehaviorSanitizer (any finding,
+#   ./test.sh --all    the quick run, then that build's Debian package held to policy
+#                      (lintian: no error, no warning), then the whole suite again built
+#                      with AddressSanitizer and UndefinedBehaviorSanitizer (any finding,
 #                      leaks included, fails), then the fuzz targets (clang, libFuzzer)
 #                      with a bounded smoke run each. This is what CI runs.
 #
@@ -29,6 +30,8 @@ cmake --build "$BUILD" -j"$jobs"
 QT_QPA_PLATFORM=offscreen ctest --test-dir "$BUILD" --output-on-failure -j"$jobs"
 
 $tout || exit 0
+
+tests/install/check_paquet.sh "$BUILD"
 
 SAN=${SAN_DIR:-build-san}
 cmake -S . -B "$SAN" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPRISMELLE_SANITIZE=ON \
