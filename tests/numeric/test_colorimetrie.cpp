@@ -109,6 +109,7 @@ TEST(Colorimetrie, fullTransmissionIsWhite_andTheCurveIsSrgbs)
     EXPECT_EQ(OctetSrgb(0.1), 89);
     EXPECT_EQ(OctetSrgb(0.002), 7);
     EXPECT_EQ(OctetSrgb(-0.3), 0);
+    EXPECT_EQ(OctetSrgb(std::nan("")), 0);
     EXPECT_EQ(OctetSrgb(1.7), 255);
 }
 

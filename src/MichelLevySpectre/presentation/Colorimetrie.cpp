@@ -54,7 +54,9 @@ RgbLineaire VersSrgbLineaire(const Tristimulus &t)
 
 std::uint8_t OctetSrgb(double lineaire)
 {
-    const double v = std::clamp(lineaire, 0.0, 1.0);
+    if (!(lineaire > 0)) // NaN too
+        return 0;
+    const double v = std::min(lineaire, 1.0);
     const double code = v <= 0.0031308 ? 12.92 * v : 1.055 * std::pow(v, 1 / 2.4) - 0.055;
     return static_cast<std::uint8_t>(std::lround(code * 255));
 }

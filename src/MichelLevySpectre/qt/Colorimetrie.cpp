@@ -45,9 +45,10 @@ std::vector<std::int32_t> longueursOndeIncidentes(ModeLumiere mode)
     return longueurs;
 }
 
+// Row i lies at i × pas.
 std::int32_t pasDe(std::span<const RetardCouleur> table)
 {
-    return table.size() > 1 ? table[1].x - table[0].x : 0;
+    return table.size() > 1 ? table[1].x : 0;
 }
 
 std::vector<std::uint32_t> calcule(std::size_t lignes, std::int32_t pas_)
