@@ -1,4 +1,5 @@
 #include "Unit1.h"
+#include "toolkit/Demarrage.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -7,6 +8,7 @@ int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("prismelle"));
+    TextesQtEnFrancais();
     TForm1 fenetre;
     // Centred on its outer size (client area plus the usual frame).
     if (const QScreen *ecran = fenetre.screen()) {
