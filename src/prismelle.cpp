@@ -4,8 +4,16 @@
 #include <QApplication>
 #include <QScreen>
 
+#include <cstdio>
+
 int main(int argc, char *argv[])
 {
+    if (!SystemeDeFenetres()) {
+        std::fputs("prismelle : un syst\u00e8me de fen\u00eatres est n\u00e9cessaire (DISPLAY, "
+                   "WAYLAND_DISPLAY et QT_QPA_PLATFORM sont vides).\n",
+                   stderr);
+        return 1;
+    }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("prismelle"));
     TextesQtEnFrancais();

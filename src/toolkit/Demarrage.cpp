@@ -6,6 +6,14 @@
 #include <QLocale>
 #include <QTranslator>
 
+bool SystemeDeFenetres()
+{
+    for (const char *variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        if (!qEnvironmentVariableIsEmpty(variable))
+            return true;
+    return false;
+}
+
 bool TextesQtEnFrancais()
 {
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
