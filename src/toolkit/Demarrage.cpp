@@ -2,9 +2,32 @@
 #include "toolkit/Demarrage.h"
 
 #include <QCoreApplication>
+#include <QHash>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+
+namespace {
+
+// The file dialog's type column: Qt moved these texts to a context that its French
+// catalogue does not have yet.
+class TypesDeFichiers final : public QTranslator {
+public:
+    using QTranslator::QTranslator;
+    bool isEmpty() const override { return false; }
+    QString translate(const char *contexte, const char *source, const char *, int) const override
+    {
+        static const QHash<QByteArray, QString> textes{
+            {"Drive", QStringLiteral("Lecteur")},     {"File", QStringLiteral("Fichier")},
+            {"Folder", QStringLiteral("Dossier")},    {"Shortcut", QStringLiteral("Raccourci")},
+            {"Unknown", QStringLiteral("Inconnu")}};
+        if (qstrcmp(contexte, "QAbstractFileIconProvider") != 0)
+            return {};
+        return textes.value(source);
+    }
+};
+
+} // namespace
 
 bool SystemeDeFenetres()
 {
@@ -24,5 +47,6 @@ bool TextesQtEnFrancais()
         delete traducteur;
         return false;
     }
+    QCoreApplication::installTranslator(new TypesDeFichiers(QCoreApplication::instance()));
     return QCoreApplication::installTranslator(traducteur);
 }

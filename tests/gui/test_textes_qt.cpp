@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFileIconProvider>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
@@ -89,4 +90,9 @@ TEST_F(TextesQt, fieldContextMenu_isFrench)
     EXPECT_EQ(textes.join(" | ").toStdString(),
               "&Annuler | &Rétablir | Co&uper | Cop&ier | Co&ller | Supprimer | "
               "Tout sélectionner");
+}
+
+TEST_F(TextesQt, fileDialogTypeColumn_namesAFolderInFrench)
+{
+    EXPECT_EQ(QFileIconProvider().type(QFileInfo(dossier())).toStdString(), "Dossier");
 }
