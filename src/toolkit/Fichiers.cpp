@@ -7,14 +7,15 @@
 #include <QSaveFile>
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 
 #include <unistd.h>
 
 namespace {
 
-constexpr int codesConnus[] = {EACCES, EPERM,  ENOENT,       ENOTDIR, EROFS,
-                               ENOSPC, EDQUOT, EFBIG,        ENAMETOOLONG, EISDIR};
+constexpr int codesConnus[] = {EACCES, EPERM,  ENOENT, ENOTDIR,      EROFS,
+                               ENOSPC, EDQUOT, EFBIG,  ENAMETOOLONG, EISDIR};
 
 // French words for the failures a user meets when saving; the system's own text otherwise.
 QString raisonSysteme(int code)
@@ -94,6 +95,24 @@ bool ecritTout(QSaveFile &f, const QByteArray &octets)
     return true;
 }
 
+// Past a file-size limit the system kills the writer unless it ignores SIGXFSZ; ignored,
+// the write fails with EFBIG and is reported like any other failure.
+class SansSignalTaille {
+public:
+    SansSignalTaille()
+    {
+        struct sigaction ignore {};
+        ignore.sa_handler = SIG_IGN;
+        sigaction(SIGXFSZ, &ignore, &avant_);
+    }
+    ~SansSignalTaille() { sigaction(SIGXFSZ, &avant_, nullptr); }
+    SansSignalTaille(const SansSignalTaille &) = delete;
+    SansSignalTaille &operator=(const SansSignalTaille &) = delete;
+
+private:
+    struct sigaction avant_ {};
+};
+
 } // namespace
 
 // Written beside the old file and renamed over it only once complete and on disk. Unbuffered,
@@ -101,6 +120,7 @@ bool ecritTout(QSaveFile &f, const QByteArray &octets)
 // then still renames the short file over the old one.
 void EnregistreFichier(const QString &nom, const QByteArray &octets)
 {
+    const SansSignalTaille sansSignal;
     QSaveFile f(nom);
     // A folder the user cannot write may hold a file they can: that one is replaced in place.
     f.setDirectWriteFallback(true);

@@ -12,7 +12,6 @@
 #include <QDir>
 #include <QFile>
 
-#include <csignal>
 #include <optional>
 #include <string>
 
@@ -49,29 +48,23 @@ public:
     IdentiteOrdinaire &operator=(const IdentiteOrdinaire &) = delete;
 };
 
-// Files of this process may not grow past `octets`; a write beyond fails (EFBIG) instead
-// of raising SIGXFSZ.
+// Files of this process may not grow past `octets`. SIGXFSZ keeps its default action, which
+// ends the process: the writer itself must turn it into a reported failure.
 class TailleLimitee {
 public:
     explicit TailleLimitee(rlim_t octets)
     {
-        ancienSignal_ = std::signal(SIGXFSZ, SIG_IGN);
         getrlimit(RLIMIT_FSIZE, &ancienne_);
         rlimit l = ancienne_;
         l.rlim_cur = octets;
         setrlimit(RLIMIT_FSIZE, &l);
     }
-    ~TailleLimitee()
-    {
-        setrlimit(RLIMIT_FSIZE, &ancienne_);
-        std::signal(SIGXFSZ, ancienSignal_);
-    }
+    ~TailleLimitee() { setrlimit(RLIMIT_FSIZE, &ancienne_); }
     TailleLimitee(const TailleLimitee &) = delete;
     TailleLimitee &operator=(const TailleLimitee &) = delete;
 
 private:
     rlimit ancienne_{};
-    void (*ancienSignal_)(int) = nullptr;
 };
 
 bool peutEcrireDans(const QString &dossier)
