@@ -6,7 +6,7 @@
 // set. Without one Qt aborts, so the program checks first. Needs no application object.
 bool SystemeDeFenetres();
 
-// Qt's own texts (dialogs, context menus) in French and French number and date formats,
+// Qt's own texts (dialogs, context menus) in French, and French as the default locale,
 // whatever the system's language. Call once the application exists; false when Qt's
 // French translations are not installed (Qt then speaks English).
 bool TextesQtEnFrancais();

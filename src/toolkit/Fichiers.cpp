@@ -132,8 +132,8 @@ void EnregistreFichier(const QString &nom, const QByteArray &octets)
         throw echec("Impossible d'\u00e9crire le fichier ", nom, pourquoi);
     }
     // commit() ignores a failed sync; some file systems only report lost space there.
-    if (::fsync(f.handle()) != 0 && errno != EINVAL) {
-        const QString pourquoi = raisonSysteme(errno);
+    if (const int code = ::fsync(f.handle()) == 0 ? 0 : errno; code != 0 && code != EINVAL) {
+        const QString pourquoi = raisonSysteme(code);
         f.cancelWriting();
         throw echec("Impossible d'\u00e9crire le fichier ", nom, pourquoi);
     }

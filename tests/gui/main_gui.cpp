@@ -1,5 +1,6 @@
-// Test main for the window's tests: an offscreen application, and no modal window may
-// ever block (each test installs recording dialogues; anything else is a failure).
+// Test main for the window's tests: an offscreen application with Qt's texts in French as
+// the program has them, and no modal window may ever block (each test installs recording
+// dialogues; anything else is a failure).
 #include "toolkit/Demarrage.h"
 #include "toolkit/Dialogues.h"
 
