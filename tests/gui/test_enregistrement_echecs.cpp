@@ -1,8 +1,8 @@
 // Saves that cannot complete: a read-only folder, a full disk, a file-size limit, for
 // listings below and above Qt's 16 KiB write buffer. Each gives the error box with the
 // reason in French; the old file keeps its content, no stray file is left beside it and
-// the window is as it was. And the saves that must not fail: a writable file in a
-// read-only folder, replaced in place.
+// the window is as it was. The writer's French reasons for the other common failures. And
+// the save that must not fail: a writable file in a read-only folder, replaced in place.
 #include "EtatCalcul.h"
 #include "FenetreTest.h"
 
