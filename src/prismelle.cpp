@@ -1,12 +1,22 @@
 #include "Unit1.h"
+#include "toolkit/Demarrage.h"
 
 #include <QApplication>
 #include <QScreen>
 
+#include <cstdio>
+
 int main(int argc, char *argv[])
 {
+    if (!SystemeDeFenetres()) {
+        std::fputs("prismelle : un syst\u00e8me de fen\u00eatres est n\u00e9cessaire (DISPLAY, "
+                   "WAYLAND_DISPLAY et QT_QPA_PLATFORM sont vides).\n",
+                   stderr);
+        return 1;
+    }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("prismelle"));
+    TextesQtEnFrancais();
     TForm1 fenetre;
     // Centred on its outer size (client area plus the usual frame).
     if (const QScreen *ecran = fenetre.screen()) {

@@ -50,6 +50,10 @@ public:
         dialogue.setDirectory(o.dossierInitial);
         dialogue.setNameFilter(filtreQt(o.filtre));
         dialogue.setOption(QFileDialog::HideNameFilterDetails);
+        // The chosen file is replaced without a further question.
+        dialogue.setOption(QFileDialog::DontConfirmOverwrite);
+        // Qt's own dialog speaks the program's French; a native one, the system's language.
+        dialogue.setOption(QFileDialog::DontUseNativeDialog);
         if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty())
             return std::nullopt;
         return dialogue.selectedFiles().constFirst();

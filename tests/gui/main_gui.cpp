@@ -1,5 +1,7 @@
-// Test main for the window's tests: an offscreen application, and no modal window may
-// ever block (each test installs recording dialogues; anything else is a failure).
+// Test main for the window's tests: an offscreen application with Qt's texts in French as
+// the program has them, and no modal window may ever block (each test installs recording
+// dialogues; anything else is a failure).
+#include "toolkit/Demarrage.h"
 #include "toolkit/Dialogues.h"
 
 #include <QApplication>
@@ -31,6 +33,7 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
+    TextesQtEnFrancais();
     ::testing::InitGoogleTest(&argc, argv);
     static DialoguesInterdits interdits;
     remplaceDialogues(&interdits);

@@ -1,18 +1,25 @@
-// Saves that cannot complete: a read-only folder, a full disk, a write cut short. Each
-// gives the error box; the old file keeps its content, no stray file is left beside it
-// and the window is as it was.
+// Saves that cannot complete: a read-only folder, a full disk, a file-size limit, for
+// listings below and above Qt's 16 KiB write buffer. Each gives the error box with the
+// reason in French; the old file keeps its content, no stray file is left beside it and
+// the window is as it was. The writer's French reasons for the other common failures. And
+// the save that must not fail: a writable file in a read-only folder, replaced in place.
 #include "EtatCalcul.h"
 #include "FenetreTest.h"
+
+#include "MichelLevySpectre/Erreur.h"
+#include "toolkit/Fichiers.h"
 
 #include <QDir>
 #include <QFile>
 
-#include <csignal>
+#include <optional>
+#include <string>
 
 #include <sched.h>
 #include <sys/fsuid.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -41,29 +48,23 @@ public:
     IdentiteOrdinaire &operator=(const IdentiteOrdinaire &) = delete;
 };
 
-// Files of this process may not grow past `octets`; a write beyond fails (EFBIG) instead
-// of raising SIGXFSZ.
+// Files of this process may not grow past `octets`. SIGXFSZ keeps its default action, which
+// ends the process: the writer itself must turn it into a reported failure.
 class TailleLimitee {
 public:
     explicit TailleLimitee(rlim_t octets)
     {
-        ancienSignal_ = std::signal(SIGXFSZ, SIG_IGN);
         getrlimit(RLIMIT_FSIZE, &ancienne_);
         rlimit l = ancienne_;
         l.rlim_cur = octets;
         setrlimit(RLIMIT_FSIZE, &l);
     }
-    ~TailleLimitee()
-    {
-        setrlimit(RLIMIT_FSIZE, &ancienne_);
-        std::signal(SIGXFSZ, ancienSignal_);
-    }
+    ~TailleLimitee() { setrlimit(RLIMIT_FSIZE, &ancienne_); }
     TailleLimitee(const TailleLimitee &) = delete;
     TailleLimitee &operator=(const TailleLimitee &) = delete;
 
 private:
     rlimit ancienne_{};
-    void (*ancienSignal_)(int) = nullptr;
 };
 
 bool peutEcrireDans(const QString &dossier)
@@ -79,11 +80,12 @@ bool peutEcrireDans(const QString &dossier)
 // nothing outside this process sees it; unmounted on leaving.
 class PetitDisque {
 public:
-    PetitDisque(const QString &dossier, const char *taille) : chemin_(dossier.toLocal8Bit())
+    PetitDisque(const QString &dossier, const char *taille, unsigned long options = 0)
+        : chemin_(dossier.toLocal8Bit())
     {
         monte_ = unshare(CLONE_NEWNS) == 0 &&
                  mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
-                 mount("tmpfs", chemin_.constData(), "tmpfs", 0, taille) == 0;
+                 mount("tmpfs", chemin_.constData(), "tmpfs", options, taille) == 0;
     }
     ~PetitDisque()
     {
@@ -99,38 +101,81 @@ private:
     bool monte_ = false;
 };
 
+// Fills the disk under `dossier` up to its last `libres` bytes.
+void remplit(const QString &dossier, qint64 libres)
+{
+    QFile plein(dossier + "/remplissage");
+    ASSERT_TRUE(plein.open(QIODevice::WriteOnly));
+    while (plein.write(QByteArray(4096, 'r')) == 4096 && plein.flush())
+        ;
+    plein.close();
+    QFile::resize(plein.fileName(), plein.size() - libres);
+}
+
+ino_t inode(const QString &chemin)
+{
+    struct stat s {};
+    return stat(chemin.toLocal8Bit().constData(), &s) == 0 ? s.st_ino : 0;
+}
+
 } // namespace
 
-class EnregistrementEchoue : public FenetreTest {
+class Enregistrement : public FenetreTest {
 protected:
-    // A listing of 3001 rows (about 60 kB) in the memo, and an old file to protect.
-    void prepare(const QString &sousDossier)
+    // A listing in the memo (`pas` 6: the start-up listing, 501 rows, about 10 kB; `pas` 1:
+    // 3001 rows, about 60 kB), and an old file to protect in a folder of its own.
+    void prepare(int pas)
     {
         ouvre();
         f().CheckBox1->setChecked(true);
         f().Edit1->setText("3000");
-        f().Edit2->setText("1");
+        f().Edit2->setText(QString::number(pas));
         f().Button1->click();
-        ASSERT_EQ(f().memo_interferences->nombreLignes(), 3002);
-        QDir(dossier()).mkdir(sousDossier);
-        cible_ = dossier() + "/" + sousDossier + "/garde.txt";
-        ecrit(sousDossier + "/garde.txt", ancien);
+        ASSERT_EQ(f().memo_interferences->nombreLignes(), 3000 / pas + 2);
+        QDir(dossier()).mkdir("cible");
+        cible_ = dossierCible() + "/garde.txt";
+        ecrit("cible/garde.txt", ancien);
         dialogues_.nomChoisi = cible_;
     }
 
-    // Saves, then checks the error box, the old file, the folder and the window.
-    void enregistreEtVerifie()
+    QString dossierCible() const { return dossier() + "/cible"; }
+
+    // The target folder becomes read-only for an ordinary user (restored on tear-down).
+    void dossierEnLectureSeule()
     {
-        const QString dossierCible = QFileInfo(cible_).absolutePath();
-        const QStringList fichiersAvant = QDir(dossierCible).entryList(QDir::Files | QDir::Hidden);
+        // Let the ordinary identity through the folders above (root's own groups still count).
+        QFile::setPermissions(dossier(), QFile::permissions(dossier()) | QFileDevice::ExeGroup |
+                                             QFileDevice::ExeOther);
+        QFile::setPermissions(dossierCible(), QFileDevice::ReadOwner | QFileDevice::ExeOwner |
+                                                  QFileDevice::ReadGroup | QFileDevice::ExeGroup |
+                                                  QFileDevice::ReadOther | QFileDevice::ExeOther);
+        lectureSeule_ = true;
+    }
+
+    void TearDown() override
+    {
+        if (lectureSeule_)
+            QFile::setPermissions(dossierCible(), QFileDevice::ReadOwner |
+                                                      QFileDevice::WriteOwner |
+                                                      QFileDevice::ExeOwner);
+        FenetreTest::TearDown();
+    }
+
+    // Saves, then checks the error box and its French reason, the old file, the folder and
+    // the window.
+    void enregistreEtVerifie(const char *raison)
+    {
+        const QStringList fichiersAvant = QDir(dossierCible()).entryList(QDir::Files | QDir::Hidden);
         const EtatCalcul avant = EtatCalcul::de(f());
         const QStringList memoAvant = f().memo_interferences->lignes();
         f().BitBtn1->click();
         ASSERT_EQ(dialogues_.erreurs.size(), 1u);
         EXPECT_TRUE(dialogues_.erreurs[0].contains("garde.txt"))
             << dialogues_.erreurs[0].toStdString();
+        EXPECT_TRUE(dialogues_.erreurs[0].endsWith(QString::fromUtf8(raison)))
+            << dialogues_.erreurs[0].toStdString();
         EXPECT_EQ(contenu(cible_), ancien);
-        EXPECT_EQ(QDir(dossierCible).entryList(QDir::Files | QDir::Hidden), fichiersAvant);
+        EXPECT_EQ(QDir(dossierCible()).entryList(QDir::Files | QDir::Hidden), fichiersAvant);
         EXPECT_TRUE(memesAffichages(avant, EtatCalcul::de(f())));
         EXPECT_EQ(f().memo_interferences->lignes(), memoAvant);
         EXPECT_TRUE(dialogues_.messages.empty());
@@ -139,52 +184,132 @@ protected:
 
     const QByteArray ancien = "ancien contenu\r\n";
     QString cible_;
+    bool lectureSeule_ = false;
 };
 
-TEST_F(EnregistrementEchoue, readOnlyFolder_reportsAndKeepsTheOldFile)
+enum class Cause { DisquePlein, TailleLimitee, DossierLectureSeule };
+
+struct CasEchec {
+    const char *nom;
+    int pas;
+    Cause cause;
+    qint64 octets; // free space left on the disk, or the file-size limit
+    const char *raison;
+};
+
+void PrintTo(const CasEchec &c, std::ostream *os) { *os << c.nom; }
+
+class EnregistrementEchoue : public Enregistrement, public testing::WithParamInterface<CasEchec> {};
+
+TEST_P(EnregistrementEchoue, reportsWhyAndKeepsTheOldFile)
 {
-    prepare("lecture_seule");
-    const QString protege = dossier() + "/lecture_seule";
-    // Let the ordinary identity through the folders above (root's own groups still count).
-    const auto lectureSeule = QFileDevice::ReadOwner | QFileDevice::ExeOwner |
-                              QFileDevice::ReadGroup | QFileDevice::ExeGroup |
-                              QFileDevice::ReadOther | QFileDevice::ExeOther;
-    QFile::setPermissions(dossier(), QFile::permissions(dossier()) | QFileDevice::ExeGroup |
-                                         QFileDevice::ExeOther);
-    QFile::setPermissions(protege, lectureSeule);
-    {
-        IdentiteOrdinaire ordinaire;
-        ASSERT_FALSE(peutEcrireDans(protege)) << "the folder is writable: nothing would be tested";
-        enregistreEtVerifie();
+    const CasEchec &c = GetParam();
+    prepare(c.pas);
+    std::optional<PetitDisque> disque;
+    std::optional<TailleLimitee> limite;
+    std::optional<IdentiteOrdinaire> ordinaire;
+    switch (c.cause) {
+    case Cause::DisquePlein:
+        disque.emplace(dossierCible(), "size=64k");
+        if (!disque->monte())
+            GTEST_SKIP() << "no permission to mount a small disk here";
+        ecrit("cible/garde.txt", ancien);
+        remplit(dossierCible(), c.octets);
+        break;
+    case Cause::TailleLimitee:
+        limite.emplace(c.octets);
+        break;
+    case Cause::DossierLectureSeule:
+        dossierEnLectureSeule();
+        ordinaire.emplace();
+        ASSERT_FALSE(peutEcrireDans(dossierCible())) << "the folder is writable: nothing tested";
+        break;
     }
-    QFile::setPermissions(protege,
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    enregistreEtVerifie(c.raison);
 }
 
-TEST_F(EnregistrementEchoue, fullDisk_reportsAndKeepsTheOldFile)
+INSTANTIATE_TEST_SUITE_P(
+    Causes, EnregistrementEchoue,
+    testing::Values(
+        CasEchec{"smallListing_noSpaceLeft", 6, Cause::DisquePlein, 0, "disque plein"},
+        CasEchec{"smallListing_diskFull", 6, Cause::DisquePlein, 8192, "disque plein"},
+        CasEchec{"largeListing_diskFull", 1, Cause::DisquePlein, 8192, "disque plein"},
+        CasEchec{"smallListing_fileSizeLimit", 6, Cause::TailleLimitee, 4096,
+                 "fichier trop grand"},
+        CasEchec{"largeListing_fileSizeLimit", 1, Cause::TailleLimitee, 16384,
+                 "fichier trop grand"},
+        CasEchec{"readOnlyFolder_fileNotWritable", 1, Cause::DossierLectureSeule, 0,
+                 "permission refus\u00e9e"}),
+    [](const auto &info) { return std::string(info.param.nom); });
+
+TEST_F(Enregistrement, readOnlyFolder_writableFileIsReplacedInPlace)
 {
-    prepare("disque");
-    const QString disque = dossier() + "/disque";
-    PetitDisque petit(disque, "size=64k");
-    if (!petit.monte())
-        GTEST_SKIP() << "no permission to mount a small disk here";
-    ecrit("disque/garde.txt", ancien);
-    // Fill it to the last few kilobytes, less than the listing needs.
-    QFile plein(disque + "/remplissage");
-    ASSERT_TRUE(plein.open(QIODevice::WriteOnly));
-    while (plein.write(QByteArray(4096, 'r')) == 4096 && plein.flush())
-        ;
-    plein.close();
-    QFile::resize(disque + "/remplissage", plein.size() - 8192);
-    enregistreEtVerifie();
+    prepare(6);
+    // Writable by anyone: the ordinary identity keeps root's group, whose bits then count.
+    QFile::setPermissions(cible_, QFile::permissions(cible_) | QFileDevice::WriteGroup |
+                                      QFileDevice::WriteOther);
+    const ino_t avant = inode(cible_);
+    dossierEnLectureSeule();
+    IdentiteOrdinaire ordinaire;
+    ASSERT_FALSE(peutEcrireDans(dossierCible())) << "the folder is writable: nothing tested";
+    f().BitBtn1->click();
+    EXPECT_TRUE(dialogues_.erreurs.empty()) << dialogues_.erreurs.front().toStdString();
+    const QByteArray octets = contenu(cible_);
+    EXPECT_TRUE(octets.startsWith("i\tretard(nm)\tR\tG\tB\r\n0\t0\t"));
+    EXPECT_EQ(octets.count("\r\n"), 502);
+    EXPECT_EQ(inode(cible_), avant);
+    EXPECT_EQ(QDir(dossierCible()).entryList(QDir::Files | QDir::Hidden), QStringList{"garde.txt"});
 }
 
-TEST_F(EnregistrementEchoue, writeCutShort_reportsAndKeepsTheOldFile)
+// Failures the writer names itself, in French, for any file it is asked to save.
+struct CasRaison {
+    const char *nom;
+    std::string chemin; // below a fresh folder holding "existe.txt/", "fichier" and "disque/"
+    const char *raison;
+    bool disqueEnLectureSeule = false; // "disque/" is then a read-only file system
+};
+
+void PrintTo(const CasRaison &c, std::ostream *os) { *os << c.nom; }
+
+class RaisonEnFrancais : public testing::TestWithParam<CasRaison> {};
+
+TEST_P(RaisonEnFrancais, namesTheCauseAndWritesNothing)
 {
-    prepare("coupe");
-    TailleLimitee limite(16384);
-    enregistreEtVerifie();
-    ASSERT_EQ(dialogues_.erreurs.size(), 1u);
-    EXPECT_TRUE(dialogues_.erreurs[0].contains(QString::fromUtf8("disque plein")))
-        << dialogues_.erreurs[0].toStdString();
+    const CasRaison &c = GetParam();
+    QTemporaryDir dossier;
+    ASSERT_TRUE(dossier.isValid());
+    const QDir racine(dossier.path());
+    racine.mkdir("existe.txt");
+    racine.mkdir("disque");
+    QFile(dossier.filePath("fichier")).open(QIODevice::WriteOnly);
+    std::optional<PetitDisque> disque;
+    if (c.disqueEnLectureSeule) {
+        disque.emplace(dossier.filePath("disque"), "size=64k", MS_RDONLY);
+        if (!disque->monte())
+            GTEST_SKIP() << "no permission to mount a small disk here";
+    }
+    const QString nom = dossier.filePath(QString::fromStdString(c.chemin));
+    try {
+        EnregistreFichier(nom, "x\r\n");
+        ADD_FAILURE() << "saved to " << nom.toStdString();
+    } catch (const Erreur &e) {
+        const QString texte = QString::fromUtf8(e.what());
+        EXPECT_TRUE(texte.contains(nom)) << e.what();
+        EXPECT_TRUE(texte.endsWith(" : " + QString::fromUtf8(c.raison))) << e.what();
+    }
+    EXPECT_EQ(racine.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+              (QStringList{"disque", "existe.txt", "fichier"}));
+    EXPECT_TRUE(QDir(dossier.filePath("disque")).isEmpty());
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Causes, RaisonEnFrancais,
+    testing::Values(
+        CasRaison{"noSuchFolder", "absent/liste.txt", "dossier inexistant"},
+        CasRaison{"folderOfThatName", "existe.txt", "un dossier porte ce nom"},
+        CasRaison{"nameTooLong", std::string(300, 'n') + ".txt", "nom trop long"},
+        CasRaison{"fileInThePath", "fichier/liste.txt",
+                  "un \u00e9l\u00e9ment du chemin n'est pas un dossier"},
+        CasRaison{"readOnlyFileSystem", "disque/liste.txt",
+                  "syst\u00e8me de fichiers en lecture seule", true}),
+    [](const auto &info) { return std::string(info.param.nom); });

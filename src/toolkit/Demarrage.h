@@ -1,0 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// What the program sets up before and right after the application object exists.
+
+// True when a window system can be reached: DISPLAY, WAYLAND_DISPLAY or QT_QPA_PLATFORM is
+// set. Without one Qt aborts, so the program checks first. Needs no application object.
+bool SystemeDeFenetres();
+
+// Qt's own texts (dialogs, context menus) in French, and French as the default locale,
+// whatever the system's language. Call once the application exists; false when Qt's
+// French translations are not installed (Qt then speaks English).
+bool TextesQtEnFrancais();
