@@ -13,7 +13,7 @@ public:
     int nombreLignes() const;
     QStringList lignes() const;
     // Replaces the whole content; each line is followed by a line break. A text beyond the
-    // capacity is refused and the memo keeps what it held.
+    // capacity throws the capacity error and the memo keeps what it held.
     void remplaceLignes(const QStringList &lignes);
     // Same from a text whose lines each end with '\n' (built in one go, for long listings).
     void remplaceTexte(const QString &lignesTerminees);
@@ -26,7 +26,7 @@ constexpr qint64 CapaciteMemoOctets = 2 * 1024 * 1024;
 constexpr qint64 CapaciteMemoLignes = 65536;
 
 // Throws "Le texte dépasse la capacité du mémo" for a text of more bytes or lines than that.
-// Pass 0 lines while they are not counted yet.
+// Pass 0 for what is not known yet.
 void VerifieCapaciteMemo(qint64 octets, qint64 lignes);
 
 // Redraw switch: suspend, or resume and repaint once. Does nothing while the memo is hidden.

@@ -22,8 +22,8 @@ QByteArray litFichier(const QString &nom)
     if (f.error() != QFileDevice::NoError)
         throw Erreur(("Erreur de lecture du fichier " + nom + " : " + f.errorString())
                          .toStdString());
-    VerifieCapaciteMemo(octets.size(),
-                        CompteLignes(std::string_view(octets.constData(), std::size_t(octets.size()))));
+    const std::string_view texte(octets.constData(), std::size_t(octets.size()));
+    VerifieCapaciteMemo(octets.size(), CompteLignes(texte));
     return octets;
 }
 
