@@ -22,8 +22,8 @@ protected:
     }
 };
 
-// Fifty megabytes are refused unread; line breaks, a few bytes each but some 440 bytes each
-// in the memo, are refused once counted, before any line is made.
+// Fifty megabytes are refused unread; line breaks, a few bytes each in the file but some 440
+// bytes each in the memo, are refused too.
 TEST_F(FichiersLimites, tooLargeOrTooManyLines_capacityErrorWithoutLoadingIt)
 {
     ouvre();
@@ -35,9 +35,9 @@ TEST_F(FichiersLimites, tooLargeOrTooManyLines_capacityErrorWithoutLoadingIt)
                gros.resize(50LL << 20); // sparse: costs no disk
     };
     const auto sautsDeLigne = [&] {
-        QFile f(nom);
-        return f.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-               f.write(QByteArray(CapaciteMemoLignes + 1, '\n')) == CapaciteMemoLignes + 1;
+        QFile fichier(nom);
+        return fichier.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+               fichier.write(QByteArray(CapaciteMemoLignes + 1, '\n')) == CapaciteMemoLignes + 1;
     };
     const std::function<bool()> fichiers[] = {cinquanteMo, sautsDeLigne};
     std::size_t cas = 0;
@@ -50,7 +50,7 @@ TEST_F(FichiersLimites, tooLargeOrTooManyLines_capacityErrorWithoutLoadingIt)
         EXPECT_EQ(dialogues_.erreurs.back(),
                   QString::fromUtf8("Le texte dépasse la capacité du mémo"));
         EXPECT_EQ(f().Memo_fichier->lignes(), fichierStandard);
-        // The memo's capacity read into memory, or its lines made, would show here.
+        // The memo's capacity read into memory, or the lines kept, would show here.
         EXPECT_LT(croissance, 1L << 20) << "case " << cas;
     }
 }
