@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Builds the benchmarks in Release and prints one table: the median of five repetitions of every
 # benchmark of every bench_* program, and for a benchmark with a "...Reference" twin (same name,
-# "Reference" at the end of the first part) its time divided by the twin's, from the same run.
+# "Reference" at the end of the first part) its time divided by the twin's, from the same run;
+# then, for every chain or sweep run at 1,000,000 rows (999999 by 1), its time divided by the
+# same at 50,001 rows (50000 by 1): linear would be 20.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -58,5 +60,14 @@ awk '
         rapport = sprintf("%.4f  (%.1fx faster)", cpu[i] / reference[nom[i]],
                           reference[nom[i]] / cpu[i])
       printf format, nom[i], duree(reel[i]), duree(cpu[i]), rapport
+    }
+    entete = 0
+    for (i = 1; i <= NR; ++i) {
+      if (index(nom[i], "/999999/1") == 0) continue
+      court = nom[i]; sub("/999999/1", "/50000/1", court)
+      for (j = 1; j <= NR; ++j) if (nom[j] == court) break
+      if (j > NR || reel[j] <= 0 || cpu[j] <= 0) continue
+      if (!entete++) printf "\n%-" large "s  %12s  %12s\n", "1,000,000 rows / 50,001 rows", "real", "CPU"
+      printf "%-" large "s  %11.1fx  %11.1fx\n", nom[i], reel[i] / reel[j], cpu[i] / cpu[j]
     }
   }' "$resultats"

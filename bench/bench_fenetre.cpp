@@ -26,7 +26,8 @@ public:
 
 DialoguesMuets muets;
 
-// Rows: 501 (3000 by 6), 3,126 (50000 by 16), 50,001 (50000 by 1).
+// Rows: 501 (3000 by 6), 3,126 (50000 by 16), 50,001 (50000 by 1), 1,000,000 (999999 by 1);
+// bench.sh divides the last by the one before.
 void parametres(const benchmark::State &etat)
 {
     Form1->Edit1->setText(QString::number(etat.range(0)));
@@ -58,7 +59,21 @@ void BM_ChaineGlisseBande(benchmark::State &etat)
 // Third argument: the strip in colorimetric colours (1) or in the table's own (0).
 BENCHMARK(BM_ChaineGlisseBande)
     ->Args({3000, 6, 0})->Args({3000, 6, 1})->Args({50000, 16, 0})->Args({50000, 16, 1})
-    ->Args({50000, 1, 0})->Args({50000, 1, 1})
+    ->Args({50000, 1, 0})->Args({50000, 1, 1})->Args({999999, 1, 0})
+    ->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The calculate button in white light, the listing switch off: the sweep over all 401 samples.
+void BM_ChaineCalcul(benchmark::State &etat)
+{
+    Form1->BitBtn_blanche->click(); // the whole white spectrum back, after the band benchmarks
+    parametres(etat);
+    for (auto _ : etat) {
+        Form1->Button1->click();
+        QApplication::processEvents();
+    }
+    compteLignes(etat);
+}
+BENCHMARK(BM_ChaineCalcul)->Args({50000, 1})->Args({999999, 1})
     ->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // One track-bar notification in white light, alternating between two neighbouring positions.

@@ -7,6 +7,7 @@
 
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -41,21 +42,25 @@ Tab_RetardCouleur spectre(FuzzedDataProvider &d)
 }
 
 // Raw sums of the fast sweep against CouleurRetard, row by row, within a bound that scales
-// with the spectrum's absolute weights.
+// with the spectrum's absolute weights and, past small phases, with the largest phase: the
+// reference rounds a phase φ to about 2⁻⁵³ × |φ|.
 void verifieSommes(std::int32_t pas_, std::int64_t derniere, const Tab_RetardCouleur &s,
                    ModeLumiere mode)
 {
-    double echelle = 1e-300;
+    double echelle = 1e-300, parNm = 0;
     for (const RetardCouleur &e : s)
-        if (e.x != 0)
+        if (e.x != 0) {
             echelle += std::abs(e.R) + std::abs(e.G) + std::abs(e.B);
+            parNm = std::max(parNm, std::abs(PhaseRetard(1, e.x)));
+        }
     Tab_RetardCouleur brutes(std::size_t(derniere + 1));
     SommesBalayage(pas_, derniere, s, brutes, mode);
     for (std::int64_t i = 0; i <= derniere; ++i) {
         const RetardCouleur &l = brutes[std::size_t(i)];
         const CouleurSomme r = CouleurRetard(l.x, s, mode);
-        verifie(std::abs(l.R - r.R) <= 1e-9 * echelle && std::abs(l.G - r.G) <= 1e-9 * echelle &&
-                    std::abs(l.B - r.B) <= 1e-9 * echelle,
+        const double borne = echelle * (1e-9 + 4 * std::ldexp(std::abs(double(l.x)) * parNm, -53));
+        verifie(std::abs(l.R - r.R) <= borne && std::abs(l.G - r.G) <= borne &&
+                    std::abs(l.B - r.B) <= borne,
                 "fast raw sums differ from the per-row sum");
     }
 }

@@ -1,7 +1,15 @@
 #include "TMemo.h"
 
+#include "MichelLevySpectre/Erreur.h"
+
 #include <QScrollBar>
 #include <QTextBlock>
+
+void VerifieCapaciteMemo(qint64 octets, qint64 lignes)
+{
+    if (octets > CapaciteMemoOctets || lignes > CapaciteMemoLignes)
+        throw Erreur("Le texte d\xC3\xA9passe la capacit\xC3\xA9 du m\xC3\xA9mo");
+}
 
 TMemo::TMemo(QWidget *parent) : QPlainTextEdit(parent)
 {
@@ -40,14 +48,24 @@ void TMemo::remplaceLignes(const QStringList &lignes)
     remplaceTexte(texte);
 }
 
-void TMemo::remplaceTexte(const QString &lignesTerminees) { setPlainText(lignesTerminees); }
-
+void TMemo::remplaceTexte(const QString &lignesTerminees)
+{
+    // One character per byte in the program's code page.
+    const qsizetype n = lignesTerminees.size();
+    const bool derniereOuverte = n > 0 && lignesTerminees.back() != QLatin1Char('\n');
+    VerifieCapaciteMemo(n, lignesTerminees.count(QLatin1Char('\n')) + derniereOuverte);
+    setPlainText(lignesTerminees);
+}
 
 void RemplaceTexteGele(TMemo *memo, const QString &lignesTerminees)
 {
     GeleMemo(memo, true);
+    // Redrawing comes back also when the text is refused.
+    struct Degele {
+        TMemo *memo;
+        ~Degele() { GeleMemo(memo, false); }
+    } degele{memo};
     memo->remplaceTexte(lignesTerminees);
-    GeleMemo(memo, false);
 }
 
 void GeleMemo(TMemo *memo, bool suspend)

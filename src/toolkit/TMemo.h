@@ -12,11 +12,22 @@ public:
 
     int nombreLignes() const;
     QStringList lignes() const;
-    // Replaces the whole content; each line is followed by a line break.
+    // Replaces the whole content; each line is followed by a line break. A text beyond the
+    // capacity throws the capacity error and the memo keeps what it held.
     void remplaceLignes(const QStringList &lignes);
     // Same from a text whose lines each end with '\n' (built in one go, for long listings).
     void remplaceTexte(const QString &lignesTerminees);
 };
+
+// What a memo takes. Besides its text, a line costs the memo about 440 bytes, and a long line
+// takes time to lay out: at these limits the worst text costs under 150 MB and half a second,
+// and a listing of 50,001 rows (about 1.2 MB) fits.
+constexpr qint64 CapaciteMemoOctets = 2 * 1024 * 1024;
+constexpr qint64 CapaciteMemoLignes = 65536;
+
+// Throws "Le texte dépasse la capacité du mémo" for a text of more bytes or lines than that.
+// Pass 0 for what is not known yet.
+void VerifieCapaciteMemo(qint64 octets, qint64 lignes);
 
 // Redraw switch: suspend, or resume and repaint once. Does nothing while the memo is hidden.
 void GeleMemo(TMemo *memo, bool suspend);

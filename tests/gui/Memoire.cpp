@@ -4,13 +4,27 @@
 
 #include <unistd.h>
 
-long residentOctets()
+namespace {
+
+// Pages: the whole mapping and its resident part (/proc/self/statm).
+struct Pages {
+    long total = 0;
+    long resident = 0;
+};
+
+Pages pages()
 {
-    long total = 0, resident = 0;
+    Pages p;
     FILE *f = std::fopen("/proc/self/statm", "r");
-    if (f && std::fscanf(f, "%ld %ld", &total, &resident) != 2)
-        resident = 0;
+    if (f && std::fscanf(f, "%ld %ld", &p.total, &p.resident) != 2)
+        p = {};
     if (f)
         std::fclose(f);
-    return resident * sysconf(_SC_PAGESIZE);
+    return p;
 }
+
+} // namespace
+
+long residentOctets() { return pages().resident * sysconf(_SC_PAGESIZE); }
+
+long tailleVirtuelleOctets() { return pages().total * sysconf(_SC_PAGESIZE); }

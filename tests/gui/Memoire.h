@@ -3,3 +3,6 @@
 
 // Bytes of this process held in RAM (/proc/self/statm).
 long residentOctets();
+
+// Bytes of address space this process has mapped, in RAM or not.
+long tailleVirtuelleOctets();

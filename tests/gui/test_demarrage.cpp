@@ -98,7 +98,7 @@ TEST_F(Demarrage, memoShowsExactlyTheFileLines_whateverTheLineEnds)
 
 TEST_F(Demarrage, fileLargerThanTheMemo_givesTheCapacityError)
 {
-    ecrit("rgb-arc-en-ciel.txt", QByteArray(CapaciteMemo + 1, 'a'));
+    ecrit("rgb-arc-en-ciel.txt", QByteArray(CapaciteMemoOctets + 1, 'a'));
     ouvre(false, false);
     ASSERT_EQ(dialogues_.erreurs.size(), 1u);
     EXPECT_EQ(dialogues_.erreurs[0], QString::fromUtf8("Le texte dépasse la capacité du mémo"));

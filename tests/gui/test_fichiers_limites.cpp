@@ -7,6 +7,8 @@
 
 #include <QFile>
 
+#include <functional>
+
 #include <sys/stat.h>
 
 class FichiersLimites : public FenetreTest {
@@ -20,22 +22,37 @@ protected:
     }
 };
 
-TEST_F(FichiersLimites, fiftyMegabytes_capacityErrorWithoutReadingIt)
+// Fifty megabytes are refused unread; line breaks, a few bytes each in the file but some 440
+// bytes each in the memo, are refused too.
+TEST_F(FichiersLimites, tooLargeOrTooManyLines_capacityErrorWithoutLoadingIt)
 {
     ouvre();
     const QStringList fichierStandard = f().Memo_fichier->lignes();
-    QFile gros(dossier() + "/rgb-arc-en-ciel.txt");
-    ASSERT_TRUE(gros.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    ASSERT_TRUE(gros.resize(50LL << 20)); // sparse: costs no disk
-    gros.close();
-    const long avant = residentOctets();
-    f().BitBtn_blanche->click();
-    const long croissance = residentOctets() - avant;
-    ASSERT_EQ(dialogues_.erreurs.size(), 1u);
-    EXPECT_EQ(dialogues_.erreurs[0], QString::fromUtf8("Le texte dépasse la capacité du mémo"));
-    EXPECT_EQ(f().Memo_fichier->lignes(), fichierStandard);
-    // Even the memo's capacity (4 MiB) read into memory would show here.
-    EXPECT_LT(croissance, 2L << 20);
+    const QString nom = dossier() + "/rgb-arc-en-ciel.txt";
+    const auto cinquanteMo = [&] {
+        QFile gros(nom);
+        return gros.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+               gros.resize(50LL << 20); // sparse: costs no disk
+    };
+    const auto sautsDeLigne = [&] {
+        QFile fichier(nom);
+        return fichier.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+               fichier.write(QByteArray(CapaciteMemoLignes + 1, '\n')) == CapaciteMemoLignes + 1;
+    };
+    const std::function<bool()> fichiers[] = {cinquanteMo, sautsDeLigne};
+    std::size_t cas = 0;
+    for (const std::function<bool()> &prepare : fichiers) {
+        ASSERT_TRUE(prepare());
+        const long avant = residentOctets();
+        f().BitBtn_blanche->click();
+        const long croissance = residentOctets() - avant;
+        ASSERT_EQ(dialogues_.erreurs.size(), ++cas);
+        EXPECT_EQ(dialogues_.erreurs.back(),
+                  QString::fromUtf8("Le texte dépasse la capacité du mémo"));
+        EXPECT_EQ(f().Memo_fichier->lignes(), fichierStandard);
+        // The memo's capacity read into memory, or the lines kept, would show here.
+        EXPECT_LT(croissance, 1L << 20) << "case " << cas;
+    }
 }
 
 TEST_F(FichiersLimites, fifo_readErrorInsteadOfWaitingForAWriter)

@@ -1,11 +1,16 @@
 // The handlers' chains, driven through the real controls.
 #include "FenetreTest.h"
+#include "Memoire.h"
 
 #include "MichelLevySpectre/MichelLevySpectre.h"
 
 #include <QApplication>
 #include <QTest>
 #include <qcustomplot.h>
+
+#include <cstdlib>
+
+#include <sys/resource.h>
 
 using Gestionnaires = FenetreTest;
 
@@ -103,6 +108,44 @@ TEST_F(Gestionnaires, bothNegative_giveTheSameColoursAsPositive)
         EXPECT_EQ(tab_interferences[i].x, -positif[i].x);
         EXPECT_NEAR(tab_interferences[i].R, positif[i].R, 1e-9);
     }
+}
+
+#if defined(__SANITIZE_ADDRESS__)
+#define SANS_LIMITE_MEMOIRE 1 // the sanitizer's allocator ends the process on a failed allocation
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define SANS_LIMITE_MEMOIRE 1
+#endif
+#endif
+
+// In a child process whose address space is capped a few megabytes above what it holds, so
+// that a table of 1,000,000 rows (32 MB) cannot be had: the error box, the arrow cursor back,
+// and the next run works.
+TEST_F(Gestionnaires, outOfMemory_reportsAndTheWindowGoesOn)
+{
+#ifdef SANS_LIMITE_MEMOIRE
+    GTEST_SKIP() << "no address-space limit under the address sanitizer";
+#endif
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    ouvre();
+    f().Edit1->setText("999999");
+    const auto sousLimite = [this] {
+        rlimit l{};
+        getrlimit(RLIMIT_AS, &l);
+        l.rlim_cur = rlim_t(tailleVirtuelleOctets()) + (8u << 20);
+        if (setrlimit(RLIMIT_AS, &l) != 0)
+            std::_Exit(2);
+        tape(f().Edit2, "1");
+        const bool signale =
+            dialogues_.erreurs == std::vector<QString>{QString::fromUtf8("Mémoire insuffisante")} &&
+            QApplication::overrideCursor()->shape() == Qt::ArrowCursor;
+        f().Edit1->setText("3000");
+        tape(f().Edit2, "10");
+        std::_Exit(signale && dialogues_.erreurs.size() == 1 && tab_interferences.size() == 301
+                       ? 0
+                       : 1);
+    };
+    EXPECT_EXIT(sousLimite(), ::testing::ExitedWithCode(0), "");
 }
 
 struct PasDepuisCurseur {

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <qcustomplot.h>
 
 namespace {
 
@@ -61,6 +62,27 @@ TEST_F(Listes, interferenceListing_halvesAwayFromZeroAndCount)
     ListeInterferences();
     EXPECT_EQ(f().memo_interferences->nombreLignes(), 1);
     EXPECT_EQ(f().Label12->text(), "0 valeurs");
+}
+
+// The longest listing that the track bar or 50000 by 1 gives fits; a table of as many rows as
+// the memo has lines (one more with the header) is refused with the message, and the table,
+// the strip, the chart and the previous listing stay.
+TEST_F(Listes, interferenceListing_fiftyThousandRowsFit_longerIsRefused)
+{
+    f().Edit1->setText("50000");
+    tape(f().Edit2, "1");
+    EXPECT_TRUE(dialogues_.erreurs.empty());
+    ASSERT_EQ(f().memo_interferences->nombreLignes(), 50002);
+    const QStringList listee = f().memo_interferences->lignes();
+    f().Edit1->setText(QString::number(CapaciteMemoLignes - 1));
+    tape(f().Edit2, "1");
+    ASSERT_EQ(dialogues_.erreurs.size(), 1u);
+    EXPECT_EQ(dialogues_.erreurs[0], QString::fromUtf8("Le texte dépasse la capacité du mémo"));
+    EXPECT_EQ(qint64(tab_interferences.size()), CapaciteMemoLignes);
+    EXPECT_EQ(f().Label21->text(), QString::number(CapaciteMemoLignes));
+    EXPECT_EQ(f().Chart2->graph(0)->dataCount(), CapaciteMemoLignes);
+    EXPECT_EQ(f().memo_interferences->lignes(), listee);
+    EXPECT_EQ(f().Label12->text(), "50001 valeurs");
 }
 
 TEST_F(Listes, save_asksWithTheNoteThenWritesCrLfSingleByte)

@@ -114,6 +114,13 @@ TEST(DecoupeLignes, blankLinesCount_andEmptyTextHasNoLine) {
     EXPECT_EQ(DecoupeLignes("  \n\t\n"), (V{"  ", "\t"}));
 }
 
+TEST(CompteLignes, countsTheLinesThatDecoupeLignesMakes) {
+    for (const char *texte : {"", "a", "\n", "\r", "\r\n", "\n\r", "a\r\nb\nc\rd", "a\r\r\nb",
+                              "a\n\rb", "a\rb\r", "a\r\n\r\n", "\n\n\n", "  \n\t\n"})
+        EXPECT_EQ(CompteLignes(texte), std::int64_t(DecoupeLignes(texte).size()))
+            << '"' << texte << '"';
+}
+
 TEST(EnTeteCompatible, tabSeparatedColumnNames_areAccepted) {
     EXPECT_TRUE(EnTeteCompatible("x\tR\tG\tB"));
     EXPECT_TRUE(EnTeteCompatible("lambda\tR\tG\tB"));

@@ -11,11 +11,13 @@
 // (≤ 2u|Δ|), so the angle it follows is within 2u(|q_a| + (i − a)|Δ| + |q_i|) = 4u|q_i| of
 // the reference's. In monochromatic light the reference rounds π + q (≤ u(π + |q|)) where the
 // rotation takes −cos q. Each turn adds about 2u, and a run makes at most
-// voiesBalayage − 1 + lignesBloc / voiesBalayage = 135 turns. Up to the plan's largest phase,
-// 1024 rad: |Δw| ≤ ½(5u × 1024 + 270u) ≈ 3e-13. With a spectrum of non-negative weights, white
-// light ends up dividing each channel by its own total, so a value on the 0..255 scale moves by
-// at most 255 × 3e-13 ≈ 8e-11; monochromatic light divides by the table's largest sum, which
-// stays near the total once the sweep passes half a wavelength.
+// voiesBalayage − 1 + lignesBloc / voiesBalayage = 135 turns, every block being seeded afresh.
+// So |Δw| ≤ ½(5u|q| + 270u): about 3e-13 up to 1024 rad, and beyond that 2.5u|q|, the size of
+// the reference's own rounding of its phase (the largest retardation, 2³¹ − 1 nm, gives
+// 3.4e7 rad at 400 nm, |Δw| ≤ 1e-8). With a spectrum of non-negative weights, white light ends
+// up dividing each channel by its own total, so a value on the 0..255 scale moves by at most
+// 255 × |Δw|; monochromatic light divides by the table's largest sum, which stays near the
+// total once the sweep passes half a wavelength.
 
 namespace {
 

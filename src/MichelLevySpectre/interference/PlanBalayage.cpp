@@ -8,15 +8,11 @@
 
 namespace {
 
-// Following the phase by rotation moves a weight by up to about 2.8e-16 × |phase| (see
-// BalayageRapide.cpp); beyond this the rows take std::cos. The program's spectra
-// (400..800 nm) stay below 786 rad up to 50,000 nm.
-constexpr double phaseMax = 1024.0;
-// Below this the rows take std::cos too: a table that never leaves such phases has a tiny
+// Below this phase the rows take std::cos: a table that never leaves such phases has a tiny
 // monochromatic maximum, which would magnify any last-bit difference.
 constexpr double phaseMin = 0.5;
 
-// Rows i with phaseMin <= |i × Δ| <= phaseMax whose retardation i × pas_ is not clamped.
+// Rows i from phaseMin on whose retardation i × pas_ is not clamped.
 void plageRotation(EchantillonBalayage &e, std::int32_t pas_, std::int64_t lignes)
 {
     if (pas_ == 0)
@@ -28,7 +24,7 @@ void plageRotation(EchantillonBalayage &e, std::int32_t pas_, std::int64_t ligne
         return static_cast<std::int64_t>(std::clamp(v, 0.0, static_cast<double>(lignes)));
     };
     e.debut = borne(std::ceil(phaseMin / parLigne));
-    e.fin = std::max(e.debut, std::min(borne(std::floor(phaseMax / parLigne) + 1), sansSaturation));
+    e.fin = std::max(e.debut, std::min(lignes, sansSaturation));
 }
 
 } // namespace

@@ -31,6 +31,9 @@ void ListeInterferences()
 {
     if (!listeActive())
         return;
+    // A header and a line per row: a table too long for the memo is refused before its text
+    // is made.
+    VerifieCapaciteMemo(0, qint64(tab_interferences.size()) + 1);
     remplitMemo(Form1->memo_interferences, ListeTableInterferences(tab_interferences));
     Form1->Label12->setText(QString::number(tab_interferences.size()) +
                             QStringLiteral(" valeurs"));

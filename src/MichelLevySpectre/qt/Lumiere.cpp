@@ -9,24 +9,21 @@
 
 namespace {
 
-Erreur capaciteDepassee() { return Erreur("Le texte d\xC3\xA9passe la capacit\xC3\xA9 du m\xC3\xA9mo"); }
-
 // The size is checked first, so a huge file is refused unread; the bounded read also
-// catches a file that grows meanwhile.
+// catches a file that grows meanwhile. Its lines are counted before any is made.
 QByteArray litFichier(const QString &nom)
 {
     QFile f(nom);
-    if (f.size() > CapaciteMemo)
-        throw capaciteDepassee();
+    VerifieCapaciteMemo(f.size(), 0);
     if (!f.open(QIODevice::ReadOnly))
         throw Erreur(("Impossible d'ouvrir le fichier " + nom + " : " + f.errorString())
                          .toStdString());
-    QByteArray octets = f.read(CapaciteMemo + 1);
-    if (octets.size() > CapaciteMemo)
-        throw capaciteDepassee();
+    QByteArray octets = f.read(CapaciteMemoOctets + 1);
     if (f.error() != QFileDevice::NoError)
         throw Erreur(("Erreur de lecture du fichier " + nom + " : " + f.errorString())
                          .toStdString());
+    const std::string_view texte(octets.constData(), std::size_t(octets.size()));
+    VerifieCapaciteMemo(octets.size(), CompteLignes(texte));
     return octets;
 }
 

@@ -73,6 +73,20 @@ std::vector<std::string> DecoupeLignes(std::string_view texte)
     return lignes;
 }
 
+std::int64_t CompteLignes(std::string_view texte)
+{
+    std::int64_t n = 0;
+    for (std::size_t i = 0; i < texte.size(); ++i) {
+        if (texte[i] != '\r' && texte[i] != '\n')
+            continue;
+        ++n;
+        if (texte[i] == '\r' && i + 1 < texte.size() && texte[i + 1] == '\n')
+            ++i;
+    }
+    const char dernier = texte.empty() ? '\n' : texte.back();
+    return n + (dernier != '\r' && dernier != '\n');
+}
+
 bool EnTeteCompatible(std::string_view entete)
 {
     std::string haut(entete);

@@ -17,6 +17,8 @@ std::string Extrait(std::string_view ligne, std::uint8_t n, char separateur);
 
 // Splits on CR LF, LF or CR; a line break at the very end starts no further line.
 std::vector<std::string> DecoupeLignes(std::string_view texte);
+// The number of lines that DecoupeLignes gives, without making them.
+std::int64_t CompteLignes(std::string_view texte);
 
 // The upper-cased header holds R, G and B and exactly three tabs.
 bool EnTeteCompatible(std::string_view entete);
