@@ -6,12 +6,17 @@
 #include "toolkit/Programme.h"
 
 #include <QMenu>
+#include <QSignalBlocker>
 
 void AjouteCouleursColorimetriques(QMenu *menu)
 {
     QAction *action = menu->addAction(QStringLiteral("Couleurs colorim\u00e9triques (CIE 1931, sRGB)"));
     action->setCheckable(true);
-    action->setChecked(CouleursColorimetriquesChoisies());
+    // The tick shows the option as it is, whoever set it last.
+    QObject::connect(menu, &QMenu::aboutToShow, action, [action] {
+        const QSignalBlocker silence(action);
+        action->setChecked(CouleursColorimetriquesChoisies());
+    });
     QObject::connect(action, &QAction::toggled, menu, [](bool actif) {
         Protege([actif] { ChoisitCouleursColorimetriques(actif); });
     });
