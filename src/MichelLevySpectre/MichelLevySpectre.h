@@ -6,6 +6,7 @@
 #include "Erreur.h"
 #include "RetardCouleur.h"
 #include "interference/Interferences.h"
+#include "presentation/Couleurs.h"
 #include "presentation/Listes.h"
 #include "spectra/ArcEnCiel.h"
 #include "spectra/Bande.h"
