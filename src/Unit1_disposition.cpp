@@ -290,7 +290,8 @@ void TForm1::creeControles()
                     {800, 296, 257, 17});
     conseil(CheckBox1, QStringLiteral(" affichage graphique plus lent  "), false);
 
+    // Both radio items sit at the group's place; only the checked one takes Tab.
     chaineTabulation({Button1, Button2, Memo_lumiere, memo_interferences, Chart1, Chart2,
-                      Memo_fichier, Edit1, Edit2, RadioGroup1->bouton(RadioGroup1->ItemIndex()),
+                      Memo_fichier, Edit1, Edit2, RadioGroup1->bouton(0), RadioGroup1->bouton(1),
                       Edit3, Edit4, BitBtn1, TrackBar1, BitBtn_blanche, BitBtn_laser, CheckBox1});
 }
