@@ -2,6 +2,7 @@
 // box but those that the inputs call for, and a resident size that stops growing.
 // PRISMELLE_ENDURANCE_EVENEMENTS sets the number of events (default 20,000),
 // PRISMELLE_ENDURANCE_GRAINE another seed.
+#include "Aides.h"
 #include "EtatCalcul.h"
 #include "FenetreTest.h"
 #include "Memoire.h"
@@ -45,9 +46,6 @@ constexpr bool sousAsan = true; // its quarantine holds freed memory; LeakSaniti
 constexpr bool sousAsan = false;
 #endif
 
-const char *const textesDouteux[] = {"",           "abc",        "3000 ",       "+7",
-                                     "-0",         "$1F",        "0x1f",        "x1F",
-                                     "2147483647", "2147483648", "-2147483648", "0"};
 
 } // namespace
 
@@ -78,8 +76,10 @@ protected:
         const int r = entre(1, 100);
         if (r <= 45)
             return nombre(e);
-        if (r <= 70)
+        if (r <= 68)
             return QString::fromUtf8(textesDouteux[entre(0, std::size(textesDouteux) - 1)]);
+        if (r <= 70)
+            return QStringLiteral("0"); // a step of zero ends the chain with its error box
         if (r <= 85) {
             const QString lettres = QString::fromUtf8(" +-$xX0123456789abcfgzé");
             QString t;

@@ -1,6 +1,7 @@
 // Saves that cannot complete: a read-only folder, a full disk, a write cut short. Each
 // gives the error box; the old file keeps its content, no stray file is left beside it
 // and the window is as it was.
+#include "Aides.h"
 #include "EtatCalcul.h"
 #include "FenetreTest.h"
 
@@ -16,12 +17,6 @@
 #include <unistd.h>
 
 namespace {
-
-QByteArray contenu(const QString &chemin)
-{
-    QFile f(chemin);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<absent>");
-}
 
 // Root passes every permission check; with another file-system identity it loses that
 // override (Linux drops it with the identity), so a read-only folder is read-only again.
