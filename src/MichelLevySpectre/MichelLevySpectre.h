@@ -13,12 +13,12 @@
 #include "spectra/FichierArcEnCiel.h"
 #include "spectra/TexteChamps.h"
 
-#include <QString>
-
 #include <cstdint>
 #include <span>
 #include <vector>
 
+// Named only: the operations that take them live in qt/, beside the window.
+class QString;
 class TImage;
 class TMemo;
 class QCustomPlot;

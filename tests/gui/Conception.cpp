@@ -69,12 +69,6 @@ std::vector<Controle> ordreTabulation()
     return ordre;
 }
 
-void PrintTo(const Controle &c, std::ostream *os)
-{
-    *os << c.nom;
-}
+void PrintTo(const Controle &c, std::ostream *os) { *os << c.nom; }
 
-void PrintTo(const Place &p, std::ostream *os)
-{
-    PrintTo(p.c, os);
-}
+void PrintTo(const Place &p, std::ostream *os) { PrintTo(p.c, os); }

@@ -209,8 +209,9 @@ protected:
     bool eventFilter(QObject *, QEvent *e) override
     {
         if (e->type() == QEvent::ChildRemoved)
-            formes.push_back(QApplication::overrideCursor() ? QApplication::overrideCursor()->shape()
-                                                            : Qt::BitmapCursor);
+            formes.push_back(QApplication::overrideCursor()
+                                 ? QApplication::overrideCursor()->shape()
+                                 : Qt::BitmapCursor);
         return false;
     }
 };
