@@ -60,6 +60,6 @@ void ListeInterferences();
 void EnregistreInterferences();
 
 // Largest text that the memo takes; a larger rainbow file is refused before it is read.
-constexpr qint64 CapaciteMemo = 4 * 1024 * 1024;
+constexpr std::int64_t CapaciteMemo = 4 * 1024 * 1024;
 // Largest interference table that a run builds.
 constexpr std::int64_t LignesInterferencesMax = 1000000;
