@@ -6,18 +6,19 @@
 #include "Erreur.h"
 #include "RetardCouleur.h"
 #include "interference/Interferences.h"
+#include "presentation/Couleurs.h"
 #include "presentation/Listes.h"
 #include "spectra/ArcEnCiel.h"
 #include "spectra/Bande.h"
 #include "spectra/FichierArcEnCiel.h"
 #include "spectra/TexteChamps.h"
 
-#include <QString>
-
 #include <cstdint>
 #include <span>
 #include <vector>
 
+// Named only: the operations that take them live in qt/, beside the window.
+class QString;
 class TImage;
 class TMemo;
 class QCustomPlot;

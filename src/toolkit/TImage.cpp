@@ -1,5 +1,7 @@
 #include "TImage.h"
 
+#include "MichelLevySpectre/presentation/Couleurs.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -18,7 +20,8 @@ QPoint pointSouris(const QMouseEvent *e)
 
 QColor CouleurQt(std::uint32_t valeur)
 {
-    return QColor(int(valeur & 0xFF), int((valeur >> 8) & 0xFF), int((valeur >> 16) & 0xFF));
+    const Composantes c = EnComposantes(valeur);
+    return QColor(c.r, c.g, c.b);
 }
 
 void Canevas::MoveTo(int x, int y)
@@ -106,7 +109,7 @@ std::uint32_t TImage::Pixel(int x, int y) const
     if (surface_.isNull() || !surface_.valid(p))
         return 0;
     const QRgb c = surface_.pixel(p);
-    return std::uint32_t(qRed(c)) | std::uint32_t(qGreen(c)) << 8 | std::uint32_t(qBlue(c)) << 16;
+    return CouleurValeur(qRed(c), qGreen(c), qBlue(c));
 }
 
 void TImage::paintEvent(QPaintEvent *)

@@ -25,9 +25,6 @@ public:
 
 private:
     friend class TImage;
-
-// A colour value (red in the low byte) as Qt's colour.
-QColor CouleurQt(std::uint32_t valeur);
     explicit Canevas(TImage &image) : image_(image) {}
     TImage &image_;
     int x_ = 0;

@@ -5,8 +5,6 @@
 
 namespace {
 
-constexpr std::uint32_t Jaune = 65535;
-
 Tab_RetardCouleur spectreDegrade(int n)
 {
     Tab_RetardCouleur t(static_cast<std::size_t>(n));
@@ -179,11 +177,11 @@ TEST_F(Bandes, startUpStrip_showsFirstOrderGreyWhiteYellowAtItsLeftEnd)
     ouvre();
     TImage *image = f().Image_michel_levy;
     const auto lum = [&](int x) {
-        const std::uint32_t c = image->Pixel(x, 50);
-        return int(c & 0xFF) + int((c >> 8) & 0xFF) + int((c >> 16) & 0xFF);
+        const Composantes c = EnComposantes(image->Pixel(x, 50));
+        return c.r + c.g + c.b;
     };
     EXPECT_LT(lum(0), 30);                 // black at zero retardation
     EXPECT_GT(lum(int(250 * 1237 / 3000)), 600); // near white around 250 nm
-    const std::uint32_t jaune = image->Pixel(int(400 * 1237 / 3000), 50);
-    EXPECT_GT(int(jaune & 0xFF), int((jaune >> 16) & 0xFF) + 60); // yellow: red above blue
+    const Composantes jaune = EnComposantes(image->Pixel(int(400 * 1237 / 3000), 50));
+    EXPECT_GT(jaune.r, jaune.b + 60); // yellow: red above blue
 }

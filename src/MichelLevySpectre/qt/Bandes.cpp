@@ -10,8 +10,6 @@
 
 namespace {
 
-constexpr std::uint32_t Jaune = 65535;
-
 int enPixel(std::int64_t v)
 {
     return static_cast<int>(std::clamp<std::int64_t>(v, std::numeric_limits<int>::min(),
