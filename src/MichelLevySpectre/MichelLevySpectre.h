@@ -6,6 +6,7 @@
 #include "Erreur.h"
 #include "RetardCouleur.h"
 #include "interference/Interferences.h"
+#include "presentation/Charte.h"
 #include "presentation/Listes.h"
 #include "spectra/ArcEnCiel.h"
 #include "spectra/Bande.h"
@@ -22,6 +23,7 @@ class TImage;
 class TMemo;
 class QCustomPlot;
 class QLineEdit;
+class QWidget;
 
 // An input field's integer: its default when the text is not one, or the conversion error.
 std::int32_t EntierDuChamp(const QLineEdit *champ, std::int32_t defaut);
@@ -57,6 +59,12 @@ void ListeFichier();
 void ListeLumiere();
 void ListeInterferences();
 void EnregistreInterferences();
+
+// Figures: the strip or a chart copied (screen resolution) or saved as PNG, SVG or PDF, and
+// the full Michel-Lévy chart of the current table saved for printing.
+void CopieImage(QWidget *source);
+void EnregistreImage(QWidget *source);
+void EnregistreCharteMichelLevy();
 
 // Largest text that the memo takes; a larger rainbow file is refused before it is read.
 constexpr qint64 CapaciteMemo = 4 * 1024 * 1024;
