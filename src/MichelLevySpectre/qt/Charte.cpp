@@ -208,6 +208,8 @@ void dessineCharte(QPainter &p, std::span<const RetardCouleur> table, const QStr
 
 } // namespace
 
+QRectF TraceCharteMichelLevy() { return Trace; }
+
 QString LumiereDeLaCharte()
 {
     if (ModeLumiereCourant() == ModeLumiere::Blanche)

@@ -2,6 +2,7 @@
 #pragma once
 // What the figure exports share: the formats on offer and the save dialog that picks one.
 #include <QByteArray>
+#include <QRectF>
 #include <QSizeF>
 #include <QString>
 
@@ -34,5 +35,7 @@ QByteArray OctetsPng(const QImage &image);
 // title naming the light.
 QByteArray OctetsCharteMichelLevy(FormatFigure format, std::span<const RetardCouleur> table,
                                   const QString &lumiere);
+// The chart's plot on its page, in points.
+QRectF TraceCharteMichelLevy();
 // The light of the current table as the chart's title names it.
 QString LumiereDeLaCharte();
