@@ -66,11 +66,24 @@ void fond(QPainter &p, std::span<const RetardCouleur> table, double retardMax)
     p.drawImage(Trace, image);
 }
 
+// A black line with a faint light border, so that it shows over the dark colours too.
+void trait(QPainter &p, const QLineF &l, QPen stylo)
+{
+    QPen halo = stylo;
+    halo.setColor(QColor(255, 255, 255, 120));
+    halo.setWidthF(stylo.widthF() + 0.7);
+    halo.setStyle(Qt::SolidLine);
+    for (const QPen &s : {halo, stylo}) {
+        p.setPen(s);
+        p.drawLine(l);
+    }
+}
+
 void lignes(QPainter &p, const GeometrieCharte &g)
 {
-    p.setPen(QPen(Qt::black, 0.5));
     for (const LigneBirefringence &l : g.lignes)
-        p.drawLine(Trace.bottomLeft(), point(l.retard, l.epaisseur, g.retardMax));
+        trait(p, {Trace.bottomLeft(), point(l.retard, l.epaisseur, g.retardMax)},
+              QPen(Qt::black, 0.5));
 }
 
 void etiquettes(QPainter &p, const GeometrieCharte &g)
@@ -105,9 +118,8 @@ void lameMince(QPainter &p, double retardMax)
 {
     QPen tirets(Qt::black, 1.2, Qt::CustomDashLine);
     tirets.setDashPattern({6, 4});
-    p.setPen(tirets);
-    p.drawLine(point(0, EpaisseurLameMince, retardMax),
-               point(retardMax, EpaisseurLameMince, retardMax));
+    trait(p, {point(0, EpaisseurLameMince, retardMax), point(retardMax, EpaisseurLameMince, retardMax)},
+          tirets);
 }
 
 void axeEpaisseur(QPainter &p, double retardMax)
@@ -151,7 +163,9 @@ void axeRetard(QPainter &p, const GeometrieCharte &g)
         const double fin = n < g.ordres.size() ? g.ordres[n] : g.retardMax;
         if (n < g.ordres.size()) {
             const double x = point(fin, 0, g.retardMax).x();
-            p.drawLine(QPointF(x, Trace.bottom() - 8), QPointF(x, Trace.bottom()));
+            trait(p, {QPointF(x, Trace.bottom() - 8), QPointF(x, Trace.bottom())},
+                  QPen(Qt::black, 1, Qt::SolidLine, Qt::FlatCap));
+            p.setPen(QPen(Qt::black, 1));
             p.drawLine(QPointF(x, haut), QPointF(x, bas));
         }
         const double x0 = point(debut, 0, g.retardMax).x(), x1 = point(fin, 0, g.retardMax).x();
