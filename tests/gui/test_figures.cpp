@@ -50,6 +50,8 @@ struct MenuAttendu {
     QStringList entrees;
 };
 
+void PrintTo(const MenuAttendu &m, std::ostream *os) { *os << m.nom; }
+
 class MenusFigures : public FenetreTest, public testing::WithParamInterface<MenuAttendu> {};
 
 const QString Copier = QStringLiteral("Copier l'image");
@@ -96,6 +98,8 @@ struct Export {
     const char *extension;
     int largeurPng;
 };
+
+void PrintTo(const Export &e, std::ostream *os) { *os << e.nom; }
 
 class ExportFigures : public FenetreTest, public testing::WithParamInterface<Export> {};
 

@@ -39,6 +39,8 @@ QPointF point(double retard, double epaisseur, double retardMax)
             Trace.bottom() - epaisseur / EpaisseurMaxCharte * Trace.height()};
 }
 
+// A text placed by its alignment around the anchor: AlignLeft starts there, AlignRight
+// ends there, AlignHCenter centres on it, and likewise vertically.
 void texte(QPainter &p, const QPointF &ancre, Qt::Alignment alignement, const QString &t)
 {
     QRectF r(ancre, QSizeF(0, 0));
