@@ -35,6 +35,15 @@ QList<Filtre> filtres(const QString &texte)
     return f;
 }
 
+// The filter that the dialog names, in full or, with its details hidden, by description.
+qsizetype indexFiltre(const QList<Filtre> &f, const QString &nom)
+{
+    for (qsizetype i = 0; i < f.size(); ++i)
+        if (nom == f[i].qt() || nom.trimmed() == f[i].description.trimmed())
+            return i;
+    return -1;
+}
+
 // With several formats on offer the name always ends in one of them: the chosen filter's
 // extension is added to a name that ends in none.
 QString nomAuFormat(const QString &nom, const QList<Filtre> &f, qsizetype choisi)
@@ -85,13 +94,13 @@ public:
         if (f.size() > 1) // the default extension follows the chosen format
             QObject::connect(&dialogue, &QFileDialog::filterSelected, &dialogue,
                              [&](const QString &choisi) {
-                                 if (const qsizetype i = noms.indexOf(choisi); i >= 0)
+                                 if (const qsizetype i = indexFiltre(f, choisi); i >= 0)
                                      dialogue.setDefaultSuffix(f[i].extension());
                              });
         if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty())
             return std::nullopt;
         return nomAuFormat(dialogue.selectedFiles().constFirst(), f,
-                           noms.indexOf(dialogue.selectedNameFilter()));
+                           indexFiltre(f, dialogue.selectedNameFilter()));
     }
 };
 
