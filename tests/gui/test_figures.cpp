@@ -7,12 +7,18 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QImage>
 #include <QMenu>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QXmlStreamReader>
 #include <qcustomplot.h>
 
@@ -214,4 +220,50 @@ TEST_F(CharteMichelLevy, awayFromLinesAndTextTheColourIsTheTables)
         EXPECT_EQ(CouleurValeur(qRed(c), qGreen(c), qBlue(c)), couleurs[std::size_t(p.retard / 6)])
             << p.retard << " nm, " << p.epaisseur << " µm";
     }
+}
+
+namespace {
+
+struct ChoixDialogue {
+    const char *filtre;
+    int descentes; // Down presses on the file type
+    const char *tape;
+    const char *attendu;
+};
+
+// Drives the real save dialog once it runs: picks the file type, types the name, Enter.
+void repondAuDialogue(const ChoixDialogue &c)
+{
+    QTimer::singleShot(0, [c] {
+        auto *d = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        ASSERT_TRUE(d);
+        auto *types = d->findChild<QComboBox *>(QStringLiteral("fileTypeCombo"));
+        for (int i = 0; i < c.descentes; ++i)
+            QTest::keyClick(types, Qt::Key_Down);
+        auto *nom = d->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        nom->setText(QString::fromUtf8(c.tape));
+        QTest::keyClick(nom, Qt::Key_Return);
+    });
+}
+
+} // namespace
+
+TEST(DialogueEnregistrement, chosenFileTypeGivesItsExtensionToANameWithoutAnOfferedOne)
+{
+    QTemporaryDir dossier;
+    Dialogues *avant = &dialogues();
+    remplaceDialogues(nullptr); // the real dialog
+    const char *figures = "Image PNG|*.png|Image vectorielle SVG|*.svg|Document PDF|*.pdf";
+    for (const ChoixDialogue &c : {ChoixDialogue{figures, 2, "figure", "figure.pdf"},
+                                   {figures, 0, "figure", "figure.png"},
+                                   {figures, 0, "figure.svg", "figure.svg"},
+                                   {figures, 1, "figure.jpg", "figure.jpg.svg"},
+                                   {"Fichiers texte (*.txt)|*.TXT", 0, "liste.dat", "liste.dat"}}) {
+        repondAuDialogue(c);
+        const std::optional<QString> nom = dialogues().enregistrerSous(
+            {QStringLiteral("png"), dossier.path(), QString::fromUtf8(c.filtre)});
+        ASSERT_TRUE(nom) << c.tape;
+        EXPECT_EQ(QFileInfo(*nom).fileName().toStdString(), c.attendu) << c.descentes;
+    }
+    remplaceDialogues(avant);
 }
