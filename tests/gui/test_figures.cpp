@@ -11,8 +11,8 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QLineEdit>
 #include <QImage>
+#include <QLineEdit>
 #include <QMenu>
 #include <QProcess>
 #include <QStandardPaths>
@@ -56,7 +56,10 @@ struct MenuAttendu {
     QStringList entrees;
 };
 
-void PrintTo(const MenuAttendu &m, std::ostream *os) { *os << m.nom; }
+void PrintTo(const MenuAttendu &m, std::ostream *os)
+{
+    *os << m.nom;
+}
 
 class MenusFigures : public FenetreTest, public testing::WithParamInterface<MenuAttendu> {};
 
@@ -82,17 +85,21 @@ TEST_P(MenusFigures, rightPressKeepsTheControlsOwnHandlerThenShowsItsMenu)
 INSTANTIATE_TEST_SUITE_P(
     Controles, MenusFigures,
     testing::Values(
-        MenuAttendu{"strip", [](TForm1 &f) -> QWidget * { return f.Image_michel_levy; }, 618,
+        MenuAttendu{"strip",
+                    [](TForm1 &f) -> QWidget * { return f.Image_michel_levy; },
+                    618,
                     {Copier, Enregistrer, QStringLiteral("Enregistrer la charte de Michel-Lévy…")}},
-        MenuAttendu{"chart1", [](TForm1 &f) -> QWidget * { return f.Chart1; }, 100,
-                    {Copier, Enregistrer}},
-        MenuAttendu{"chart2", [](TForm1 &f) -> QWidget * { return f.Chart2; }, 100,
-                    {Copier, Enregistrer}},
+        MenuAttendu{
+            "chart1", [](TForm1 &f) -> QWidget * { return f.Chart1; }, 100, {Copier, Enregistrer}},
+        MenuAttendu{
+            "chart2", [](TForm1 &f) -> QWidget * { return f.Chart2; }, 100, {Copier, Enregistrer}},
         // Every release on a light strip runs a chain: no menu there.
-        MenuAttendu{"whiteLight", [](TForm1 &f) -> QWidget * { return f.Image_lumiere_blanche; },
-                    100, {}},
+        MenuAttendu{
+            "whiteLight", [](TForm1 &f) -> QWidget * { return f.Image_lumiere_blanche; }, 100, {}},
         MenuAttendu{"incidentLight",
-                    [](TForm1 &f) -> QWidget * { return f.Image_lumiere_incidente; }, 100, {}}),
+                    [](TForm1 &f) -> QWidget * { return f.Image_lumiere_incidente; },
+                    100,
+                    {}}),
     [](const auto &info) { return std::string(info.param.nom); });
 
 namespace {
@@ -105,7 +112,10 @@ struct Export {
     int largeurPng;
 };
 
-void PrintTo(const Export &e, std::ostream *os) { *os << e.nom; }
+void PrintTo(const Export &e, std::ostream *os)
+{
+    *os << e.nom;
+}
 
 class ExportFigures : public FenetreTest, public testing::WithParamInterface<Export> {};
 
@@ -133,8 +143,8 @@ void verifieOuverture(const QString &nom, const Export &e)
             GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";
         const QString sortie = nom + QStringLiteral(".rendu");
         EXPECT_EQ(QProcess::execute(pdftoppm, {QStringLiteral("-r"), QStringLiteral("20"),
-                                               QStringLiteral("-png"), QStringLiteral("-singlefile"),
-                                               nom, sortie}),
+                                               QStringLiteral("-png"),
+                                               QStringLiteral("-singlefile"), nom, sortie}),
                   0);
         EXPECT_FALSE(QImage(sortie + QStringLiteral(".png")).isNull());
     }
@@ -159,37 +169,44 @@ TEST_P(ExportFigures, eachFormatOpens)
 
 namespace {
 
-QWidget *bande(TForm1 &f) { return f.Image_michel_levy; }
-QWidget *chart2(TForm1 &f) { return f.Chart2; }
+QWidget *bande(TForm1 &f)
+{
+    return f.Image_michel_levy;
+}
+QWidget *chart2(TForm1 &f)
+{
+    return f.Chart2;
+}
 
 } // namespace
 
-INSTANTIATE_TEST_SUITE_P(
-    Formats, ExportFigures,
-    testing::Values(Export{"stripPng", bande, 1, "png", 4 * 1237},
-                    Export{"stripSvg", bande, 1, "svg", 0}, Export{"stripPdf", bande, 1, "pdf", 0},
-                    Export{"chart2Png", chart2, 1, "png", 4 * 400},
-                    Export{"chart2Svg", chart2, 1, "svg", 0},
-                    Export{"chart2Pdf", chart2, 1, "pdf", 0},
-                    Export{"fullChartPng", bande, 2, "png", 3508},
-                    Export{"fullChartSvg", bande, 2, "svg", 0},
-                    Export{"fullChartPdf", bande, 2, "pdf", 0}),
-    [](const auto &info) { return std::string(info.param.nom); });
+INSTANTIATE_TEST_SUITE_P(Formats, ExportFigures,
+                         testing::Values(Export{"stripPng", bande, 1, "png", 4 * 1237},
+                                         Export{"stripSvg", bande, 1, "svg", 0},
+                                         Export{"stripPdf", bande, 1, "pdf", 0},
+                                         Export{"chart2Png", chart2, 1, "png", 4 * 400},
+                                         Export{"chart2Svg", chart2, 1, "svg", 0},
+                                         Export{"chart2Pdf", chart2, 1, "pdf", 0},
+                                         Export{"fullChartPng", bande, 2, "png", 3508},
+                                         Export{"fullChartSvg", bande, 2, "svg", 0},
+                                         Export{"fullChartPdf", bande, 2, "pdf", 0}),
+                         [](const auto &info) { return std::string(info.param.nom); });
 
 using CopieFigures = FenetreTest;
 
 TEST_F(CopieFigures, copyPutsThePictureOnTheClipboardAtScreenSize)
 {
     ouvre();
-    for (QWidget *controle : {static_cast<QWidget *>(f().Image_michel_levy),
-                              static_cast<QWidget *>(f().Chart2)}) {
+    for (QWidget *controle :
+         {static_cast<QWidget *>(f().Image_michel_levy), static_cast<QWidget *>(f().Chart2)}) {
         QApplication::clipboard()->clear();
         controle->findChild<QMenu *>()->actions().at(0)->trigger();
         const QImage copie = QApplication::clipboard()->image();
         ASSERT_EQ(copie.size(), controle->size());
         if (controle == f().Image_michel_levy) {
             const QRgb c = copie.pixel(700, 50);
-            EXPECT_EQ(CouleurValeur(qRed(c), qGreen(c), qBlue(c)), f().Image_michel_levy->Pixel(700, 50));
+            EXPECT_EQ(CouleurValeur(qRed(c), qGreen(c), qBlue(c)),
+                      f().Image_michel_levy->Pixel(700, 50));
         }
     }
     EXPECT_TRUE(dialogues_.enregistrements.empty());
@@ -201,8 +218,8 @@ TEST_F(CharteMichelLevy, awayFromLinesAndTextTheColourIsTheTables)
 {
     ouvre(); // 0 to 3000 nm by 6
     ASSERT_EQ(tab_interferences.size(), 501u);
-    const QImage image = QImage::fromData(OctetsCharteMichelLevy(
-        FormatFigure::Png, tab_interferences, LumiereDeLaCharte()));
+    const QImage image = QImage::fromData(
+        OctetsCharteMichelLevy(FormatFigure::Png, tab_interferences, LumiereDeLaCharte()));
     ASSERT_EQ(image.size(), QSize(3508, 2480));
     EXPECT_EQ(qRound(image.dotsPerMeterX() * 0.0254), 300);
     const double pixelsParPoint = 300 / 72.0;

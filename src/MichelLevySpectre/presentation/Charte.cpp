@@ -34,7 +34,7 @@ LigneBirefringence ligne(int milliemes, double retardMax)
 // Labels along one edge, placed from one end; each keeps its distance from the last one
 // placed and stays between the given limits.
 class Bord {
-public:
+  public:
     Bord(double premier, double dernier, double ecart)
         : premier_(premier), dernier_(dernier), ecart_(ecart)
     {
@@ -47,7 +47,7 @@ public:
         return true;
     }
 
-private:
+  private:
     double premier_;
     double dernier_;
     double ecart_;
@@ -117,9 +117,9 @@ std::vector<std::uint32_t> ColonnesCharte(std::span<const RetardCouleur> table,
         return colonnes;
     for (std::size_t c = 0; c < colonnes.size(); ++c) {
         const double r = (double(c) + 0.5) / largeur * retardMax;
-        const auto apres = std::lower_bound(
-            table.begin(), table.end(), r,
-            [](const RetardCouleur &l, double v) { return double(l.x) < v; });
+        const auto apres =
+            std::lower_bound(table.begin(), table.end(), r,
+                             [](const RetardCouleur &l, double v) { return double(l.x) < v; });
         auto proche = apres == table.end() ? apres - 1 : apres;
         if (apres != table.begin() && apres != table.end() &&
             r - double((apres - 1)->x) <= double(apres->x) - r)

@@ -19,7 +19,7 @@ namespace {
 constexpr double Pouce = 72.0;
 const QSizeF Page(297 / 25.4 * Pouce, 210 / 25.4 * Pouce);
 const QRectF Trace(QPointF(72, 112), QPointF(Page.width() - 78, Page.height() - 78));
-constexpr int Dpi = 300; // of the PNG
+constexpr int Dpi = 300;                // of the PNG
 constexpr double EcartEtiquettes = 9.5; // points between two δ labels along an edge
 
 QFont police(double points, bool gras = false, bool italique = false)
@@ -120,8 +120,10 @@ void lameMince(QPainter &p, double retardMax)
 {
     QPen tirets(Qt::black, 1.2, Qt::CustomDashLine);
     tirets.setDashPattern({6, 4});
-    trait(p, {point(0, EpaisseurLameMince, retardMax), point(retardMax, EpaisseurLameMince, retardMax)},
-          tirets);
+    trait(
+        p,
+        {point(0, EpaisseurLameMince, retardMax), point(retardMax, EpaisseurLameMince, retardMax)},
+        tirets);
 }
 
 void axeEpaisseur(QPainter &p, double retardMax)
@@ -202,8 +204,8 @@ void titre(QPainter &p, const QString &lumiere, std::span<const RetardCouleur> t
 void dessineCharte(QPainter &p, std::span<const RetardCouleur> table, const QString &lumiere)
 {
     const double retardMax = table.back().x;
-    const GeometrieCharte g = GeometrieMichelLevy(
-        retardMax, {Trace.width(), Trace.height(), EcartEtiquettes});
+    const GeometrieCharte g =
+        GeometrieMichelLevy(retardMax, {Trace.width(), Trace.height(), EcartEtiquettes});
     p.fillRect(QRectF(QPointF(0, 0), Page), Qt::white);
     fond(p, table, retardMax);
     p.setRenderHint(QPainter::Antialiasing, true);
@@ -224,7 +226,10 @@ void dessineCharte(QPainter &p, std::span<const RetardCouleur> table, const QStr
 
 } // namespace
 
-QRectF TraceCharteMichelLevy() { return Trace; }
+QRectF TraceCharteMichelLevy()
+{
+    return Trace;
+}
 
 QString LumiereDeLaCharte()
 {

@@ -63,8 +63,8 @@ QByteArray bande(FormatFigure format, const TImage *source)
     const int largeur = source->width(), hauteur = source->height();
     if (format == FormatFigure::Png)
         return bandePng(largeur, hauteur);
-    return FigureVectorielle(format, QSizeF(largeur, hauteur), Ecran, QStringLiteral("Michel-L\u00e9vy"),
-                             [&](QCPPainter &p) {
+    return FigureVectorielle(format, QSizeF(largeur, hauteur), Ecran,
+                             QStringLiteral("Michel-L\u00e9vy"), [&](QCPPainter &p) {
                                  ToilePeintre toile{p, {}};
                                  peinture::michelLevy(toile, tab_interferences, largeur, hauteur);
                              });

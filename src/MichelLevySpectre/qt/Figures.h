@@ -26,7 +26,8 @@ std::optional<QString> DemandeNomFigure();
 // A vector picture of that size in units of 1/dpi inch, which `dessine` draws in; fonts
 // sized in points come out at their size.
 QByteArray FigureVectorielle(FormatFigure format, const QSizeF &taille, double dpi,
-                             const QString &titre, const std::function<void(QCPPainter &)> &dessine);
+                             const QString &titre,
+                             const std::function<void(QCPPainter &)> &dessine);
 
 // A PNG of the image, with its resolution recorded in it.
 QByteArray OctetsPng(const QImage &image);
