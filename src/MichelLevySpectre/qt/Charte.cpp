@@ -24,7 +24,9 @@ constexpr double EcartEtiquettes = 9.5; // points between two δ labels along an
 
 QFont police(double points, bool gras = false, bool italique = false)
 {
-    QFont f(QStringLiteral("DejaVu Sans"));
+    // The package's own font first, so that an installed program prints the same chart.
+    QFont f;
+    f.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
     f.setStyleHint(QFont::SansSerif);
     f.setPointSizeF(points);
     f.setBold(gras);
