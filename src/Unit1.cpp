@@ -44,6 +44,7 @@ TForm1::TForm1(QWidget *parent) : QWidget(parent)
     Form1 = this;
     creeControles();
     relieEvenements();
+    creeMenus();
     Protege([this] { FormCreate(); });
 }
 

@@ -17,6 +17,7 @@
 
 class QCustomPlot;
 class QCPGraph;
+class QMenu;
 
 using TButton = QPushButton;
 using TBitBtn = QPushButton;
@@ -112,6 +113,9 @@ public:
 
     std::int32_t x_origine = 0;
 
+    // Right-button menu of Image_michel_levy.
+    QMenu *MenuMichelLevy = nullptr;
+
 protected:
     bool event(QEvent *e) override;
     void resizeEvent(QResizeEvent *e) override;
@@ -119,6 +123,7 @@ protected:
 private:
     void creeControles();  // layout: every control at its design values
     void relieEvenements(); // event bindings
+    void creeMenus();       // right-button menus (Unit1_menus.cpp)
     void MontreTableaux(bool visible);
     std::int32_t longueurOndeSous(QObject *sender, int X) const;
 
