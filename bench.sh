@@ -7,7 +7,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-tools/install-deps.sh
+tools/install-deps.sh test
 
 BUILD=${BENCH_BUILD_DIR:-build-bench}
 mkdir -p "$BUILD"

@@ -2,11 +2,13 @@
 # Installs what is missing, builds and runs every test with ctest.
 #
 #   ./test.sh          the quick run: the normal build and its tests.
-#   ./test.sh --all    the quick run, then that build's Debian package held to policy
-#                      (lintian: no error, no warning), then the whole suite again built
+#   ./test.sh --all    the format check, the quick run, then that build's Debian package
+#                      held to policy (lintian: no error, no warning), then the whole suite
+#                      again built
 #                      with AddressSanitizer and UndefinedBehaviorSanitizer (any finding,
 #                      leaks included, fails), then the fuzz targets (clang, libFuzzer)
-#                      with a bounded smoke run each. This is what CI runs.
+#                      with a bounded smoke run each; every build treats warnings as
+#                      errors. This is what CI runs.
 #
 # Build folders: BUILD_DIR (default build), SAN_DIR (build-san), FUZZ_DIR (build-fuzz).
 # ENDURANCE_SAN sets the soak's number of events under the sanitizers (default: the same
@@ -21,11 +23,19 @@ case "${1:-}" in
   *) echo "usage: $0 [--all]" >&2; exit 2 ;;
 esac
 
-tools/install-deps.sh
+if $tout; then
+  tools/install-deps.sh ci
+  tools/verifie-format.sh
+  erreurs=ON
+else
+  tools/install-deps.sh test
+  erreurs=OFF
+fi
 jobs=$(nproc)
 
 BUILD=${BUILD_DIR:-build}
-cmake -S . -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake -S . -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON -DPRISMELLE_BENCH=ON \
+  -DCMAKE_COMPILE_WARNING_AS_ERROR=$erreurs
 cmake --build "$BUILD" -j"$jobs"
 QT_QPA_PLATFORM=offscreen ctest --test-dir "$BUILD" --output-on-failure -j"$jobs"
 
@@ -35,7 +45,7 @@ tests/install/check_paquet.sh "$BUILD"
 
 SAN=${SAN_DIR:-build-san}
 cmake -S . -B "$SAN" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPRISMELLE_SANITIZE=ON \
-  -DPRISMELLE_BENCH=OFF
+  -DPRISMELLE_BENCH=OFF -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
 cmake --build "$SAN" -j"$jobs"
 QT_QPA_PLATFORM=offscreen \
   ASAN_OPTIONS=detect_leaks=1:halt_on_error=1:check_initialization_order=1:strict_init_order=1 \
@@ -46,6 +56,7 @@ QT_QPA_PLATFORM=offscreen \
 
 FUZZ=${FUZZ_DIR:-build-fuzz}
 CXX=clang++ cmake -S . -B "$FUZZ" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPRISMELLE_FUZZ=ON \
-  -DPRISMELLE_WITH_GUI=OFF -DBUILD_TESTING=OFF -DPRISMELLE_BENCH=OFF
+  -DPRISMELLE_WITH_GUI=OFF -DBUILD_TESTING=OFF -DPRISMELLE_BENCH=OFF \
+  -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
 cmake --build "$FUZZ" -j"$jobs"
 ctest --test-dir "$FUZZ" --output-on-failure -j"$jobs"

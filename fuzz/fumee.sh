@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Bounded smoke run of one fuzz target: fixed seed, a few thousand executions, at most a
-# minute. New inputs go to a scratch folder, never into the repository's corpus.
+# Bounded smoke run of one fuzz target: fixed seed, 300,000 executions by default (FUZZ_RUNS),
+# at most a minute. New inputs go to a scratch folder, never into the repository's corpus.
 # Usage: fumee.sh <target> <scratch folder> <corpus folder>...
 set -euo pipefail
 cible=$1 travail=$2

@@ -44,6 +44,7 @@ TForm1::TForm1(QWidget *parent) : QWidget(parent)
     Form1 = this;
     creeControles();
     relieEvenements();
+    creeMenus();
     Protege([this] { FormCreate(); });
 }
 
@@ -89,9 +90,6 @@ void TForm1::relieEvenements()
           [this](Qt::MouseButton, Qt::MouseButtons, int x, int) { Image_michel_levyMouseDown(x); });
     relie(Image_michel_levy, &TImage::sourisDeplacee,
           [this](Qt::MouseButtons, int x, int) { Image_michel_levyMouseMove(x); });
-    Image_michel_levy->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(Image_michel_levy, &QWidget::customContextMenuRequested, this,
-            &TForm1::Image_michel_levyMenu);
 }
 
 bool TForm1::event(QEvent *e)

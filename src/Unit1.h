@@ -106,13 +106,15 @@ public:
     void TrackBar1Change();
     void Image_michel_levyMouseDown(int X);
     void Image_michel_levyMouseMove(int X);
-    void Image_michel_levyMenu(const QPoint &position);
     void CheckBox1Click();
     void BitBtn1Click();
 
     void ChoisitLumiere(const QString &mode);
 
     std::int32_t x_origine = 0;
+
+    // Right-button menu of Image_michel_levy.
+    QMenu *MenuMichelLevy = nullptr;
 
 protected:
     bool event(QEvent *e) override;
@@ -121,6 +123,7 @@ protected:
 private:
     void creeControles();  // layout: every control at its design values
     void relieEvenements(); // event bindings
+    void creeMenus();       // right-button menus (Unit1_menus.cpp)
     void MontreTableaux(bool visible);
     std::int32_t longueurOndeSous(QObject *sender, int X) const;
 
@@ -128,6 +131,3 @@ private:
 };
 
 extern TForm1 *Form1;
-
-// The checkable entry that shows the Michel-Lévy strip in colorimetric colours.
-void AjouteCouleursColorimetriques(QMenu *menu);

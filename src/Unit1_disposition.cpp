@@ -2,6 +2,8 @@
 // created in stacking order (earliest at the back).
 #include "Unit1.h"
 
+#include "MichelLevySpectre/presentation/Couleurs.h"
+
 #include <qcustomplot.h>
 
 #include <QEvent>
@@ -19,7 +21,6 @@ const QString Arial = QStringLiteral("Arial");
 constexpr QRgb clBlue = qRgb(0x00, 0x00, 0xFF);
 constexpr QRgb clNavy = qRgb(0x00, 0x00, 0x80);
 constexpr QRgb clMaroon = qRgb(0x80, 0x00, 0x00);
-constexpr QRgb clYellow = qRgb(0xFF, 0xFF, 0x00);
 
 QColor clWindowText()
 {
@@ -141,7 +142,7 @@ TChart *graphique(QWidget *parent, const QRect &r)
 TFastLineSeries *serie(TChart *chart)
 {
     TFastLineSeries *s = chart->addGraph();
-    s->setPen(QPen(QColor(clYellow)));
+    s->setPen(QPen(CouleurQt(Jaune)));
     return s;
 }
 
@@ -289,7 +290,8 @@ void TForm1::creeControles()
                     {800, 296, 257, 17});
     conseil(CheckBox1, QStringLiteral(" affichage graphique plus lent  "), false);
 
+    // Both radio items sit at the group's place; only the checked one takes Tab.
     chaineTabulation({Button1, Button2, Memo_lumiere, memo_interferences, Chart1, Chart2,
-                      Memo_fichier, Edit1, Edit2, RadioGroup1->bouton(RadioGroup1->ItemIndex()),
+                      Memo_fichier, Edit1, Edit2, RadioGroup1->bouton(0), RadioGroup1->bouton(1),
                       Edit3, Edit4, BitBtn1, TrackBar1, BitBtn_blanche, BitBtn_laser, CheckBox1});
 }

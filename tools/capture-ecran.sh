@@ -2,7 +2,8 @@
 # Screenshots of the window under a virtual X server: docs/prismelle.png in the start-up
 # state, docs/bande-simple.png and docs/bande-colorimetrique.png the Michel-Lévy strip at
 # half size in the table's colours and in colorimetric colours (the strip's menu, 4th entry),
-# docs/prismelle-monochromatique.png after a pick at 589 nm on the white-light strip.
+# docs/prismelle-monochromatique.png after a pick at 589 nm on the white-light strip, and
+# docs/charte-michel-levy.png, the full chart saved back in white light.
 # Usage: tools/capture-ecran.sh   (BUILD_DIR chooses the build folder, default build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -42,5 +43,18 @@ xdotool mousemove --window "$FENETRE" 336 104 mousedown 1 \
 xdotool mousemove 1399 899
 fenetre_capture docs/prismelle-monochromatique.png
 
-echo "wrote docs/prismelle.png, docs/bande-simple.png, docs/bande-colorimetrique.png" \
-    "and docs/prismelle-monochromatique.png"
+# Back to white light, then the full chart through the strip's menu (third entry) and the
+# save dialog, reduced for the README.
+xdotool mousemove --window "$FENETRE" 140 276 click 1
+sleep 0.5
+xdotool mousemove --window "$FENETRE" 640 672 click 3
+sleep 0.5
+xdotool key Down Down Down Return
+sleep 1
+xdotool type --delay 20 "$travail/charte.png"
+xdotool key Return
+for _ in $(seq 40); do [ -s "$travail/charte.png" ] && break; sleep 0.25; done
+convert "$travail/charte.png" -resize 1000x -strip +dither -colors 256 docs/charte-michel-levy.png
+
+echo "wrote docs/prismelle.png, docs/bande-simple.png, docs/bande-colorimetrique.png," \
+    "docs/prismelle-monochromatique.png and docs/charte-michel-levy.png"

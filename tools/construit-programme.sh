@@ -3,8 +3,12 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-tools/install-deps.sh >&2
+tools/install-deps.sh run >&2
 BUILD=${BUILD_DIR:-build}
-cmake -S . -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+# A first configuration leaves the tests and benchmarks out, so that running needs none of
+# their packages; a folder that test.sh configured keeps its settings.
+options=()
+[ -f "$BUILD/CMakeCache.txt" ] || options=(-DBUILD_TESTING=OFF -DPRISMELLE_BENCH=OFF)
+cmake -S . -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${options[@]}" >/dev/null
 cmake --build "$BUILD" -j"$(nproc)" --target prismelle >&2
 echo "$(cd "$BUILD" && pwd)/src/prismelle"

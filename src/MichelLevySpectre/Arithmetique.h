@@ -26,9 +26,3 @@ std::string FormatFixe(double v);
 
 // The 8-bit component that goes into a colour value: the low byte of the rounded value.
 inline std::uint32_t OctetBas(std::int64_t v) { return static_cast<std::uint32_t>(v) & 0xFFu; }
-
-// Toolkit colour order, red in the low byte: r + 256 g + 65536 b.
-inline std::uint32_t CouleurValeur(std::int64_t r, std::int64_t g, std::int64_t b)
-{
-    return OctetBas(r) | (OctetBas(g) << 8) | (OctetBas(b) << 16);
-}

@@ -6,23 +6,26 @@
 #include "Erreur.h"
 #include "RetardCouleur.h"
 #include "interference/Interferences.h"
+#include "presentation/Couleurs.h"
+#include "presentation/Charte.h"
 #include "presentation/Listes.h"
 #include "spectra/ArcEnCiel.h"
 #include "spectra/Bande.h"
 #include "spectra/FichierArcEnCiel.h"
 #include "spectra/TexteChamps.h"
 
-#include <QString>
-
 #include <cstdint>
 #include <optional>
 #include <span>
 #include <vector>
 
+// Named only: the operations that take them live in qt/, beside the window.
+class QString;
 class TImage;
 class TMemo;
 class QCustomPlot;
 class QLineEdit;
+class QWidget;
 
 // An input field's integer: its default when the text is not one, or the conversion error.
 std::int32_t EntierDuChamp(const QLineEdit *champ, std::int32_t defaut);
@@ -69,6 +72,12 @@ void ListeFichier();
 void ListeLumiere();
 void ListeInterferences();
 void EnregistreInterferences();
+
+// Figures: the strip or a chart copied (screen resolution) or saved as PNG, SVG or PDF, and
+// the full Michel-Lévy chart of the current table saved for printing.
+void CopieImage(QWidget *source);
+void EnregistreImage(QWidget *source);
+void EnregistreCharteMichelLevy();
 
 // Largest interference table that a run builds.
 constexpr std::int64_t LignesInterferencesMax = 1000000;

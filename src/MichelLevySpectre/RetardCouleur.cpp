@@ -1,6 +1,7 @@
 #include "RetardCouleur.h"
 
-// Defined in the reverse of their release order at exit: incident, white, interference.
+// A file's globals are destroyed in the reverse order of their definition: this order makes
+// the exit release the incident table first, then the white one, then the interference table.
 Tab_RetardCouleur tab_interferences;
 Tab_RetardCouleur tab_blanche;
 Tab_RetardCouleur tab_incidente;

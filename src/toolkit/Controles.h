@@ -37,6 +37,8 @@ private:
 };
 
 // Titled group of exclusive radio buttons; reports when the user picks another item.
+// The group is one tab stop, its checked item; the arrow keys move to the neighbouring item
+// and pick it, as a click does.
 class TRadioGroup : public QGroupBox {
     Q_OBJECT
 public:
@@ -49,7 +51,12 @@ public:
 signals:
     void clic();
 
+protected:
+    bool eventFilter(QObject *objet, QEvent *evenement) override;
+
 private:
+    void gardeUnArret();
+
     QButtonGroup groupe_;
     int dernier_ = -1;
 };

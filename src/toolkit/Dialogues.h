@@ -7,7 +7,8 @@
 struct OptionsEnregistrement {
     QString extensionParDefaut; // without the dot
     QString dossierInitial;
-    QString filtre; // "description|pattern"
+    // "description|pattern", or several such pairs joined by "|" (the first one shown first).
+    QString filtre;
 };
 
 class Dialogues {

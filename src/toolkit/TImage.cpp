@@ -1,5 +1,7 @@
 #include "TImage.h"
 
+#include "MichelLevySpectre/presentation/Couleurs.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -18,7 +20,8 @@ QPoint pointSouris(const QMouseEvent *e)
 
 QColor CouleurQt(std::uint32_t valeur)
 {
-    return QColor(int(valeur & 0xFF), int((valeur >> 8) & 0xFF), int((valeur >> 16) & 0xFF));
+    const Composantes c = EnComposantes(valeur);
+    return QColor(c.r, c.g, c.b);
 }
 
 void Canevas::MoveTo(int x, int y)
@@ -61,20 +64,30 @@ void TImage::ajusteSurface()
 }
 
 // A wide pen covers Width columns (or rows) starting (Width - 1) / 2 before the line,
-// like the desktop's own pens; other directions go through QPainter.
-void TImage::trace(int x0, int y0, int x1, int y1, const Stylo &stylo)
+// like the desktop's own pens.
+QRect TraitDroit(int x0, int y0, int x1, int y1, int largeur)
 {
-    const int w = std::max(1, stylo.Width);
-    const QColor c = CouleurQt(stylo.Color);
+    const int w = std::max(1, largeur);
     if (x0 == x1 && y0 != y1) {
         const int haut = std::min(y0, y1 + 1), bas = std::max(y0, y1 - 1);
-        remplit(QRect(x0 - (w - 1) / 2, haut, w, bas - haut + 1), c.rgb());
-    } else if (y0 == y1 && x0 != x1) {
+        return QRect(x0 - (w - 1) / 2, haut, w, bas - haut + 1);
+    }
+    if (y0 == y1 && x0 != x1) {
         const int gauche = std::min(x0, x1 + 1), droite = std::max(x0, x1 - 1);
-        remplit(QRect(gauche, y0 - (w - 1) / 2, droite - gauche + 1, w), c.rgb());
+        return QRect(gauche, y0 - (w - 1) / 2, droite - gauche + 1, w);
+    }
+    return {};
+}
+
+// Other directions go through QPainter.
+void TImage::trace(int x0, int y0, int x1, int y1, const Stylo &stylo)
+{
+    const QColor c = CouleurQt(stylo.Color);
+    if (const QRect r = TraitDroit(x0, y0, x1, y1, stylo.Width); !r.isNull()) {
+        remplit(r, c.rgb());
     } else if (x0 != x1 || y0 != y1) {
         QPainter p(&surface_);
-        p.setPen(QPen(c, w, Qt::SolidLine, Qt::FlatCap));
+        p.setPen(QPen(c, std::max(1, stylo.Width), Qt::SolidLine, Qt::FlatCap));
         p.drawLine(x0, y0, x1, y1);
     }
     update();
@@ -106,7 +119,7 @@ std::uint32_t TImage::Pixel(int x, int y) const
     if (surface_.isNull() || !surface_.valid(p))
         return 0;
     const QRgb c = surface_.pixel(p);
-    return std::uint32_t(qRed(c)) | std::uint32_t(qGreen(c)) << 8 | std::uint32_t(qBlue(c)) << 16;
+    return CouleurValeur(qRed(c), qGreen(c), qBlue(c));
 }
 
 void TImage::paintEvent(QPaintEvent *)

@@ -11,6 +11,10 @@ class TImage;
 // A colour value (red in the low byte) as Qt's colour.
 QColor CouleurQt(std::uint32_t valeur);
 
+// The pixels that a pen of that width covers along a vertical or horizontal line from
+// (x0, y0) to (x1, y1), the end point excluded; a null rectangle for any other line.
+QRect TraitDroit(int x0, int y0, int x1, int y1, int largeur);
+
 struct Stylo {
     std::uint32_t Color = 0; // r + 256 g + 65536 b
     int Width = 1;
@@ -25,9 +29,6 @@ public:
 
 private:
     friend class TImage;
-
-// A colour value (red in the low byte) as Qt's colour.
-QColor CouleurQt(std::uint32_t valeur);
     explicit Canevas(TImage &image) : image_(image) {}
     TImage &image_;
     int x_ = 0;

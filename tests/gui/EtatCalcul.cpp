@@ -1,6 +1,7 @@
 #include "EtatCalcul.h"
 
 #include "MichelLevySpectre/MichelLevySpectre.h"
+#include "toolkit/TMemo.h"
 
 #include <QApplication>
 #include <qcustomplot.h>
@@ -78,7 +79,7 @@ testing::AssertionResult calculCoherent(TForm1 &f, const EtatCalcul &avant)
     return testing::AssertionSuccess();
 }
 
-Issue issueParametres(const QString &edit1, const QString &edit2, bool entreeEdit1)
+Issue issueParametres(const QString &edit1, const QString &edit2, bool entreeEdit1, bool listee)
 {
     const std::int32_t maximum = LitEntier(edit1.toStdString(), 2000);
     std::int32_t pas_ = LitEntier(edit2.toStdString(), 10);
@@ -91,6 +92,9 @@ Issue issueParametres(const QString &edit1, const QString &edit2, bool entreeEdi
         return Issue::SignesOpposes;
     if (lignes > LignesInterferencesMax)
         return Issue::TropDeValeurs;
+    // The listing's header line comes before the rows.
+    if (listee && lignes + 1 > CapaciteMemoLignes)
+        return Issue::ListeTropLongue;
     return Issue::Calcul;
 }
 
@@ -104,6 +108,8 @@ bool messageAttendu(Issue issue, const QString &erreur)
                QString::fromUtf8("Le retard maximum et le pas doivent être de même signe");
     case Issue::TropDeValeurs:
         return erreur.startsWith(QString::fromUtf8("Trop de valeurs d'interférence"));
+    case Issue::ListeTropLongue:
+        return erreur == QString::fromUtf8("Le texte dépasse la capacité du mémo");
     case Issue::Calcul:
         break;
     }

@@ -28,11 +28,14 @@ testing::AssertionResult memesAffichages(const EtatCalcul &avant, const EtatCalc
 testing::AssertionResult calculCoherent(TForm1 &f, const EtatCalcul &avant);
 
 // How a chain that reads the parameters ends.
-enum class Issue { Calcul, DivisionParZero, SignesOpposes, TropDeValeurs };
+// ListeTropLongue: the run completes, then its listing exceeds the memo's capacity.
+enum class Issue { Calcul, DivisionParZero, SignesOpposes, TropDeValeurs, ListeTropLongue };
 
 // Enter in Edit1 derives the step from the maximum before the run; every other chain
-// reads both fields as they are.
-Issue issueParametres(const QString &edit1, const QString &edit2, bool entreeEdit1 = false);
+// reads both fields as they are. listee: the chain ends with the interference listing
+// and the listing switch is ticked.
+Issue issueParametres(const QString &edit1, const QString &edit2, bool entreeEdit1 = false,
+                      bool listee = false);
 
 // The error box's text matches the expected ending.
 bool messageAttendu(Issue issue, const QString &erreur);

@@ -5,13 +5,12 @@
 #include "MichelLevySpectre/MichelLevySpectre.h"
 #include "MichelLevySpectre/presentation/Colorimetrie.h"
 
+#include <QMenu>
 #include <qcustomplot.h>
 
 #include <numeric>
 
 namespace {
-
-constexpr std::uint32_t Jaune = 65535;
 
 Tab_RetardCouleur spectreDegrade(int n)
 {
@@ -214,13 +213,13 @@ TEST_F(Bandes, startUpStrip_showsFirstOrderGreyWhiteYellowAtItsLeftEnd)
     ouvre();
     TImage *image = f().Image_michel_levy;
     const auto lum = [&](int x) {
-        const std::uint32_t c = image->Pixel(x, 50);
-        return int(c & 0xFF) + int((c >> 8) & 0xFF) + int((c >> 16) & 0xFF);
+        const Composantes c = EnComposantes(image->Pixel(x, 50));
+        return c.r + c.g + c.b;
     };
     EXPECT_LT(lum(0), 30);                 // black at zero retardation
     EXPECT_GT(lum(int(250 * 1237 / 3000)), 600); // near white around 250 nm
-    const std::uint32_t jaune = image->Pixel(int(400 * 1237 / 3000), 50);
-    EXPECT_GT(int(jaune & 0xFF), int((jaune >> 16) & 0xFF) + 60); // yellow: red above blue
+    const Composantes jaune = EnComposantes(image->Pixel(int(400 * 1237 / 3000), 50));
+    EXPECT_GT(jaune.r, jaune.b + 60); // yellow: red above blue
 }
 
 TEST_F(Bandes, colorimetricColours_repaintOnlyTheStripAndToggleBackPixelForPixel)
@@ -232,7 +231,10 @@ TEST_F(Bandes, colorimetricColours_repaintOnlyTheStripAndToggleBackPixelForPixel
     const QCPGraph *courbe = f().Chart2->graph(0);
     const QStringList listes[] = {f().memo_interferences->lignes(), f().Memo_lumiere->lignes()};
 
-    ChoisitCouleursColorimetriques(true);
+    QAction *entree = f().MenuMichelLevy->actions().at(3); // the strip's menu
+    ASSERT_TRUE(entree->isCheckable());
+    entree->trigger();
+    ASSERT_TRUE(CouleursColorimetriquesChoisies());
     attendColonnes(image, colorimetriques(400, 800, ModeLumiere::Blanche));
     EXPECT_EQ(image->Pixel(int(ArrondiPair(92 * 1237.0 / 500)), 5), Jaune); // 552 nm ticked
     EXPECT_TRUE(memesAffichages(etat, EtatCalcul::de(f())));
@@ -240,7 +242,8 @@ TEST_F(Bandes, colorimetricColours_repaintOnlyTheStripAndToggleBackPixelForPixel
     EXPECT_EQ(f().memo_interferences->lignes(), listes[0]);
     EXPECT_EQ(f().Memo_lumiere->lignes(), listes[1]);
 
-    ChoisitCouleursColorimetriques(false);
+    entree->trigger();
+    EXPECT_FALSE(CouleursColorimetriquesChoisies());
     EXPECT_EQ(pixels(image), avant);
 }
 

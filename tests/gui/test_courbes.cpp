@@ -10,7 +10,7 @@ namespace {
 void attendCourbes(QCustomPlot *chart)
 {
     ASSERT_EQ(chart->graphCount(), 3);
-    const QColor couleurs[3] = {QColor(255, 0, 0), QColor(0, 128, 0), QColor(0, 0, 255)};
+    const QColor couleurs[3] = {CouleurQt(Rouge), CouleurQt(Vert), CouleurQt(Bleu)};
     for (int k = 0; k < 3; ++k) {
         EXPECT_EQ(chart->graph(k)->pen().color(), couleurs[k]);
         EXPECT_EQ(chart->graph(k)->pen().width(), 3 - k);

@@ -1,5 +1,6 @@
 // The main window as created: every control at its design place, with its design text,
 // font, colour, hint, tab stop and stacking; and the same place once the window is shown.
+#include "Conception.h"
 #include "FenetreTest.h"
 
 #include <gtest/gtest.h>
@@ -17,86 +18,6 @@
 #include <vector>
 
 namespace {
-
-using Acces = std::function<QWidget *(TForm1 &)>;
-
-struct Controle {
-    const char *nom;
-    Acces acces;
-};
-
-#define CONTROLE(champ)                                                                            \
-    Controle                                                                                       \
-    {                                                                                              \
-#champ, [](TForm1 & f) -> QWidget * { return f.champ; }                                    \
-    }
-
-// Place of every control, in creation order; labels size themselves, so no size for them.
-struct Place {
-    Controle c;
-    int x, y;
-    std::optional<QSize> taille;
-};
-
-const std::vector<Place> &places()
-{
-    static const std::vector<Place> lignes{
-        {CONTROLE(Bevel1), 40, 5, QSize(617, 140)},
-        {CONTROLE(Image_lumiere_blanche), 56, 72, QSize(593, 65)},
-        {CONTROLE(Image_michel_levy), 40, 622, QSize(1237, 97)},
-        {CONTROLE(Label1), 1088, 11, {}},
-        {CONTROLE(Label2), 39, 608, {}},
-        {CONTROLE(Label3), 520, 175, {}},
-        {CONTROLE(Label4), 70, 315, {}},
-        {CONTROLE(Label5), 288, 314, {}},
-        {CONTROLE(Label6), 432, 314, {}},
-        {CONTROLE(Label7), 469, 314, {}},
-        {CONTROLE(Label8), 226, 17, {}},
-        {CONTROLE(Label9), 1200, 11, {}},
-        {CONTROLE(Label10), 612, 174, {}},
-        {CONTROLE(Label11), 664, 339, {}},
-        {CONTROLE(Label12), 760, 339, {}},
-        {CONTROLE(Label13), 505, 267, {}},
-        {CONTROLE(Label14), 304, 602, {}},
-        {CONTROLE(Image_lumiere_incidente), 56, 192, QSize(593, 65)},
-        {CONTROLE(Label16), 760, 4, {}},
-        {CONTROLE(Label17), 1082, 112, {}},
-        {CONTROLE(Label15), 1088, 328, {}},
-        {CONTROLE(Label18), 400, 544, {}},
-        {CONTROLE(Label19), 72, 424, {}},
-        {CONTROLE(Label20), 400, 568, {}},
-        {CONTROLE(Label21), 1128, 342, {}},
-        {CONTROLE(Label22), 416, 314, {}},
-        {CONTROLE(Button1), 56, 526, QSize(75, 25)},
-        {CONTROLE(Button2), 192, 526, QSize(75, 25)},
-        {CONTROLE(Memo_lumiere), 1024, 130, QSize(241, 126)},
-        {CONTROLE(memo_interferences), 1040, 358, QSize(225, 251)},
-        {CONTROLE(Chart1), 673, 25, QSize(337, 232)},
-        {CONTROLE(Chart2), 608, 361, QSize(400, 250)},
-        {CONTROLE(Memo_fichier), 1024, 27, QSize(241, 75)},
-        {CONTROLE(Edit1), 184, 312, QSize(97, 21)},
-        {CONTROLE(Edit2), 343, 311, QSize(65, 21)},
-        {CONTROLE(RadioGroup1), 88, 8, QSize(113, 57)},
-        {CONTROLE(Edit3), 443, 265, QSize(57, 24)},
-        {CONTROLE(Edit4), 584, 264, QSize(54, 24)},
-        {CONTROLE(BitBtn1), 1120, 296, QSize(75, 25)},
-        {CONTROLE(TrackBar1), 56, 352, QSize(409, 45)},
-        {CONTROLE(BitBtn_blanche), 56, 264, QSize(169, 25)},
-        {CONTROLE(BitBtn_laser), 240, 264, QSize(193, 25)},
-        {CONTROLE(CheckBox1), 800, 296, QSize(257, 17)},
-    };
-    return lignes;
-}
-
-// Test names show the control rather than the bytes of the row.
-void PrintTo(const Controle &c, std::ostream *os)
-{
-    *os << c.nom;
-}
-void PrintTo(const Place &p, std::ostream *os)
-{
-    PrintTo(p.c, os);
-}
 
 // The caption, text, title or lines that a control shows.
 QString texteDe(QWidget *w)
@@ -204,37 +125,32 @@ TEST_F(DispositionFenetre, ConseilsMontresSeulementOuPrevus)
               QStringLiteral(" affichage graphique plus lent  "));
 }
 
+// Each radio item counts as its group: the group is one stop, whichever item is checked.
+std::string nomDansLaChaine(TForm1 &f, QWidget *x)
+{
+    for (const Controle &c : ordreTabulation())
+        if (c.acces(f) == x || (c.acces(f) == f.RadioGroup1 && x->parentWidget() == f.RadioGroup1))
+            return c.nom;
+    return x->metaObject()->className();
+}
+
 TEST_F(DispositionFenetre, ChaineDeTabulation)
 {
-    const std::vector<Controle> ordre{
-        CONTROLE(Button1),        CONTROLE(Button2),
-        CONTROLE(Memo_lumiere),   CONTROLE(memo_interferences),
-        CONTROLE(Chart1),         CONTROLE(Chart2),
-        CONTROLE(Memo_fichier),   CONTROLE(Edit1),
-        CONTROLE(Edit2),          CONTROLE(RadioGroup1),
-        CONTROLE(Edit3),          CONTROLE(Edit4),
-        CONTROLE(BitBtn1),        CONTROLE(TrackBar1),
-        CONTROLE(BitBtn_blanche), CONTROLE(BitBtn_laser),
-        CONTROLE(CheckBox1),
-    };
-    std::map<QWidget *, std::string> noms;
     std::vector<std::string> attendu;
-    for (const Controle &c : ordre) {
-        noms[c.acces(f())] = c.nom;
+    for (const Controle &c : ordreTabulation())
         attendu.emplace_back(c.nom);
+    for (int origine : {0, 1, 0}) {
+        SCOPED_TRACE(origine);
+        f().RadioGroup1->bouton(origine)->click();
+        std::vector<std::string> chaine;
+        QWidget *x = f().Button1;
+        do {
+            if (x->focusPolicy() & Qt::TabFocus)
+                chaine.push_back(nomDansLaChaine(f(), x));
+            x = x->nextInFocusChain();
+        } while (x != f().Button1);
+        EXPECT_EQ(chaine, attendu);
     }
-    // The radio group is one stop: its checked item (Tab passes over the other one).
-    noms[f().RadioGroup1->bouton(f().RadioGroup1->ItemIndex())] = "RadioGroup1";
-    std::vector<std::string> chaine;
-    QWidget *x = f().Button1;
-    do {
-        const bool arret = (x->focusPolicy() & Qt::TabFocus) &&
-                           !(qobject_cast<QRadioButton *>(x) && !noms.count(x));
-        if (arret)
-            chaine.push_back(noms.count(x) ? noms[x] : x->metaObject()->className());
-        x = x->nextInFocusChain();
-    } while (x != f().Button1);
-    EXPECT_EQ(chaine, attendu);
 }
 
 // --- Place of each control ----------------------------------------------------------------
@@ -474,30 +390,41 @@ TEST_F(DispositionAffichee, EtiquettesSuiventLeurTexteReecrit)
 
 TEST_F(DispositionAffichee, TabulationParcourtLesControlesVisiblesDansLOrdre)
 {
-    const std::vector<QWidget *> ordre{
-        f().Button1,        f().Button2,
-        f().Memo_lumiere,   f().memo_interferences,
-        f().Chart1,         f().Chart2,
-        f().Memo_fichier,   f().Edit1,
-        f().Edit2,          f().RadioGroup1->bouton(f().RadioGroup1->ItemIndex()),
-        f().Edit3,          f().Edit4,
-        f().BitBtn1,        f().TrackBar1,
-        f().BitBtn_blanche, f().BitBtn_laser,
-        f().CheckBox1};
     f().CheckBox1->setChecked(true); // shows the listing column and its memos
-    QApplication::processEvents();
-    std::vector<QWidget *> attendu;
-    for (QWidget *x : ordre)
-        if (x->isVisible())
-            attendu.push_back(x);
-    ASSERT_GE(attendu.size(), 2u);
-    attendu.front()->setFocus(Qt::TabFocusReason);
-    std::vector<QWidget *> visites{QApplication::focusWidget()};
-    for (std::size_t i = 1; i < attendu.size(); ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        visites.push_back(QApplication::focusWidget());
+    for (int origine : {0, 1}) {
+        SCOPED_TRACE(origine);
+        f().RadioGroup1->bouton(origine)->click();
+        QApplication::processEvents();
+        std::vector<QWidget *> attendu;
+        for (const Controle &c : ordreTabulation()) {
+            QWidget *x = c.acces(f());
+            if (x == f().RadioGroup1)
+                x = f().RadioGroup1->bouton(origine);
+            if (x->isVisible())
+                attendu.push_back(x);
+        }
+        ASSERT_GE(attendu.size(), 2u);
+        attendu.front()->setFocus(Qt::TabFocusReason);
+        std::vector<QWidget *> visites{QApplication::focusWidget()};
+        for (std::size_t i = 1; i < attendu.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visites.push_back(QApplication::focusWidget());
+        }
+        EXPECT_EQ(visites, attendu);
     }
-    EXPECT_EQ(visites, attendu);
+}
+
+TEST_F(DispositionAffichee, FlechesDansLeGroupeChoisissentLOrigine)
+{
+    f().RadioGroup1->bouton(1)->click();
+    ASSERT_EQ(f().Label1->text(), " calculs ");
+    f().Edit2->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(f().Edit2, Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), f().RadioGroup1->bouton(1));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+    EXPECT_EQ(f().RadioGroup1->ItemIndex(), 0);
+    EXPECT_EQ(f().Label1->text(), " fichier "); // the origin's chain ran, as for a click
+    EXPECT_EQ(QApplication::focusWidget(), f().BitBtn_blanche);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 // reason in French; the old file keeps its content, no stray file is left beside it and
 // the window is as it was. The writer's French reasons for the other common failures. And
 // the save that must not fail: a writable file in a read-only folder, replaced in place.
+#include "Aides.h"
 #include "EtatCalcul.h"
 #include "FenetreTest.h"
 
@@ -23,12 +24,6 @@
 #include <unistd.h>
 
 namespace {
-
-QByteArray contenu(const QString &chemin)
-{
-    QFile f(chemin);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<absent>");
-}
 
 // Root passes every permission check; with another file-system identity it loses that
 // override (Linux drops it with the identity), so a read-only folder is read-only again.

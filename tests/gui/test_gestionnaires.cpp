@@ -239,10 +239,42 @@ TEST_F(Gestionnaires, lightButtons_switchModeAndBand)
     EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::ArrowCursor);
 }
 
+namespace {
+
+// The program-wide cursor each time a plot replaces the interference chart's curves (the
+// old ones leave the chart): seen from inside the chain that runs the plot.
+class CurseurAuxTraces : public QObject {
+public:
+    explicit CurseurAuxTraces(QObject *chart) { chart->installEventFilter(this); }
+    std::vector<Qt::CursorShape> formes;
+
+protected:
+    bool eventFilter(QObject *, QEvent *e) override
+    {
+        if (e->type() == QEvent::ChildRemoved)
+            formes.push_back(QApplication::overrideCursor()
+                                 ? QApplication::overrideCursor()->shape()
+                                 : Qt::BitmapCursor);
+        return false;
+    }
+};
+
+} // namespace
+
 TEST_F(Gestionnaires, originChoice_rebuildsTheSpectrumAndRunsTwice)
 {
     ouvre();
+    CurseurAuxTraces traces(f().Chart2);
+    f().Button1->click(); // one run, under the hourglass
+    const std::size_t parTrace = traces.formes.size();
+    ASSERT_GT(parTrace, 0u);
+    EXPECT_EQ(traces.formes, std::vector<Qt::CursorShape>(parTrace, Qt::WaitCursor));
+    traces.formes.clear();
     f().RadioGroup1->bouton(1)->click();
+    // The white-light chain's run under the hourglass, then one more after the arrow.
+    std::vector<Qt::CursorShape> attendu(parTrace, Qt::WaitCursor);
+    attendu.insert(attendu.end(), parTrace, Qt::ArrowCursor);
+    EXPECT_EQ(traces.formes, attendu);
     EXPECT_EQ(f().Label8->text(),
               QString::fromUtf8("Lumière blanche   400 - 800 nm  Calculs  valeurs  =>  "
                                 "array[0..400] "));

@@ -1,4 +1,5 @@
 // Listings in the memos and the export of the interference listing.
+#include "Aides.h"
 #include "FenetreTest.h"
 
 #include "MichelLevySpectre/MichelLevySpectre.h"
@@ -7,16 +8,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <qcustomplot.h>
-
-namespace {
-
-QByteArray contenu(const QString &chemin)
-{
-    QFile f(chemin);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<absent>");
-}
-
-} // namespace
 
 class Listes : public FenetreTest {
 protected:

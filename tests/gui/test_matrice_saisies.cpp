@@ -2,6 +2,7 @@
 // arithmetic, each ended by Enter and by the calculate button. After each: the window
 // still answers, and either the run's displays agree with its table or, after the one
 // expected error box, they are as they were.
+#include "Aides.h"
 #include "EtatCalcul.h"
 #include "FenetreTest.h"
 
@@ -13,9 +14,6 @@
 #include <cmath>
 
 namespace {
-
-const char *const textesDouteux[] = {"",     "abc", "3000 ",      "+7",         "-0",         "$1F",
-                                     "0x1f", "x1F", "2147483647", "2147483648", "-2147483648"};
 
 enum class Declencheur { EntreeEdit1, EntreeEdit2, EntreeAutre, BoutonCalcul };
 

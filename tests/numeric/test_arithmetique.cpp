@@ -1,8 +1,10 @@
 #include "MichelLevySpectre/Arithmetique.h"
 #include "MichelLevySpectre/Erreur.h"
+#include "MichelLevySpectre/presentation/Couleurs.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 
 TEST(LitEntier, acceptedForms)
@@ -64,4 +66,6 @@ TEST(CouleurValeur, redInTheLowByte)
     EXPECT_EQ(CouleurValeur(0, 0, 255), 16711680u);
     EXPECT_EQ(CouleurValeur(255, 255, 0), 65535u);
     EXPECT_EQ(CouleurValeur(256 + 3, 0, 0), 3u);
+    EXPECT_EQ((std::array{Rouge, Vert, Bleu, Jaune}),
+              (std::array{255u, 32768u, 16711680u, 65535u}));
 }

@@ -1,5 +1,6 @@
 // The fast sweep against the straightforward row by sample loop, value by value.
 #include "MichelLevySpectre/interference/Interferences.h"
+#include "aides_tests.h"
 
 #include <gtest/gtest.h>
 
@@ -19,9 +20,6 @@ constexpr double tolerance = 1e-9;
 constexpr double foisArrondiPhase = 4.0;
 constexpr auto Blanche = ModeLumiere::Blanche;
 constexpr auto Mono = ModeLumiere::Monochromatique;
-
-// A row that neither sweep should write.
-const RetardCouleur temoin{-7, 9.0, 9.0, 9.0};
 
 double poids(std::mt19937_64 &g)
 {
@@ -87,7 +85,7 @@ void compare(const Tab_RetardCouleur &spectre, std::int32_t fin, std::int32_t pa
     SCOPED_TRACE(::testing::Message()
                  << "debut " << debut << ", fin " << fin << ", pas " << pas_ << ", " << lignes
                  << " rows, " << (mode == Mono ? "mono" : "white"));
-    Tab_RetardCouleur attendu(lignes, temoin), obtenu(lignes, temoin);
+    Tab_RetardCouleur attendu(lignes, Temoin()), obtenu(lignes, Temoin());
     CalculInterferencesReference(debut, fin, pas_, spectre, attendu, mode);
     CalculInterferences(debut, fin, pas_, spectre, obtenu, mode);
     const double parNm = phaseParNm(spectre);

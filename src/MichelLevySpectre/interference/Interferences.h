@@ -9,15 +9,15 @@ struct CouleurSomme {
     double B = 0.0;
 };
 
-// Sum over the spectrum of each sample's channels weighted by (cos φ + 1) / 2 with
-// φ = retard × 2π / x (plus π in monochromatic light). A sample with x = 0 is a slot that no
-// light source filled: it adds nothing.
 // Phase of one sample: retard × 2π / x, multiplied then divided; x must not be 0.
 double PhaseRetard(std::int64_t retard, std::int32_t x);
 
 // Weight (cos φ + 1) / 2 of one sample, φ its phase plus π in monochromatic light.
 double PoidsEchantillon(std::int64_t retard, std::int32_t x, ModeLumiere mode);
 
+// Sum over the spectrum of each sample's channels weighted by (cos φ + 1) / 2 with
+// φ = retard × 2π / x (plus π in monochromatic light). A sample with x = 0 is a slot that no
+// light source filled: it adds nothing.
 CouleurSomme CouleurRetard(std::int64_t retard, std::span<const RetardCouleur> spectre,
                            ModeLumiere mode);
 

@@ -1,6 +1,7 @@
 // Colour strips: one vertical line per table row, left to right.
 #include "MichelLevySpectre/MichelLevySpectre.h"
 
+#include "PeintureMichelLevy.h"
 #include "Unit1.h"
 #include "toolkit/Cp1252.h"
 
@@ -10,20 +11,7 @@
 
 namespace {
 
-constexpr std::uint32_t Jaune = 65535;
-
-int enPixel(std::int64_t v)
-{
-    return static_cast<int>(std::clamp<std::int64_t>(v, std::numeric_limits<int>::min(),
-                                                     std::numeric_limits<int>::max()));
-}
-
-void colonne(Canevas &c, std::int64_t x, std::int64_t largeurStylo, std::int32_t height)
-{
-    c.Pen.Width = enPixel(largeurStylo);
-    c.MoveTo(enPixel(x), 0);
-    c.LineTo(enPixel(x), height);
-}
+using peinture::colonne;
 
 // Paints the spectrum; returns the listing text when asked for one.
 std::string peintSpectre(TImage *image, std::span<const RetardCouleur> table, std::int32_t last,
@@ -86,27 +74,6 @@ std::vector<std::uint32_t> CouleursMichelLevy(std::span<const RetardCouleur> tab
 void DessineMichelLevy(TImage *image, std::span<const RetardCouleur> table, std::int32_t width,
                        std::int32_t height)
 {
-    if (table.empty())
-        return;
-    Canevas &c = image->Canvas();
-    const std::int64_t last = std::int64_t(table.size()) - 1;
-    // A single row has no step: its colour covers the whole strip.
-    const double s = last > 0 ? double(width) / double(last) : 0.0;
-    const std::int64_t W =
-        last > 0 ? std::max<std::int64_t>(1, ArrondiPair(s + 0.5)) : std::max(1, width);
-    const std::vector<std::uint32_t> couleurs = CouleursMichelLevy(table);
-    std::int64_t T = 551;
-    for (std::int64_t i = 0; i <= last; ++i) {
-        const RetardCouleur &l = table[std::size_t(i)];
-        c.Pen.Color = couleurs[std::size_t(i)];
-        const std::int64_t x = last > 0 ? ArrondiPair(double(i) * s) : (W - 1) / 2;
-        colonne(c, x, W, height);
-        if (l.x > T) {
-            c.Pen.Width = 2;
-            c.Pen.Color = Jaune;
-            c.MoveTo(enPixel(x), 0);
-            c.LineTo(enPixel(x), 10);
-            T += 551;
-        }
-    }
+    if (!table.empty())
+        peinture::michelLevy(image->Canvas(), table, width, height);
 }

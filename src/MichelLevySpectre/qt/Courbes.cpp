@@ -13,7 +13,7 @@ struct Courbe {
     double RetardCouleur::*canal;
 };
 constexpr Courbe courbes[3] = {
-    {255, 3, &RetardCouleur::R}, {32768, 2, &RetardCouleur::G}, {16711680, 1, &RetardCouleur::B}};
+    {Rouge, 3, &RetardCouleur::R}, {Vert, 2, &RetardCouleur::G}, {Bleu, 1, &RetardCouleur::B}};
 
 // One curve's points, made straight in the chart's own point type (one allocation each).
 QVector<QCPGraphData> points(std::span<const RetardCouleur> table, double RetardCouleur::*canal,

@@ -1,0 +1,275 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The full Michel-Lévy chart on an A4 landscape page, for printing: the strip's colours
+// stretched up the thickness axis, the birefringence lines over them.
+#include "Figures.h"
+
+#include "MichelLevySpectre/MichelLevySpectre.h"
+#include "Unit1.h"
+#include "toolkit/Fichiers.h"
+
+#include <qcustomplot.h>
+
+#include <QPainter>
+
+#include <cmath>
+
+namespace {
+
+// The page in points, and the plot on it.
+constexpr double Pouce = 72.0;
+const QSizeF Page(297 / 25.4 * Pouce, 210 / 25.4 * Pouce);
+const QRectF Trace(QPointF(72, 112), QPointF(Page.width() - 78, Page.height() - 78));
+constexpr int Dpi = 300;                // of the PNG
+constexpr double EcartEtiquettes = 9.5; // points between two δ labels along an edge
+
+QFont police(double points, bool gras = false, bool italique = false)
+{
+    // The package's own font first, so that an installed program prints the same chart.
+    QFont f;
+    f.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    f.setStyleHint(QFont::SansSerif);
+    f.setPointSizeF(points);
+    f.setBold(gras);
+    f.setItalic(italique);
+    return f;
+}
+
+// Page coordinates of a point of the chart (nm, µm).
+QPointF point(double retard, double epaisseur, double retardMax)
+{
+    return {Trace.left() + retard / retardMax * Trace.width(),
+            Trace.bottom() - epaisseur / EpaisseurMaxCharte * Trace.height()};
+}
+
+// A text placed by its alignment around the anchor: AlignLeft starts there, AlignRight
+// ends there, AlignHCenter centres on it, and likewise vertically.
+void texte(QPainter &p, const QPointF &ancre, Qt::Alignment alignement, const QString &t)
+{
+    QRectF r(ancre, QSizeF(0, 0));
+    r.adjust(-400, -100, 400, 100);
+    if (alignement & Qt::AlignLeft)
+        r.moveLeft(ancre.x());
+    if (alignement & Qt::AlignRight)
+        r.moveRight(ancre.x());
+    if (alignement & Qt::AlignTop)
+        r.moveTop(ancre.y());
+    if (alignement & Qt::AlignBottom)
+        r.moveBottom(ancre.y());
+    p.drawText(r, int(alignement) | Qt::TextDontClip, t);
+}
+
+void fond(QPainter &p, std::span<const RetardCouleur> table, double retardMax)
+{
+    const int largeur = int(std::lround(Trace.width() / Pouce * Dpi));
+    const std::vector<std::uint32_t> colonnes =
+        ColonnesCharte(table, CouleursMichelLevy(table), largeur, retardMax);
+    QImage image(largeur, 1, QImage::Format_RGB32);
+    for (int c = 0; c < largeur; ++c)
+        image.setPixel(c, 0, CouleurQt(colonnes[std::size_t(c)]).rgb());
+    p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    p.drawImage(Trace, image);
+}
+
+// A black line with a faint light border, so that it shows over the dark colours too.
+void trait(QPainter &p, const QLineF &l, QPen stylo)
+{
+    QPen halo = stylo;
+    halo.setColor(QColor(255, 255, 255, 120));
+    halo.setWidthF(stylo.widthF() + 0.7);
+    halo.setStyle(Qt::SolidLine);
+    for (const QPen &s : {halo, stylo}) {
+        p.setPen(s);
+        p.drawLine(l);
+    }
+}
+
+void lignes(QPainter &p, const GeometrieCharte &g)
+{
+    for (const LigneBirefringence &l : g.lignes)
+        trait(p, {Trace.bottomLeft(), point(l.retard, l.epaisseur, g.retardMax)},
+              QPen(Qt::black, 0.5));
+}
+
+void etiquettes(QPainter &p, const GeometrieCharte &g)
+{
+    p.setPen(Qt::black);
+    p.setFont(police(7.5));
+    for (const LigneBirefringence &l : g.lignes) {
+        if (!l.etiquetee)
+            continue;
+        const QPointF fin = point(l.retard, l.epaisseur, g.retardMax);
+        const QString t = QString::fromStdString(TexteBirefringence(l.milliemes));
+        if (l.bordHaut) { // written upwards, from just above the edge
+            p.save();
+            p.translate(fin.x(), Trace.top() - 3);
+            p.rotate(-90);
+            texte(p, {0, 0}, Qt::AlignLeft | Qt::AlignVCenter, t);
+            p.restore();
+        } else {
+            texte(p, {Trace.right() + 3, fin.y()}, Qt::AlignLeft | Qt::AlignVCenter, t);
+        }
+    }
+    // Along the right margin, beyond the labels of that edge.
+    p.save();
+    p.translate(Trace.right() + 45, Trace.center().y());
+    p.rotate(-90);
+    p.setFont(police(11));
+    texte(p, {0, 0}, Qt::AlignCenter, QString::fromUtf8("Biréfringence δ"));
+    p.restore();
+}
+
+void lameMince(QPainter &p, double retardMax)
+{
+    QPen tirets(Qt::black, 1.2, Qt::CustomDashLine);
+    tirets.setDashPattern({6, 4});
+    trait(
+        p,
+        {point(0, EpaisseurLameMince, retardMax), point(retardMax, EpaisseurLameMince, retardMax)},
+        tirets);
+}
+
+void axeEpaisseur(QPainter &p, double retardMax)
+{
+    p.setPen(QPen(Qt::black, 0.6));
+    p.setFont(police(9));
+    const double pas = PasGraduation(EpaisseurMaxCharte, 10);
+    for (double t = 0; t <= EpaisseurMaxCharte + 1e-9; t += pas) {
+        const QPointF a = point(0, t, retardMax);
+        p.drawLine(a, a - QPointF(4, 0));
+        texte(p, a - QPointF(6, 0), Qt::AlignRight | Qt::AlignVCenter, QString::number(t));
+    }
+    p.save();
+    p.translate(Trace.left() - 38, Trace.center().y());
+    p.rotate(-90);
+    p.setFont(police(11));
+    texte(p, {0, 0}, Qt::AlignCenter, QString::fromUtf8("Épaisseur de la lame (µm)"));
+    p.restore();
+}
+
+QString nomOrdre(int n)
+{
+    return n == 1 ? QStringLiteral("1er ordre") : QString::number(n) + QStringLiteral("e ordre");
+}
+
+void axeRetard(QPainter &p, const GeometrieCharte &g)
+{
+    p.setPen(QPen(Qt::black, 0.6));
+    p.setFont(police(9));
+    const double pas = PasGraduation(g.retardMax, 12);
+    for (double r = 0; r <= g.retardMax + 1e-9; r += pas) {
+        const QPointF a = point(r, 0, g.retardMax);
+        p.drawLine(a, a + QPointF(0, 4));
+        texte(p, a + QPointF(0, 5), Qt::AlignHCenter | Qt::AlignTop, QString::number(r));
+    }
+    // Orders: a mark at each multiple of 551 nm, the order's name between two marks.
+    const double haut = Trace.bottom() + 18, bas = Trace.bottom() + 32;
+    p.setPen(QPen(Qt::black, 1));
+    double debut = 0;
+    for (std::size_t n = 0; n <= g.ordres.size(); ++n) {
+        const double fin = n < g.ordres.size() ? g.ordres[n] : g.retardMax;
+        if (n < g.ordres.size()) {
+            const double x = point(fin, 0, g.retardMax).x();
+            trait(p, {QPointF(x, Trace.bottom() - 8), QPointF(x, Trace.bottom())},
+                  QPen(Qt::black, 1, Qt::SolidLine, Qt::FlatCap));
+            p.setPen(QPen(Qt::black, 1));
+            p.drawLine(QPointF(x, haut), QPointF(x, bas));
+        }
+        const double x0 = point(debut, 0, g.retardMax).x(), x1 = point(fin, 0, g.retardMax).x();
+        p.setFont(police(8.5, false, true));
+        const QString nom = nomOrdre(int(n) + 1);
+        if (QFontMetricsF(p.font()).horizontalAdvance(nom) < x1 - x0 - 4)
+            texte(p, {(x0 + x1) / 2, (haut + bas) / 2}, Qt::AlignCenter, nom);
+        debut = fin;
+    }
+    p.setFont(police(11));
+    texte(p, {Trace.center().x(), bas + 4}, Qt::AlignHCenter | Qt::AlignTop,
+          QString::fromUtf8("Retard optique Δ (nm)"));
+}
+
+void titre(QPainter &p, const QString &lumiere, std::span<const RetardCouleur> table)
+{
+    p.setPen(Qt::black);
+    p.setFont(police(16, true));
+    texte(p, {Page.width() / 2, 26}, Qt::AlignHCenter | Qt::AlignTop,
+          QString::fromUtf8("Charte de Michel-Lévy en ") + lumiere);
+    p.setFont(police(9));
+    const QString detail =
+        QString::fromUtf8("Retard de 0 à %1 nm, %2 valeurs ;  Δ = δ × épaisseur ;  "
+                          "tirets : lame mince de %3 µm ;  repères d'ordre tous les %4 nm")
+            .arg(table.back().x)
+            .arg(table.size())
+            .arg(EpaisseurLameMince)
+            .arg(IntervalleOrdres);
+    texte(p, {Page.width() / 2, 50}, Qt::AlignHCenter | Qt::AlignTop, detail);
+}
+
+void dessineCharte(QPainter &p, std::span<const RetardCouleur> table, const QString &lumiere)
+{
+    const double retardMax = table.back().x;
+    const GeometrieCharte g =
+        GeometrieMichelLevy(retardMax, {Trace.width(), Trace.height(), EcartEtiquettes});
+    p.fillRect(QRectF(QPointF(0, 0), Page), Qt::white);
+    fond(p, table, retardMax);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setRenderHint(QPainter::TextAntialiasing, true);
+    p.save();
+    p.setClipRect(Trace);
+    lignes(p, g);
+    lameMince(p, retardMax);
+    p.restore();
+    etiquettes(p, g);
+    p.setPen(QPen(Qt::black, 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(Trace);
+    axeEpaisseur(p, retardMax);
+    axeRetard(p, g);
+    titre(p, lumiere, table);
+}
+
+} // namespace
+
+QRectF TraceCharteMichelLevy()
+{
+    return Trace;
+}
+
+QString LumiereDeLaCharte()
+{
+    if (ModeLumiereCourant() == ModeLumiere::Blanche)
+        return QString::fromUtf8("lumière blanche");
+    return QString::fromUtf8("lumière monochromatique de %1 nm, largeur %2 nm")
+        .arg(EntierDuChamp(Form1->Edit3, 550))
+        .arg(EntierDuChamp(Form1->Edit4, 2));
+}
+
+QByteArray OctetsCharteMichelLevy(FormatFigure format, std::span<const RetardCouleur> table,
+                                  const QString &lumiere)
+{
+    if (table.empty() || table.back().x <= 0)
+        throw Erreur("La charte demande un retard maximum positif");
+    const QString nom = QString::fromUtf8("Charte de Michel-Lévy");
+    if (format != FormatFigure::Png)
+        return FigureVectorielle(format, Page, Pouce, nom,
+                                 [&](QCPPainter &p) { dessineCharte(p, table, lumiere); });
+    const double echelle = Dpi / Pouce;
+    QImage image(QSizeF(Page * echelle).toSize(), QImage::Format_RGB32);
+    const auto resolution = [&](double dpi) {
+        image.setDotsPerMeterX(qRound(dpi / 0.0254));
+        image.setDotsPerMeterY(qRound(dpi / 0.0254));
+    };
+    resolution(Pouce); // drawn in points, fonts included
+    {
+        QPainter p(&image);
+        p.scale(echelle, echelle);
+        dessineCharte(p, table, lumiere);
+    }
+    resolution(Dpi);
+    return OctetsPng(image);
+}
+
+void EnregistreCharteMichelLevy()
+{
+    if (const std::optional<QString> nom = DemandeNomFigure())
+        EnregistreFichier(*nom, OctetsCharteMichelLevy(FormatDuNom(*nom), tab_interferences,
+                                                       LumiereDeLaCharte()));
+}

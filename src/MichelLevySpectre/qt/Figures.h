@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// What the figure exports share: the formats on offer and the save dialog that picks one.
+#include <QByteArray>
+#include <QRectF>
+#include <QSizeF>
+#include <QString>
+
+#include <functional>
+#include <optional>
+#include <span>
+
+struct RetardCouleur;
+
+class QCPPainter;
+class QImage;
+
+enum class FormatFigure { Png, Svg, Pdf };
+
+// From the name's extension, PNG when it is none of the three.
+FormatFigure FormatDuNom(const QString &nom);
+
+// The save dialog with the PNG, SVG and PDF filters, PNG first.
+std::optional<QString> DemandeNomFigure();
+
+// A vector picture of that size in units of 1/dpi inch, which `dessine` draws in; fonts
+// sized in points come out at their size.
+QByteArray FigureVectorielle(FormatFigure format, const QSizeF &taille, double dpi,
+                             const QString &titre,
+                             const std::function<void(QCPPainter &)> &dessine);
+
+// A PNG of the image, with its resolution recorded in it.
+QByteArray OctetsPng(const QImage &image);
+
+// The full Michel-Lévy chart of that table on an A4 landscape page (PNG at 300 dpi), its
+// title naming the light.
+QByteArray OctetsCharteMichelLevy(FormatFigure format, std::span<const RetardCouleur> table,
+                                  const QString &lumiere);
+// The chart's plot on its page, in points.
+QRectF TraceCharteMichelLevy();
+// The light of the current table as the chart's title names it.
+QString LumiereDeLaCharte();
