@@ -22,21 +22,6 @@ fenetre_attend
 mkdir -p docs
 fenetre_capture docs/prismelle.png
 
-# The strip at (40, 622), 1237 by 97 pixels, at half size.
-bande() { convert "$1" -crop 1237x97+40+622 +repage -resize 50% -strip "png:$2"; }
-couleurs_colorimetriques()
-{
-    xdotool mousemove --window "$FENETRE" 640 672 click 3
-    sleep 0.5
-    xdotool key Down Down Down Down Return
-    xdotool mousemove 1399 899
-}
-bande docs/prismelle.png docs/bande-simple.png
-couleurs_colorimetriques
-fenetre_capture "$travail/colorimetrique.png"
-bande "$travail/colorimetrique.png" docs/bande-colorimetrique.png
-couleurs_colorimetriques
-
 # 589 nm lies at x = 280 of the 593-pixel strip at (56, 72); press, nudge and release.
 xdotool mousemove --window "$FENETRE" 336 104 mousedown 1 \
     mousemove --window "$FENETRE" 337 104 mousemove --window "$FENETRE" 336 104 mouseup 1
@@ -55,6 +40,22 @@ xdotool type --delay 20 "$travail/charte.png"
 xdotool key Return
 for _ in $(seq 40); do [ -s "$travail/charte.png" ] && break; sleep 0.25; done
 convert "$travail/charte.png" -resize 1000x -strip +dither -colors 256 docs/charte-michel-levy.png
+
+# Last, as they move the readouts: the strip at (40, 622), 1237 by 97 pixels, at half size, in
+# the table's colours and in colorimetric colours (the strip's menu, 4th entry).
+bande() { convert "$1" -crop 1237x97+40+622 +repage -resize 50% -strip "png:$2"; }
+couleurs_colorimetriques()
+{
+    xdotool mousemove --window "$FENETRE" 640 672 click 3
+    sleep 0.5
+    xdotool key Down Down Down Down Return
+    xdotool mousemove 1399 899
+}
+fenetre_capture "$travail/simple.png"
+bande "$travail/simple.png" docs/bande-simple.png
+couleurs_colorimetriques
+fenetre_capture "$travail/colorimetrique.png"
+bande "$travail/colorimetrique.png" docs/bande-colorimetrique.png
 
 echo "wrote docs/prismelle.png, docs/bande-simple.png, docs/bande-colorimetrique.png," \
     "docs/prismelle-monochromatique.png and docs/charte-michel-levy.png"
