@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the benchmarks in Release and prints one table: the median of five repetitions of every
 # benchmark of every bench_* program, and for a benchmark with a "...Reference" twin (same name,
 # "Reference" at the end of the first part) its time divided by the twin's, from the same run;

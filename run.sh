@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds and starts the program in a folder that holds the
 # standard rainbow file.
 set -euo pipefail

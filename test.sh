@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds and runs every test with ctest.
 #
 #   ./test.sh          the quick run: the normal build and its tests.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chains the window runs on every drag event and track-bar notification, and the
 // long listings, on the real window offscreen.
 #include "MichelLevySpectre/MichelLevySpectre.h"

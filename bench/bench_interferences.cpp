@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "MichelLevySpectre/interference/Interferences.h"
 #include "MichelLevySpectre/spectra/ArcEnCiel.h"
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # libFuzzer targets need clang; everything is instrumented for coverage and built with
 # AddressSanitizer and UndefinedBehaviorSanitizer, so a fault stops the run at once.
 if(PRISMELLE_FUZZ)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An invariant that fails stops the fuzzer at once with the input that broke it.
 #include <cstdio>

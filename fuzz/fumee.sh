@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Bounded smoke run of one fuzz target: fixed seed, 300,000 executions by default (FUZZ_RUNS),
 # at most a minute. New inputs go to a scratch folder, never into the repository's corpus.
 # Usage: fumee.sh <target> <scratch folder> <corpus folder>...

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The interference sweep with any spectrum and any parameters: the table keeps its length,
 // rows past the sweep are not touched, row i sits at i × step, every value stays finite,
 // and the fast raw sums agree with the straightforward per-row sum.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Extrait against an independent split: the fields are the non-empty pieces between
 // separators, each stripped of spaces at both ends. Input: field number, separator, line.
 #include "MichelLevySpectre/spectra/TexteChamps.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rainbow file reader from raw bytes: the lines as the file cuts them, then the 401
 // slots of the white spectrum. Slots start with a marker so that any write shows.
 #include "MichelLevySpectre/Arithmetique.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The integer read against an independent grammar: leading blanks, an optional sign, then
 // decimal digits, or hexadecimal digits after "$", "x", "X", "0x" or "0X", nothing after,
 // the value within the 32-bit signed range.

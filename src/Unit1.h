@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window: its controls (named as the program's other parts reach them) and
 // thin event handlers that run the chains of the computation unit.

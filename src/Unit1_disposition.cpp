@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's layout: every control at its design position, text, font and colour,
 // created in stacking order (earliest at the back).
 #include "Unit1.h"

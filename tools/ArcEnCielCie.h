@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The standard rainbow file, computed with the program's own CIE 1931 2° observer and sRGB
 // matrix. No Qt here.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Screenshots of the window under a virtual X server: docs/prismelle.png in the start-up
 # state, docs/bande-simple.png and docs/bande-colorimetrique.png the Michel-Lévy strip at
 # half size in the table's colours and in colorimetric colours (the strip's menu, 4th entry),

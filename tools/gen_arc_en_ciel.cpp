@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the standard rainbow file, data/rgb-arc-en-ciel.txt:
 //   gen_arc_en_ciel <output file>   (or: cmake --build <dir> --target regenere_arc_en_ciel)
 // Lines end with CR LF, as in the files the program writes itself; the reader accepts

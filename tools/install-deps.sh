@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages that one purpose needs, when missing:
 #   run   building the program and running it (./run.sh); the default
 #   test  the test suite and the benchmarks on top (./test.sh, ./bench.sh)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # shellcheck shell=bash
 # Runs the program's window in a virtual X server of its own; sourced by the screenshot
 # script and by the real-window test. The caller sets `trap fenetre_arrete EXIT`.

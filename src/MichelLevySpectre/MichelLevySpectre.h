@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The computation unit: shared record, tables and parameters, and the operations that the
 // window calls. The numeric parts (spectra, interference, listing texts) have no Qt; the

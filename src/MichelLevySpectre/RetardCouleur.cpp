@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "RetardCouleur.h"
 
 // A file's globals are destroyed in the reverse order of their definition: this order makes

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Shared record, tables and parameters of the computation unit. No Qt here.
 #include <cstdint>

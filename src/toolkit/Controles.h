@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The few controls whose events differ from Qt's own widgets.
 #include <QButtonGroup>

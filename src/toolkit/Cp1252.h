@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's texts and files are single-byte, code page 1252.
 #include <QString>

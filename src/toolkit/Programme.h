@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the program needs of the application: the program-wide cursor and the error report
 // of a failure that escapes an event handler.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Image control whose canvas is a bitmap at the control's size: the strips are painted
 // into it with a pen and lines, and the control shows it stretched to its own size.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "TMemo.h"
 
 #include "MichelLevySpectre/Erreur.h"

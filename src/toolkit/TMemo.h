@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A memo: plain text that never wraps, both scroll bars, read and written as lines.
 // A line break at the very end starts no further line, so the count matches the file's.

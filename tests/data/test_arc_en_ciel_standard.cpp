@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shipped rainbow file: what the generator writes, readable by the program, and
 // physically plausible.
 #include "ArcEnCielCie.h"

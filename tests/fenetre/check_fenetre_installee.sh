@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs a build into a temporary DESTDIR, starts the installed program as its desktop
 # entry does (working folder from Path=) in a real X server, checks by pixels that the three
 # strips are painted, and ends it with its "EXIT" button.

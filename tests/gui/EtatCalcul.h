@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the interference run leaves on the window, and what a chain should end in for the
 // texts of the two parameter fields: shared by the bad-input matrix and the soak.

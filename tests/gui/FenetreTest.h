@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Fixture for tests that drive the real window offscreen: a fresh TForm1 in a temporary
 // working folder (with or without the standard rainbow file), and dialogues that record

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test main for the window's tests: an offscreen application with Qt's texts in French as
 // the program has them, and no modal window may ever block (each test installs recording
 // dialogues; anything else is a failure).

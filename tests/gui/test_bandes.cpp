@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Colour strips: the pixels are the behaviour.
 #include "FenetreTest.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Intensity charts: three new curves at every plot, fixed vertical range.
 #include "FenetreTest.h"
 

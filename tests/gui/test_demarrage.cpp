@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up: creation reads the rainbow file, the first activation sets everything up.
 #include "FenetreTest.h"
 

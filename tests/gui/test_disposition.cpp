@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as created: every control at its design place, with its design text,
 // font, colour, hint, tab stop and stacking; and the same place once the window is shown.
 #include "Conception.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Soak: a seeded random sequence of user events on the real window. No crash, no error
 // box but those that the inputs call for, and a resident size that stops growing.
 // PRISMELLE_ENDURANCE_EVENEMENTS sets the number of events (default 20,000),

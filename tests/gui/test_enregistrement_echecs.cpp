@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saves that cannot complete: a read-only folder, a full disk, a file-size limit, for
 // listings below and above Qt's 16 KiB write buffer. Each gives the error box with the
 // reason in French; the old file keeps its content, no stray file is left beside it and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rainbow files that the memo cannot take: far too large, or not a regular file. Each
 // gives its error box at once; nothing is read into memory and the table stays blank.
 #include "FenetreTest.h"

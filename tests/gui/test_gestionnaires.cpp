@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The handlers' chains, driven through the real controls.
 #include "FenetreTest.h"
 #include "Memoire.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Listings in the memos and the export of the interference listing.
 #include "Aides.h"
 #include "FenetreTest.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every input field with every kind of bad text, and the parameter pairs that break the
 // arithmetic, each ended by Enter and by the calculate button. After each: the window
 // still answers, and either the run's displays agree with its table or, after the one

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window on a screen of pixel density 2 (run with QT_SCALE_FACTOR=2): the layout stays
 // in logical pixels, every caption fits its control, and the strips are painted at device
 // resolution.

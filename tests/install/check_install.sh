@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs a build into a temporary DESTDIR and checks the layout and the desktop files.
 # Usage: check_install.sh <build dir> <source dir>
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "MichelLevySpectre/Arithmetique.h"
 #include "MichelLevySpectre/Erreur.h"
 #include "MichelLevySpectre/presentation/Couleurs.h"

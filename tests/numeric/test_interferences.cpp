@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "aides_tests.h"
 
 #include "MichelLevySpectre/interference/Interferences.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fast sweep against the straightforward row by sample loop, value by value.
 #include "MichelLevySpectre/interference/Interferences.h"
 #include "aides_tests.h"

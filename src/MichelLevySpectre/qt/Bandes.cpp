@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Colour strips: one vertical line per table row, left to right.
 #include "MichelLevySpectre/MichelLevySpectre.h"
 

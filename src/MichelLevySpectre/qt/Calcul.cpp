@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The interference run: parameters from the fields, sweep, strip, chart and count.
 #include "MichelLevySpectre/MichelLevySpectre.h"
 

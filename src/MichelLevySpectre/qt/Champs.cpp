@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Integer reads of the window's input fields.
 #include "MichelLevySpectre/MichelLevySpectre.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Intensity charts: the R, G, B curves of a table, replaced at every plot.
 #include "MichelLevySpectre/MichelLevySpectre.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving the interference listing as the memo holds it.
 #include "MichelLevySpectre/MichelLevySpectre.h"
 

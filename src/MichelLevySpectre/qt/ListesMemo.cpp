@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three listings: only while the listing switch is ticked, memo redraw suspended.
 #include "MichelLevySpectre/MichelLevySpectre.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // White light and the monochromatic band, through the window's controls.
 #include "MichelLevySpectre/MichelLevySpectre.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Text routines of the rainbow file. Texts are single-byte (code page 1252) strings.
 #include <cstdint>
