@@ -59,9 +59,15 @@ void BM_ChaineGlisseBande(benchmark::State &etat)
 }
 // Third argument: the strip in colorimetric colours (1) or in the table's own (0).
 BENCHMARK(BM_ChaineGlisseBande)
-    ->Args({3000, 6, 0})->Args({3000, 6, 1})->Args({50000, 16, 0})->Args({50000, 16, 1})
-    ->Args({50000, 1, 0})->Args({50000, 1, 1})->Args({999999, 1, 0})
-    ->Unit(benchmark::kMillisecond)->UseRealTime();
+    ->Args({3000, 6, 0})
+    ->Args({3000, 6, 1})
+    ->Args({50000, 16, 0})
+    ->Args({50000, 16, 1})
+    ->Args({50000, 1, 0})
+    ->Args({50000, 1, 1})
+    ->Args({999999, 1, 0})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 // The calculate button in white light, the listing switch off: the sweep over all 401 samples.
 void BM_ChaineCalcul(benchmark::State &etat)
@@ -74,8 +80,11 @@ void BM_ChaineCalcul(benchmark::State &etat)
     }
     compteLignes(etat);
 }
-BENCHMARK(BM_ChaineCalcul)->Args({50000, 1})->Args({999999, 1})
-    ->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ChaineCalcul)
+    ->Args({50000, 1})
+    ->Args({999999, 1})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 // One track-bar notification in white light, alternating between two neighbouring positions.
 void BM_ChaineCurseur(benchmark::State &etat)
@@ -94,9 +103,14 @@ void BM_ChaineCurseur(benchmark::State &etat)
 }
 // Second argument: colorimetric colours off (0) or on (1).
 BENCHMARK(BM_ChaineCurseur)
-    ->Args({3000, 0})->Args({3000, 1})->Args({1000, 0})->Args({1000, 1})->Args({1236, 0})
+    ->Args({3000, 0})
+    ->Args({3000, 1})
+    ->Args({1000, 0})
+    ->Args({1000, 1})
+    ->Args({1236, 0})
     ->Args({1236, 1})
-    ->Unit(benchmark::kMillisecond)->UseRealTime();
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 void BM_ListeInterferences(benchmark::State &etat)
 {

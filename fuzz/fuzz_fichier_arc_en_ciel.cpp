@@ -24,10 +24,7 @@ bool estMarqueur(const RetardCouleur &e)
     return e.x == marqueur.x && e.R == marqueur.R && e.G == marqueur.G && e.B == marqueur.B;
 }
 
-bool finDeLigne(char c)
-{
-    return c == '\r' || c == '\n';
-}
+bool finDeLigne(char c) { return c == '\r' || c == '\n'; }
 
 // The lines hold no break, join back to the text without its breaks, and there is one
 // line per break (CR LF counting once) plus an unterminated last one.

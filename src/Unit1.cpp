@@ -58,9 +58,8 @@ TForm1::~TForm1()
 void TForm1::relieEvenements()
 {
     const auto relie = [this](auto *source, auto signal, auto gestionnaire) {
-        connect(source, signal, this, [gestionnaire](auto... args) {
-            Protege([&] { gestionnaire(args...); });
-        });
+        connect(source, signal, this,
+                [gestionnaire](auto... args) { Protege([&] { gestionnaire(args...); }); });
     };
     relie(Button1, &QPushButton::clicked, [this](bool) { Button1Click(); });
     relie(Button2, &QPushButton::clicked, [this](bool) { Button2Click(); });
@@ -82,10 +81,9 @@ void TForm1::relieEvenements()
         relie(bande, &TImage::sourisDeplacee, [this, bande](Qt::MouseButtons etat, int x, int) {
             Image_lumiere_blancheMouseMove(bande, etat, x);
         });
-        relie(bande, &TImage::sourisRelachee,
-              [this](Qt::MouseButton, Qt::MouseButtons, int, int) {
-                  Image_lumiere_blancheMouseUp();
-              });
+        relie(bande, &TImage::sourisRelachee, [this](Qt::MouseButton, Qt::MouseButtons, int, int) {
+            Image_lumiere_blancheMouseUp();
+        });
     }
     relie(Image_michel_levy, &TImage::sourisEnfoncee,
           [this](Qt::MouseButton, Qt::MouseButtons, int x, int) { Image_michel_levyMouseDown(x); });
@@ -225,8 +223,8 @@ void TForm1::RadioGroup1Click()
 
 std::int32_t TForm1::longueurOndeSous(QObject *sender, int X) const
 {
-    const TImage *bande = sender == Image_lumiere_blanche ? Image_lumiere_blanche
-                                                          : Image_lumiere_incidente;
+    const TImage *bande =
+        sender == Image_lumiere_blanche ? Image_lumiere_blanche : Image_lumiere_incidente;
     const double fraction = double(X) / auMoinsUn(bande->width() - 1);
     return enEntier32(ArrondiPair(fraction * (std::int64_t{lambda_max} - lambda_min) + lambda_min));
 }

@@ -2,11 +2,11 @@
 #pragma once
 // The main window: its controls (named as the program's other parts reach them) and
 // thin event handlers that run the chains of the computation unit.
+#include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
-#include <QCheckBox>
 #include <QWidget>
 
 #include <cstdint>
@@ -122,7 +122,7 @@ protected:
     void resizeEvent(QResizeEvent *e) override;
 
 private:
-    void creeControles();  // layout: every control at its design values
+    void creeControles();   // layout: every control at its design values
     void relieEvenements(); // event bindings
     void creeMenus();       // right-button menus (Unit1_menus.cpp)
     void MontreTableaux(bool visible);

@@ -23,10 +23,7 @@ constexpr QRgb clBlue = qRgb(0x00, 0x00, 0xFF);
 constexpr QRgb clNavy = qRgb(0x00, 0x00, 0x80);
 constexpr QRgb clMaroon = qRgb(0x80, 0x00, 0x00);
 
-QColor clWindowText()
-{
-    return QGuiApplication::palette().color(QPalette::WindowText);
-}
+QColor clWindowText() { return QGuiApplication::palette().color(QPalette::WindowText); }
 
 // A font of the control's own, instead of the window's.
 struct Habit {
@@ -70,10 +67,10 @@ void conseil(QWidget *w, const QString &texte, bool montre)
 // Labels size themselves to their caption, also when the program rewrites it later:
 // a new caption asks the window for a new layout, and the labels follow.
 class TailleEtiquettes : public QObject {
-  public:
+public:
     using QObject::QObject;
 
-  protected:
+protected:
     bool eventFilter(QObject *objet, QEvent *e) override
     {
         if (e->type() == QEvent::LayoutRequest || e->type() == QEvent::Show)

@@ -20,9 +20,7 @@ double plusGrand(const std::vector<RgbLineaire> &couleurs) {
     return m;
 }
 
-int echelonne(double v, double echelle) {
-    return static_cast<int>(std::lround(v * echelle));
-}
+int echelonne(double v, double echelle) { return static_cast<int>(std::lround(v * echelle)); }
 
 } // namespace
 

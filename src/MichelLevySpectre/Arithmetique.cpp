@@ -59,7 +59,8 @@ std::optional<std::int32_t> LitEntierOptionnel(std::string_view s)
         if (valeur > limite)
             return std::nullopt;
     }
-    const std::int64_t signe = negatif ? -static_cast<std::int64_t>(valeur) : static_cast<std::int64_t>(valeur);
+    const std::int64_t signe =
+        negatif ? -static_cast<std::int64_t>(valeur) : static_cast<std::int64_t>(valeur);
     return static_cast<std::int32_t>(signe);
 }
 

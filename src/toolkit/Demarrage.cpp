@@ -17,10 +17,11 @@ public:
     bool isEmpty() const override { return false; }
     QString translate(const char *contexte, const char *source, const char *, int) const override
     {
-        static const QHash<QByteArray, QString> textes{
-            {"Drive", QStringLiteral("Lecteur")},     {"File", QStringLiteral("Fichier")},
-            {"Folder", QStringLiteral("Dossier")},    {"Shortcut", QStringLiteral("Raccourci")},
-            {"Unknown", QStringLiteral("Inconnu")}};
+        static const QHash<QByteArray, QString> textes{{"Drive", QStringLiteral("Lecteur")},
+                                                       {"File", QStringLiteral("Fichier")},
+                                                       {"Folder", QStringLiteral("Dossier")},
+                                                       {"Shortcut", QStringLiteral("Raccourci")},
+                                                       {"Unknown", QStringLiteral("Inconnu")}};
         if (qstrcmp(contexte, "QAbstractFileIconProvider") != 0)
             return {};
         return textes.value(source);

@@ -37,10 +37,7 @@ void Canevas::LineTo(int x, int y)
     MoveTo(x, y);
 }
 
-TImage::TImage(QWidget *parent) : QWidget(parent)
-{
-    setAttribute(Qt::WA_OpaquePaintEvent);
-}
+TImage::TImage(QWidget *parent) : QWidget(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
 
 Canevas &TImage::Canvas()
 {
@@ -98,10 +95,10 @@ void TImage::trace(int x0, int y0, int x1, int y1, const Stylo &stylo)
 void TImage::remplit(const QRect &logique, QRgb couleur)
 {
     const qreal d = surface_.devicePixelRatio();
-    const QRect appareil = QRect(QPoint(qRound(logique.left() * d), qRound(logique.top() * d)),
-                                 QPoint(qRound((logique.right() + 1) * d) - 1,
-                                        qRound((logique.bottom() + 1) * d) - 1))
-                               .intersected(surface_.rect());
+    const QRect appareil =
+        QRect(QPoint(qRound(logique.left() * d), qRound(logique.top() * d)),
+              QPoint(qRound((logique.right() + 1) * d) - 1, qRound((logique.bottom() + 1) * d) - 1))
+            .intersected(surface_.rect());
     if (appareil.isEmpty())
         return;
     // bits() once: scanLine() would check for a detach on every row.

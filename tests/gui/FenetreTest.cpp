@@ -53,8 +53,8 @@ void FenetreTest::tape(TEdit *champ, const QString &texte, bool entree)
 
 namespace {
 
-void souris(QWidget *w, QEvent::Type type, Qt::MouseButton bouton, Qt::MouseButtons boutons,
-            int x, int y)
+void souris(QWidget *w, QEvent::Type type, Qt::MouseButton bouton, Qt::MouseButtons boutons, int x,
+            int y)
 {
     const QPointF local(x, y);
     QMouseEvent e(type, local, w->mapToGlobal(local), bouton, boutons, Qt::NoModifier);

@@ -49,8 +49,8 @@ std::vector<std::uint32_t> colorimetriques(int premier, int dernier, ModeLumiere
     std::vector<std::int32_t> lambdas(std::size_t(dernier - premier + 1));
     std::iota(lambdas.begin(), lambdas.end(), premier);
     std::vector<std::uint32_t> valeurs;
-    for (const Rgb8 &c : CouleursColorimetriques(lambdas, tab_interferences[1].x,
-                                                 tab_interferences.size(), mode))
+    for (const Rgb8 &c :
+         CouleursColorimetriques(lambdas, tab_interferences[1].x, tab_interferences.size(), mode))
         valeurs.push_back(CouleurValeur(c.r, c.g, c.b));
     return valeurs;
 }
@@ -217,7 +217,7 @@ TEST_F(Bandes, startUpStrip_showsFirstOrderGreyWhiteYellowAtItsLeftEnd)
         const Composantes c = EnComposantes(image->Pixel(x, 50));
         return c.r + c.g + c.b;
     };
-    EXPECT_LT(lum(0), 30);                 // black at zero retardation
+    EXPECT_LT(lum(0), 30);                       // black at zero retardation
     EXPECT_GT(lum(int(250 * 1237 / 3000)), 600); // near white around 250 nm
     const Composantes jaune = EnComposantes(image->Pixel(int(400 * 1237 / 3000), 50));
     EXPECT_GT(jaune.r, jaune.b + 60); // yellow: red above blue

@@ -24,12 +24,12 @@ TEST_F(Demarrage, firstActivation_setsTrackBarStepAndFirstTable)
     for (QWidget *w : {static_cast<QWidget *>(f().Edit3), static_cast<QWidget *>(f().Edit4),
                        static_cast<QWidget *>(f().Label13)})
         EXPECT_FALSE(w->isVisible());
-    for (QWidget *w : {static_cast<QWidget *>(f().Memo_fichier),
-                       static_cast<QWidget *>(f().Memo_lumiere),
-                       static_cast<QWidget *>(f().memo_interferences),
-                       static_cast<QWidget *>(f().Label1), static_cast<QWidget *>(f().Label9),
-                       static_cast<QWidget *>(f().Label17), static_cast<QWidget *>(f().BitBtn1),
-                       static_cast<QWidget *>(f().Label15), static_cast<QWidget *>(f().Label21)})
+    for (QWidget *w :
+         {static_cast<QWidget *>(f().Memo_fichier), static_cast<QWidget *>(f().Memo_lumiere),
+          static_cast<QWidget *>(f().memo_interferences), static_cast<QWidget *>(f().Label1),
+          static_cast<QWidget *>(f().Label9), static_cast<QWidget *>(f().Label17),
+          static_cast<QWidget *>(f().BitBtn1), static_cast<QWidget *>(f().Label15),
+          static_cast<QWidget *>(f().Label21)})
         EXPECT_FALSE(w->isVisible());
     const QString formule = f().Label19->text();
     EXPECT_EQ(formule, "Somme des 0.5(1 + Cos(Phi)) = Sqr(Cos(Phi / 2))\n\n"
@@ -81,8 +81,7 @@ TEST_F(Demarrage, rejectedHeader_showsTheFileAndLeavesTheTableUntouched)
     ouvre(false);
     ASSERT_EQ(dialogues_.messages.size(), 1u);
     EXPECT_EQ(dialogues_.messages[0], "x R G B  rgb-arc-en-ciel.txt incompatible");
-    EXPECT_EQ(f().Memo_fichier->lignes(),
-              (QStringList{"x;R;G;B", "400\t1\t2\t3", "401\t1\t2\t3"}));
+    EXPECT_EQ(f().Memo_fichier->lignes(), (QStringList{"x;R;G;B", "400\t1\t2\t3", "401\t1\t2\t3"}));
     EXPECT_EQ(f().Label9->text(), "2 valeurs");
     EXPECT_EQ(tab_blanche[0].x, 0);
 }

@@ -50,7 +50,7 @@ void attendEtiquetteEntiere(QLabel *l)
 // A window just created, in a folder without the rainbow file: the creation handler reports
 // the missing file and leaves the file memo at its design line. Not shown, not activated.
 class FormulaireCree : public FenetreTest {
-  protected:
+protected:
     void SetUp() override
     {
         FenetreTest::SetUp();
@@ -217,10 +217,7 @@ const std::vector<Texte> textes{
     {CONTROLE(memo_interferences), QStringLiteral("memo_interferences")},
 };
 
-void PrintTo(const Texte &t, std::ostream *os)
-{
-    PrintTo(t.c, os);
-}
+void PrintTo(const Texte &t, std::ostream *os) { PrintTo(t.c, os); }
 
 class DispositionTexte : public FormulaireCree, public testing::WithParamInterface<Texte> {};
 
@@ -277,10 +274,7 @@ const std::vector<Police> polices{
     {CONTROLE(RadioGroup1), Ms, 11, {}, Etiq},
 };
 
-void PrintTo(const Police &p, std::ostream *os)
-{
-    PrintTo(p.c, os);
-}
+void PrintTo(const Police &p, std::ostream *os) { PrintTo(p.c, os); }
 
 class DispositionPolice : public FormulaireCree, public testing::WithParamInterface<Police> {};
 
@@ -353,7 +347,7 @@ TEST_F(DispositionEtat, GraphiquesSansLegendeNiTitreFondBlanc)
 
 // Shown with the rainbow file beside it; the first activation then runs in full.
 class DispositionAffichee : public FenetreTest {
-  protected:
+protected:
     void SetUp() override
     {
         FenetreTest::SetUp();

@@ -47,7 +47,6 @@ constexpr bool sousAsan = true; // its quarantine holds freed memory; LeakSaniti
 constexpr bool sousAsan = false;
 #endif
 
-
 } // namespace
 
 class Endurance : public FenetreTest {

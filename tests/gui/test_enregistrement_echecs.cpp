@@ -151,8 +151,7 @@ protected:
     void TearDown() override
     {
         if (lectureSeule_)
-            QFile::setPermissions(dossierCible(), QFileDevice::ReadOwner |
-                                                      QFileDevice::WriteOwner |
+            QFile::setPermissions(dossierCible(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                                       QFileDevice::ExeOwner);
         FenetreTest::TearDown();
     }
@@ -161,7 +160,8 @@ protected:
     // the window.
     void enregistreEtVerifie(const char *raison)
     {
-        const QStringList fichiersAvant = QDir(dossierCible()).entryList(QDir::Files | QDir::Hidden);
+        const QStringList fichiersAvant =
+            QDir(dossierCible()).entryList(QDir::Files | QDir::Hidden);
         const EtatCalcul avant = EtatCalcul::de(f());
         const QStringList memoAvant = f().memo_interferences->lignes();
         f().BitBtn1->click();
@@ -226,16 +226,15 @@ TEST_P(EnregistrementEchoue, reportsWhyAndKeepsTheOldFile)
 
 INSTANTIATE_TEST_SUITE_P(
     Causes, EnregistrementEchoue,
-    testing::Values(
-        CasEchec{"smallListing_noSpaceLeft", 6, Cause::DisquePlein, 0, "disque plein"},
-        CasEchec{"smallListing_diskFull", 6, Cause::DisquePlein, 8192, "disque plein"},
-        CasEchec{"largeListing_diskFull", 1, Cause::DisquePlein, 8192, "disque plein"},
-        CasEchec{"smallListing_fileSizeLimit", 6, Cause::TailleLimitee, 4096,
-                 "fichier trop grand"},
-        CasEchec{"largeListing_fileSizeLimit", 1, Cause::TailleLimitee, 16384,
-                 "fichier trop grand"},
-        CasEchec{"readOnlyFolder_fileNotWritable", 1, Cause::DossierLectureSeule, 0,
-                 "permission refus\u00e9e"}),
+    testing::Values(CasEchec{"smallListing_noSpaceLeft", 6, Cause::DisquePlein, 0, "disque plein"},
+                    CasEchec{"smallListing_diskFull", 6, Cause::DisquePlein, 8192, "disque plein"},
+                    CasEchec{"largeListing_diskFull", 1, Cause::DisquePlein, 8192, "disque plein"},
+                    CasEchec{"smallListing_fileSizeLimit", 6, Cause::TailleLimitee, 4096,
+                             "fichier trop grand"},
+                    CasEchec{"largeListing_fileSizeLimit", 1, Cause::TailleLimitee, 16384,
+                             "fichier trop grand"},
+                    CasEchec{"readOnlyFolder_fileNotWritable", 1, Cause::DossierLectureSeule, 0,
+                             "permission refus\u00e9e"}),
     [](const auto &info) { return std::string(info.param.nom); });
 
 TEST_F(Enregistrement, readOnlyFolder_writableFileIsReplacedInPlace)
@@ -300,12 +299,11 @@ TEST_P(RaisonEnFrancais, namesTheCauseAndWritesNothing)
 
 INSTANTIATE_TEST_SUITE_P(
     Causes, RaisonEnFrancais,
-    testing::Values(
-        CasRaison{"noSuchFolder", "absent/liste.txt", "dossier inexistant"},
-        CasRaison{"folderOfThatName", "existe.txt", "un dossier porte ce nom"},
-        CasRaison{"nameTooLong", std::string(300, 'n') + ".txt", "nom trop long"},
-        CasRaison{"fileInThePath", "fichier/liste.txt",
-                  "un \u00e9l\u00e9ment du chemin n'est pas un dossier"},
-        CasRaison{"readOnlyFileSystem", "disque/liste.txt",
-                  "syst\u00e8me de fichiers en lecture seule", true}),
+    testing::Values(CasRaison{"noSuchFolder", "absent/liste.txt", "dossier inexistant"},
+                    CasRaison{"folderOfThatName", "existe.txt", "un dossier porte ce nom"},
+                    CasRaison{"nameTooLong", std::string(300, 'n') + ".txt", "nom trop long"},
+                    CasRaison{"fileInThePath", "fichier/liste.txt",
+                              "un \u00e9l\u00e9ment du chemin n'est pas un dossier"},
+                    CasRaison{"readOnlyFileSystem", "disque/liste.txt",
+                              "syst\u00e8me de fichiers en lecture seule", true}),
     [](const auto &info) { return std::string(info.param.nom); });

@@ -56,10 +56,7 @@ struct MenuAttendu {
     QStringList entrees;
 };
 
-void PrintTo(const MenuAttendu &m, std::ostream *os)
-{
-    *os << m.nom;
-}
+void PrintTo(const MenuAttendu &m, std::ostream *os) { *os << m.nom; }
 
 class MenusFigures : public FenetreTest, public testing::WithParamInterface<MenuAttendu> {};
 
@@ -113,10 +110,7 @@ struct Export {
     int largeurPng;
 };
 
-void PrintTo(const Export &e, std::ostream *os)
-{
-    *os << e.nom;
-}
+void PrintTo(const Export &e, std::ostream *os) { *os << e.nom; }
 
 class ExportFigures : public FenetreTest, public testing::WithParamInterface<Export> {};
 
@@ -170,14 +164,8 @@ TEST_P(ExportFigures, eachFormatOpens)
 
 namespace {
 
-QWidget *bande(TForm1 &f)
-{
-    return f.Image_michel_levy;
-}
-QWidget *chart2(TForm1 &f)
-{
-    return f.Chart2;
-}
+QWidget *bande(TForm1 &f) { return f.Image_michel_levy; }
+QWidget *chart2(TForm1 &f) { return f.Chart2; }
 
 } // namespace
 

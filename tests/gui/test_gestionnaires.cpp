@@ -24,8 +24,10 @@ struct PasDepuisRetard {
 TEST_F(Gestionnaires, enterInEdit1_derivesTheStepFromTheMaximum)
 {
     ouvre();
-    for (const PasDepuisRetard &c : {PasDepuisRetard{"2000", "1", 2001}, {"6000", "2", 3001},
-                                     {"9000", "3", 3001}, {"50000", "16", 3126},
+    for (const PasDepuisRetard &c : {PasDepuisRetard{"2000", "1", 2001},
+                                     {"6000", "2", 3001},
+                                     {"9000", "3", 3001},
+                                     {"50000", "16", 3126},
                                      {"0", "1", 1}}) {
         tape(f().Edit1, c.retard);
         EXPECT_EQ(f().Edit2->text(), c.pas) << c.retard;
@@ -142,9 +144,8 @@ TEST_F(Gestionnaires, outOfMemory_reportsAndTheWindowGoesOn)
             QApplication::overrideCursor()->shape() == Qt::ArrowCursor;
         f().Edit1->setText("3000");
         tape(f().Edit2, "10");
-        std::_Exit(signale && dialogues_.erreurs.size() == 1 && tab_interferences.size() == 301
-                       ? 0
-                       : 1);
+        std::_Exit(
+            signale && dialogues_.erreurs.size() == 1 && tab_interferences.size() == 301 ? 0 : 1);
     };
     EXPECT_EXIT(sousLimite(), ::testing::ExitedWithCode(0), "");
 }
@@ -157,8 +158,8 @@ struct PasDepuisCurseur {
 TEST_F(Gestionnaires, trackBar_writesMaximumAndStepFromTheStripWidth)
 {
     ouvre();
-    for (const PasDepuisCurseur &c : {PasDepuisCurseur{500, "1"}, {1000, "1"}, {1237, "3"},
-                                      {2474, "6"}, {50000, "120"}}) {
+    for (const PasDepuisCurseur &c :
+         {PasDepuisCurseur{500, "1"}, {1000, "1"}, {1237, "3"}, {2474, "6"}, {50000, "120"}}) {
         f().TrackBar1->setValue(c.position);
         EXPECT_EQ(f().Edit1->text(), QString::number(c.position));
         EXPECT_EQ(f().Edit2->text(), c.pas) << c.position;

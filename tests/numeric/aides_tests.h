@@ -9,9 +9,7 @@
 #include <cstdint>
 
 // A row that no operation writes: any change to it shows a stray write.
-inline RetardCouleur Temoin() {
-    return RetardCouleur{-7, 9.0, 9.0, 9.0};
-}
+inline RetardCouleur Temoin() { return RetardCouleur{-7, 9.0, 9.0, 9.0}; }
 
 inline Tab_RetardCouleur ArcEnCielCalcule() {
     Tab_RetardCouleur t(401);

@@ -20,9 +20,7 @@ struct Valeurs {
 };
 
 // Distinct values for every data line b (1-based), so a slot tells which line filled it.
-Valeurs valeursDeLigne(int b) {
-    return {b % 256, b / 256, 255 - b % 256};
-}
+Valeurs valeursDeLigne(int b) { return {b % 256, b / 256, 255 - b % 256}; }
 
 Lignes fichier(
     int donnees, const std::function<int(int)> &longueurOnde = [](int b) { return 399 + b; }) {

@@ -121,8 +121,8 @@ void NormaliseInterferences(Tab_RetardCouleur &table, std::int64_t derniere,
 }
 
 void CalculInterferencesReference(std::int32_t debut, std::int32_t fin, std::int32_t pas_,
-                                  std::span<const RetardCouleur> spectre,
-                                  Tab_RetardCouleur &table, ModeLumiere mode)
+                                  std::span<const RetardCouleur> spectre, Tab_RetardCouleur &table,
+                                  ModeLumiere mode)
 {
     const std::int64_t derniere = DerniereLigne(debut, fin, pas_, table.size());
     for (std::int64_t i = 0; i <= derniere; ++i) {

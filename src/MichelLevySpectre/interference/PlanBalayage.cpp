@@ -30,10 +30,7 @@ void plageRotation(EchantillonBalayage &e, std::int32_t pas_, std::int64_t ligne
 
 } // namespace
 
-Rotation RotationDe(double angle)
-{
-    return {std::cos(angle), std::sin(angle)};
-}
+Rotation RotationDe(double angle) { return {std::cos(angle), std::sin(angle)}; }
 
 std::vector<EchantillonBalayage> PlanBalayage(std::span<const RetardCouleur> spectre,
                                               std::int32_t pas_, std::int64_t lignes)

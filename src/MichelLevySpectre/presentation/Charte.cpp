@@ -34,7 +34,7 @@ LigneBirefringence ligne(int milliemes, double retardMax)
 // Labels along one edge, placed from one end; each keeps its distance from the last one
 // placed and stays between the given limits.
 class Bord {
-  public:
+public:
     Bord(double premier, double dernier, double ecart)
         : premier_(premier), dernier_(dernier), ecart_(ecart)
     {
@@ -47,7 +47,7 @@ class Bord {
         return true;
     }
 
-  private:
+private:
     double premier_;
     double dernier_;
     double ecart_;

@@ -29,10 +29,7 @@ Tristimulus totaux(const Tab_RetardCouleur &spectre)
     return t;
 }
 
-double fractionPassee(double somme, double total)
-{
-    return total != 0 ? 1 - somme / total : 0;
-}
+double fractionPassee(double somme, double total) { return total != 0 ? 1 - somme / total : 0; }
 
 RgbLineaire sousD65(double x, double y, double z)
 {
@@ -62,8 +59,7 @@ std::uint8_t OctetSrgb(double lineaire)
 }
 
 std::vector<Rgb8> CouleursColorimetriques(std::span<const std::int32_t> longueursOnde,
-                                          std::int32_t pas_, std::size_t lignes,
-                                          ModeLumiere mode)
+                                          std::int32_t pas_, std::size_t lignes, ModeLumiere mode)
 {
     const Tab_RetardCouleur spectre = spectreCie(longueursOnde);
     Tab_RetardCouleur sommes(lignes);
@@ -71,10 +67,11 @@ std::vector<Rgb8> CouleursColorimetriques(std::span<const std::int32_t> longueur
     std::vector<RgbLineaire> lineaires(lignes);
     if (mode == ModeLumiere::Blanche) {
         const Tristimulus total = totaux(spectre);
-        std::transform(sommes.begin(), sommes.end(), lineaires.begin(), [&](const RetardCouleur &s) {
-            return sousD65(fractionPassee(s.R, total.X), fractionPassee(s.G, total.Y),
-                           fractionPassee(s.B, total.Z));
-        });
+        std::transform(
+            sommes.begin(), sommes.end(), lineaires.begin(), [&](const RetardCouleur &s) {
+                return sousD65(fractionPassee(s.R, total.X), fractionPassee(s.G, total.Y),
+                               fractionPassee(s.B, total.Z));
+            });
     } else {
         std::transform(sommes.begin(), sommes.end(), lineaires.begin(),
                        [](const RetardCouleur &s) { return sousD65(s.R, s.G, s.B); });

@@ -38,5 +38,4 @@ std::uint8_t OctetSrgb(double lineaire);
 // transmitted X, Y, Z times the D65 white, scaled so that the table's brightest linear
 // channel is 1.
 std::vector<Rgb8> CouleursColorimetriques(std::span<const std::int32_t> longueursOnde,
-                                          std::int32_t pas_, std::size_t lignes,
-                                          ModeLumiere mode);
+                                          std::int32_t pas_, std::size_t lignes, ModeLumiere mode);

@@ -6,10 +6,7 @@
 
 namespace {
 
-std::int64_t nombreLignes()
-{
-    return std::int64_t{retard_max} / pas + 1;
-}
+std::int64_t nombreLignes() { return std::int64_t{retard_max} / pas + 1; }
 
 } // namespace
 
@@ -35,16 +32,15 @@ void CalculMichelLevy()
     if (n < 0)
         throw Erreur("Le retard maximum et le pas doivent \xC3\xAAtre de m\xC3\xAAme signe");
     if (n > LignesInterferencesMax)
-        throw Erreur("Trop de valeurs d'interf\xC3\xA9rence : " + std::to_string(n) +
-                     " (au plus " + std::to_string(LignesInterferencesMax) +
-                     "). Augmenter le pas.");
+        throw Erreur("Trop de valeurs d'interf\xC3\xA9rence : " + std::to_string(n) + " (au plus " +
+                     std::to_string(LignesInterferencesMax) + "). Augmenter le pas.");
     tab_interferences.resize(static_cast<std::size_t>(n));
     CalculInterferences(0, retard_max, pas, tab_incidente, tab_interferences, ModeLumiereCourant());
     RetientLumiereDuCalcul();
     TImage *image = Form1->Image_michel_levy;
     DessineMichelLevy(image, tab_interferences, image->width(), image->height());
     const QString lignes = QString::number(tab_interferences.size());
-    TraceCourbes(2, Form1->Chart2, QStringLiteral("retard en nm ") + lignes +
-                                       QStringLiteral(" valeurs"));
+    TraceCourbes(2, Form1->Chart2,
+                 QStringLiteral("retard en nm ") + lignes + QStringLiteral(" valeurs"));
     Form1->Label21->setText(lignes);
 }

@@ -228,10 +228,7 @@ void dessineCharte(QPainter &p, std::span<const RetardCouleur> table, const QStr
 
 } // namespace
 
-QRectF TraceCharteMichelLevy()
-{
-    return Trace;
-}
+QRectF TraceCharteMichelLevy() { return Trace; }
 
 QString LumiereDeLaCharte()
 {

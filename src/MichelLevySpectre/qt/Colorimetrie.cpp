@@ -65,10 +65,7 @@ std::vector<std::uint32_t> calcule(std::size_t lignes, std::int32_t pas_)
 
 } // namespace
 
-bool CouleursColorimetriquesChoisies()
-{
-    return choisies;
-}
+bool CouleursColorimetriquesChoisies() { return choisies; }
 
 void ChoisitCouleursColorimetriques(bool actif)
 {
@@ -78,10 +75,7 @@ void ChoisitCouleursColorimetriques(bool actif)
         DessineMichelLevy(image, tab_interferences, image->width(), image->height());
 }
 
-void RetientBandeIncidente(std::optional<LimitesBande> bande)
-{
-    bandeIncidente = bande;
-}
+void RetientBandeIncidente(std::optional<LimitesBande> bande) { bandeIncidente = bande; }
 
 void RetientLumiereDuCalcul()
 {

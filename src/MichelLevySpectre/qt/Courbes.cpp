@@ -36,7 +36,7 @@ bool croissant(std::span<const RetardCouleur> table)
 
 void TraceCourbes(std::int32_t kind, QCustomPlot *chart, const QString &caption)
 {
-    const Tab_RetardCouleur *table = kind == 1 ? &tab_incidente
+    const Tab_RetardCouleur *table = kind == 1   ? &tab_incidente
                                      : kind == 2 ? &tab_interferences
                                                  : nullptr;
     if (!chart || !table || table->empty())

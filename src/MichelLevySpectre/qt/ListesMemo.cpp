@@ -36,6 +36,5 @@ void ListeInterferences()
     // is made.
     VerifieCapaciteMemo(0, qint64(tab_interferences.size()) + 1);
     remplitMemo(Form1->memo_interferences, ListeTableInterferences(tab_interferences));
-    Form1->Label12->setText(QString::number(tab_interferences.size()) +
-                            QStringLiteral(" valeurs"));
+    Form1->Label12->setText(QString::number(tab_interferences.size()) + QStringLiteral(" valeurs"));
 }

@@ -17,12 +17,12 @@ QByteArray litFichier(const QString &nom)
     QFile f(nom);
     VerifieCapaciteMemo(f.size(), 0);
     if (!f.open(QIODevice::ReadOnly))
-        throw Erreur(("Impossible d'ouvrir le fichier " + nom + " : " + f.errorString())
-                         .toStdString());
+        throw Erreur(
+            ("Impossible d'ouvrir le fichier " + nom + " : " + f.errorString()).toStdString());
     QByteArray octets = f.read(CapaciteMemoOctets + 1);
     if (f.error() != QFileDevice::NoError)
-        throw Erreur(("Erreur de lecture du fichier " + nom + " : " + f.errorString())
-                         .toStdString());
+        throw Erreur(
+            ("Erreur de lecture du fichier " + nom + " : " + f.errorString()).toStdString());
     const std::string_view texte(octets.constData(), std::size_t(octets.size()));
     VerifieCapaciteMemo(octets.size(), CompteLignes(texte));
     return octets;
@@ -70,8 +70,8 @@ void PrepareLumiereBlanche()
         lambda_min = 400;
         lambda_max = 800;
         tab_blanche.resize(std::size_t(lambda_max - lambda_min + 1));
-        LitFichierArcEnCiel(QStringLiteral("rgb-arc-en-ciel.txt"), Form1->Memo_fichier,
-                            lambda_min, lambda_max, tab_blanche);
+        LitFichierArcEnCiel(QStringLiteral("rgb-arc-en-ciel.txt"), Form1->Memo_fichier, lambda_min,
+                            lambda_max, tab_blanche);
         const QString m = QString::number(Form1->Memo_fichier->nombreLignes() - 1);
         Form1->Label8->setText(QStringLiteral("Lumi\u00e8re blanche   400 - 800 nm  fichier :") +
                                m + QStringLiteral(" valeurs  =>  array[0..") +
