@@ -13,13 +13,6 @@ RgbLineaire positif(const RgbLineaire &c) {
     return {std::max(c.R, 0.0), std::max(c.G, 0.0), std::max(c.B, 0.0)};
 }
 
-double plusGrand(const std::vector<RgbLineaire> &couleurs) {
-    double m = 0.0;
-    for (const RgbLineaire &c : couleurs)
-        m = std::max({m, c.R, c.G, c.B});
-    return m;
-}
-
 int echelonne(double v, double echelle) { return static_cast<int>(std::lround(v * echelle)); }
 
 } // namespace
@@ -28,7 +21,7 @@ std::vector<LigneArcEnCiel> ArcEnCielStandard() {
     std::vector<RgbLineaire> couleurs;
     for (int lambda = premier; lambda <= dernier; ++lambda)
         couleurs.push_back(positif(VersSrgbLineaire(CorrespondanceCie1931(lambda))));
-    const double echelle = 255.0 / plusGrand(couleurs);
+    const double echelle = 255.0 / CanalLePlusClair(couleurs);
     std::vector<LigneArcEnCiel> lignes;
     for (int k = 0; k <= dernier - premier; ++k) {
         const RgbLineaire &c = couleurs[static_cast<std::size_t>(k)];

@@ -126,17 +126,16 @@ void EnregistreFichier(const QString &nom, const QByteArray &octets)
     f.setDirectWriteFallback(true);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         throw echec("Impossible de cr\u00e9er le fichier ", nom, raison(f));
-    if (!ecritTout(f, octets)) {
-        const QString pourquoi = raison(f);
+    // The reason is read before the temporary file goes.
+    const auto abandonne = [&](const QString &pourquoi) {
         f.cancelWriting();
-        throw echec("Impossible d'\u00e9crire le fichier ", nom, pourquoi);
-    }
+        return echec("Impossible d'\u00e9crire le fichier ", nom, pourquoi);
+    };
+    if (!ecritTout(f, octets))
+        throw abandonne(raison(f));
     // commit() ignores a failed sync; some file systems only report lost space there.
-    if (const int code = ::fsync(f.handle()) == 0 ? 0 : errno; code != 0 && code != EINVAL) {
-        const QString pourquoi = raisonSysteme(code);
-        f.cancelWriting();
-        throw echec("Impossible d'\u00e9crire le fichier ", nom, pourquoi);
-    }
+    if (const int code = ::fsync(f.handle()) == 0 ? 0 : errno; code != 0 && code != EINVAL)
+        throw abandonne(raisonSysteme(code));
     if (!f.commit())
         throw echec("Impossible d'\u00e9crire le fichier ", nom, raison(f));
 }

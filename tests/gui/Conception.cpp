@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Conception.h"
 
+#include <gtest/gtest.h>
 #include <qcustomplot.h>
 
 #include <algorithm>
@@ -72,3 +73,14 @@ std::vector<Controle> ordreTabulation()
 void PrintTo(const Controle &c, std::ostream *os) { *os << c.nom; }
 
 void PrintTo(const Place &p, std::ostream *os) { PrintTo(p.c, os); }
+
+void VerifiePlaces(TForm1 &f)
+{
+    for (const Place &p : places()) {
+        const QWidget *x = p.c.acces(f);
+        EXPECT_EQ(x->pos(), QPoint(p.x, p.y)) << p.c.nom;
+        if (p.taille) {
+            EXPECT_EQ(x->size(), *p.taille) << p.c.nom;
+        }
+    }
+}

@@ -33,6 +33,9 @@ struct Place {
 // Every control, in creation order.
 const std::vector<Place> &places();
 
+// Every control at its design place, and at its design size where it has one.
+void VerifiePlaces(TForm1 &f);
+
 // The controls that take Tab, in tab order.
 std::vector<Controle> ordreTabulation();
 

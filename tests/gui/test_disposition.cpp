@@ -362,13 +362,7 @@ protected:
 TEST_F(DispositionAffichee, ControlesRestentEnPlace)
 {
     ASSERT_EQ(f().size(), QSize(1285, 731));
-    for (const Place &p : places()) {
-        const QWidget *x = p.c.acces(f());
-        EXPECT_EQ(x->pos(), QPoint(p.x, p.y)) << p.c.nom;
-        if (p.taille) {
-            EXPECT_EQ(x->size(), *p.taille) << p.c.nom;
-        }
-    }
+    VerifiePlaces(f());
 }
 
 TEST_F(DispositionAffichee, EtiquettesSuiventLeurTexteReecrit)

@@ -91,13 +91,7 @@ void attendTextesEntiers(TForm1 &fenetre)
 TEST_F(HauteDensite, layoutStaysInLogicalPixels)
 {
     EXPECT_EQ(f().size(), QSize(TForm1::LargeurClient, TForm1::HauteurClient));
-    for (const Place &p : places()) {
-        const QWidget *x = p.c.acces(f());
-        EXPECT_EQ(x->pos(), QPoint(p.x, p.y)) << p.c.nom;
-        if (p.taille) {
-            EXPECT_EQ(x->size(), *p.taille) << p.c.nom;
-        }
-    }
+    VerifiePlaces(f());
 }
 
 TEST_F(HauteDensite, designFontsFallBackToTheMetricCompatibleSans)

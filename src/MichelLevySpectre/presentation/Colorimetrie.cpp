@@ -49,6 +49,14 @@ RgbLineaire VersSrgbLineaire(const Tristimulus &t)
             0.0557 * t.X - 0.2040 * t.Y + 1.0570 * t.Z};
 }
 
+double CanalLePlusClair(std::span<const RgbLineaire> couleurs)
+{
+    double m = 0.0;
+    for (const RgbLineaire &c : couleurs)
+        m = std::max({m, c.R, c.G, c.B});
+    return m;
+}
+
 std::uint8_t OctetSrgb(double lineaire)
 {
     if (!(lineaire > 0)) // NaN too
@@ -78,9 +86,7 @@ std::vector<Rgb8> CouleursColorimetriques(std::span<const std::int32_t> longueur
     }
     double echelle = 1;
     if (mode == ModeLumiere::Monochromatique) {
-        double plusClair = 0;
-        for (const RgbLineaire &c : lineaires)
-            plusClair = std::max({plusClair, c.R, c.G, c.B});
+        const double plusClair = CanalLePlusClair(lineaires);
         echelle = plusClair > 0 ? 1 / plusClair : 1;
     }
     std::vector<Rgb8> couleurs(lignes);

@@ -29,6 +29,9 @@ inline constexpr Tristimulus BlancD65{0.9505, 1.0, 1.089};
 // XYZ to linear sRGB (D65 white, IEC 61966-2-1 matrix); no clipping, no transfer curve.
 RgbLineaire VersSrgbLineaire(const Tristimulus &t);
 
+// The largest channel of the colours, 0 for none.
+double CanalLePlusClair(std::span<const RgbLineaire> couleurs);
+
 // A linear channel clipped to 0..1, through the sRGB transfer curve, rounded to 0..255.
 std::uint8_t OctetSrgb(double lineaire);
 
