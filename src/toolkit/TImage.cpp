@@ -88,7 +88,10 @@ void TImage::trace(int x0, int y0, int x1, int y1, const Stylo &stylo)
         p.setPen(QPen(c, std::max(1, stylo.Width), Qt::SolidLine, Qt::FlatCap));
         p.drawLine(x0, y0, x1, y1);
     }
-    update();
+    if (!repeintDemande_) {
+        repeintDemande_ = true;
+        update();
+    }
 }
 
 // Straight into the bitmap's memory: a strip of 50,001 columns must not cost a painter each.
@@ -122,6 +125,7 @@ std::uint32_t TImage::Pixel(int x, int y) const
 
 void TImage::paintEvent(QPaintEvent *)
 {
+    repeintDemande_ = false;
     QPainter p(this);
     if (surface_.isNull())
         p.fillRect(rect(), palette().window());

@@ -68,5 +68,7 @@ private:
     void remplit(const QRect &logique, QRgb couleur);
 
     QImage surface_;
+    // A repaint is already asked for: the lines drawn until it comes need no other.
+    bool repeintDemande_ = false;
     Canevas canevas_{*this};
 };
