@@ -9,7 +9,8 @@ namespace {
 constexpr int premier = 400;
 constexpr int dernier = 800;
 
-RgbLineaire positif(const RgbLineaire &c) {
+RgbLineaire positif(const RgbLineaire &c)
+{
     return {std::max(c.R, 0.0), std::max(c.G, 0.0), std::max(c.B, 0.0)};
 }
 
@@ -17,7 +18,8 @@ int echelonne(double v, double echelle) { return static_cast<int>(std::lround(v 
 
 } // namespace
 
-std::vector<LigneArcEnCiel> ArcEnCielStandard() {
+std::vector<LigneArcEnCiel> ArcEnCielStandard()
+{
     std::vector<RgbLineaire> couleurs;
     for (int lambda = premier; lambda <= dernier; ++lambda)
         couleurs.push_back(positif(VersSrgbLineaire(CorrespondanceCie1931(lambda))));
@@ -31,7 +33,8 @@ std::vector<LigneArcEnCiel> ArcEnCielStandard() {
     return lignes;
 }
 
-std::string TexteArcEnCielStandard() {
+std::string TexteArcEnCielStandard()
+{
     std::string texte = "lambda\tR\tG\tB\r\n";
     for (const LigneArcEnCiel &l : ArcEnCielStandard())
         texte += std::to_string(l.lambda) + '\t' + std::to_string(l.R) + '\t' +

@@ -8,7 +8,8 @@
 #include <fstream>
 #include <iostream>
 
-int main(int argc, char **argv) {
+int main(int argc, char **argv)
+{
     if (argc != 2) {
         std::cerr << "usage: gen_arc_en_ciel <output file>\n";
         return 2;

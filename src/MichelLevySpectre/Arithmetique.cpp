@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Arithmetique.h"
+#include "MichelLevySpectre/Arithmetique.h"
 
-#include "Erreur.h"
+#include "MichelLevySpectre/Erreur.h"
 
 #include <cmath>
 #include <cstdio>

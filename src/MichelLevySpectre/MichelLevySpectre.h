@@ -3,17 +3,17 @@
 // The computation unit: shared record, tables and parameters, and the operations that the
 // window calls. The numeric parts (spectra, interference, listing texts) have no Qt; the
 // operations below paint, plot and list through the window's controls.
-#include "Arithmetique.h"
-#include "Erreur.h"
-#include "RetardCouleur.h"
-#include "interference/Interferences.h"
-#include "presentation/Charte.h"
-#include "presentation/Couleurs.h"
-#include "presentation/Listes.h"
-#include "spectra/ArcEnCiel.h"
-#include "spectra/Bande.h"
-#include "spectra/FichierArcEnCiel.h"
-#include "spectra/TexteChamps.h"
+#include "MichelLevySpectre/Arithmetique.h"
+#include "MichelLevySpectre/Erreur.h"
+#include "MichelLevySpectre/RetardCouleur.h"
+#include "MichelLevySpectre/interference/Interferences.h"
+#include "MichelLevySpectre/presentation/Charte.h"
+#include "MichelLevySpectre/presentation/Couleurs.h"
+#include "MichelLevySpectre/presentation/Listes.h"
+#include "MichelLevySpectre/spectra/ArcEnCiel.h"
+#include "MichelLevySpectre/spectra/Bande.h"
+#include "MichelLevySpectre/spectra/FichierArcEnCiel.h"
+#include "MichelLevySpectre/spectra/TexteChamps.h"
 
 #include <cstdint>
 #include <optional>

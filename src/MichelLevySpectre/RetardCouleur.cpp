@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "RetardCouleur.h"
+#include "MichelLevySpectre/RetardCouleur.h"
 
 // A file's globals are destroyed in the reverse order of their definition: this order makes
 // the exit release the incident table first, then the white one, then the interference table.

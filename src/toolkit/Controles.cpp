@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Controles.h"
+#include "toolkit/Controles.h"
 
 #include <QKeyEvent>
 #include <QVBoxLayout>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Cp1252.h"
+#include "toolkit/Cp1252.h"
 
 #include <array>
 

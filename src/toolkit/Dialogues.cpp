@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Dialogues.h"
+#include "toolkit/Dialogues.h"
 
 #include <QApplication>
 #include <QFileDialog>

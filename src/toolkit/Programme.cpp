@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Programme.h"
+#include "toolkit/Programme.h"
 
-#include "Dialogues.h"
+#include "toolkit/Dialogues.h"
 
 #include <QCursor>
 #include <QGuiApplication>

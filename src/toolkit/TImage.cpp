@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "TImage.h"
+#include "toolkit/TImage.h"
 
 #include "MichelLevySpectre/presentation/Couleurs.h"
 

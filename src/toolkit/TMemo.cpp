@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "TMemo.h"
+#include "toolkit/TMemo.h"
 
 #include "MichelLevySpectre/Erreur.h"
 

@@ -15,13 +15,15 @@
 
 namespace {
 
-std::string fichierLivre() {
+std::string fichierLivre()
+{
     std::ifstream f(ARC_EN_CIEL_STANDARD, std::ios::binary);
     return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
 }
 
 // Wavelength where a channel of the generated rows is largest.
-template <typename Canal> int pic(const std::vector<LigneArcEnCiel> &lignes, Canal canal) {
+template <typename Canal> int pic(const std::vector<LigneArcEnCiel> &lignes, Canal canal)
+{
     const auto it =
         std::max_element(lignes.begin(), lignes.end(),
                          [&](const auto &a, const auto &b) { return canal(a) < canal(b); });
@@ -30,14 +32,16 @@ template <typename Canal> int pic(const std::vector<LigneArcEnCiel> &lignes, Can
 
 } // namespace
 
-TEST(ArcEnCielStandard, shippedFileIsExactlyWhatTheGeneratorWrites) {
+TEST(ArcEnCielStandard, shippedFileIsExactlyWhatTheGeneratorWrites)
+{
     const std::string livre = fichierLivre();
     ASSERT_FALSE(livre.empty()) << "missing " << ARC_EN_CIEL_STANDARD;
     EXPECT_EQ(livre, TexteArcEnCielStandard())
         << "regenerate with: cmake --build <dir> --target regenere_arc_en_ciel";
 }
 
-TEST(ArcEnCielStandard, everyLineEndsWithCrLf) {
+TEST(ArcEnCielStandard, everyLineEndsWithCrLf)
+{
     const std::string texte = TexteArcEnCielStandard();
     std::size_t crlf = 0;
     for (std::size_t i = 0; i < texte.size(); ++i) {
@@ -54,7 +58,8 @@ TEST(ArcEnCielStandard, everyLineEndsWithCrLf) {
     EXPECT_EQ(texte.substr(texte.size() - 2), "\r\n");
 }
 
-TEST(ArcEnCielStandard, programReaderAcceptsTheHeaderAndFillsAll401Slots) {
+TEST(ArcEnCielStandard, programReaderAcceptsTheHeaderAndFillsAll401Slots)
+{
     const std::vector<std::string> lignes = DecoupeLignes(fichierLivre());
     ASSERT_EQ(lignes.size(), 402u);
     EXPECT_TRUE(EnTeteCompatible(lignes[0]));
@@ -72,7 +77,8 @@ TEST(ArcEnCielStandard, programReaderAcceptsTheHeaderAndFillsAll401Slots) {
     }
 }
 
-TEST(ArcEnCielStandard, valuesAreBytesScaledToAPeakOf255) {
+TEST(ArcEnCielStandard, valuesAreBytesScaledToAPeakOf255)
+{
     int plusGrand = 0;
     for (const LigneArcEnCiel &l : ArcEnCielStandard()) {
         for (int v : {l.R, l.G, l.B}) {
@@ -84,7 +90,8 @@ TEST(ArcEnCielStandard, valuesAreBytesScaledToAPeakOf255) {
     EXPECT_EQ(plusGrand, 255);
 }
 
-TEST(ArcEnCielStandard, channelsPeakWhereTheEyeSeesRedGreenAndBlue) {
+TEST(ArcEnCielStandard, channelsPeakWhereTheEyeSeesRedGreenAndBlue)
+{
     const std::vector<LigneArcEnCiel> lignes = ArcEnCielStandard();
     const int rouge = pic(lignes, [](const LigneArcEnCiel &l) { return l.R; });
     const int vert = pic(lignes, [](const LigneArcEnCiel &l) { return l.G; });
@@ -101,7 +108,8 @@ TEST(ArcEnCielStandard, channelsPeakWhereTheEyeSeesRedGreenAndBlue) {
     EXPECT_LE(lignes.back().R, 1);
 }
 
-TEST(CorrespondanceCie1931, followsTheTabulatedObserver) {
+TEST(CorrespondanceCie1931, followsTheTabulatedObserver)
+{
     struct Point {
         double lambda, X, Y, Z;
     };
@@ -116,7 +124,8 @@ TEST(CorrespondanceCie1931, followsTheTabulatedObserver) {
     }
 }
 
-TEST(VersSrgbLineaire, mapsTheD65WhiteToEqualChannels) {
+TEST(VersSrgbLineaire, mapsTheD65WhiteToEqualChannels)
+{
     const RgbLineaire c = VersSrgbLineaire({0.95047, 1.0, 1.08883});
     EXPECT_NEAR(c.R, 1.0, 1e-3);
     EXPECT_NEAR(c.G, 1.0, 1e-3);

@@ -36,7 +36,8 @@ const LigneAttendue lignesAttendues[] = {
 
 } // namespace
 
-TEST(ArcEnCiel, sampleRows_followThePiecewiseModel) {
+TEST(ArcEnCiel, sampleRows_followThePiecewiseModel)
+{
     const Tab_RetardCouleur t = ArcEnCielCalcule();
     for (const LigneAttendue &a : lignesAttendues) {
         SCOPED_TRACE(a.i);
@@ -44,7 +45,8 @@ TEST(ArcEnCiel, sampleRows_followThePiecewiseModel) {
     }
 }
 
-TEST(ArcEnCiel, everyRow_hasItsWavelengthAndWeightsWithinZeroAndOne) {
+TEST(ArcEnCiel, everyRow_hasItsWavelengthAndWeightsWithinZeroAndOne)
+{
     const Tab_RetardCouleur t = ArcEnCielCalcule();
     for (int i = 0; i <= 400; ++i) {
         EXPECT_EQ(t[i].x, 400 + i);
@@ -55,7 +57,8 @@ TEST(ArcEnCiel, everyRow_hasItsWavelengthAndWeightsWithinZeroAndOne) {
     }
 }
 
-TEST(ArcEnCiel, channelTotals_are237And147Point5And100Point5) {
+TEST(ArcEnCiel, channelTotals_are237And147Point5And100Point5)
+{
     double r = 0, g = 0, b = 0;
     for (const RetardCouleur &e : ArcEnCielCalcule()) {
         r += e.R;
@@ -68,7 +71,8 @@ TEST(ArcEnCiel, channelTotals_are237And147Point5And100Point5) {
     EXPECT_NEAR(b, 100.5, 1e-9);
 }
 
-TEST(ArcEnCiel, longerTable_keepsRowsBeyond400) {
+TEST(ArcEnCiel, longerTable_keepsRowsBeyond400)
+{
     Tab_RetardCouleur t(405, Temoin());
     CalculArcEnCiel(t);
     ASSERT_EQ(t.size(), 405u);
@@ -77,7 +81,8 @@ TEST(ArcEnCiel, longerTable_keepsRowsBeyond400) {
         ExpectMemeLigne(t[i], Temoin());
 }
 
-TEST(ArcEnCiel, shorterTable_getsOnlyTheRowsItHas) {
+TEST(ArcEnCiel, shorterTable_getsOnlyTheRowsItHas)
+{
     Tab_RetardCouleur t(21);
     CalculArcEnCiel(t);
     ASSERT_EQ(t.size(), 21u);

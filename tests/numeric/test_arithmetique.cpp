@@ -8,7 +8,8 @@
 #include <array>
 #include <cmath>
 
-TEST(LitEntier, acceptedForms) {
+TEST(LitEntier, acceptedForms)
+{
     EXPECT_EQ(LitEntier("42", 0), 42);
     EXPECT_EQ(LitEntier("   42", 0), 42);
     EXPECT_EQ(LitEntier("+7", 0), 7);
@@ -24,13 +25,15 @@ TEST(LitEntier, acceptedForms) {
     EXPECT_EQ(LitEntier("-$80000000", 0), INT32_MIN);
 }
 
-TEST(LitEntier, rejectedFormsGiveTheDefault) {
+TEST(LitEntier, rejectedFormsGiveTheDefault)
+{
     for (const char *texte : {"", " ", "abc", "3000 ", "12a", "2147483648", "-2147483649", "$",
                               "0x", "+", "-", "1.5", "$80000000", "\t5", "99999999999999999999"})
         EXPECT_EQ(LitEntier(texte, 2000), 2000) << '"' << texte << '"';
 }
 
-TEST(LitEntierStrict, failsWithTheConversionMessage) {
+TEST(LitEntierStrict, failsWithTheConversionMessage)
+{
     EXPECT_EQ(LitEntierStrict(" 12"), 12);
     try {
         LitEntierStrict("abc");
@@ -40,7 +43,8 @@ TEST(LitEntierStrict, failsWithTheConversionMessage) {
     }
 }
 
-TEST(Arrondis, halvesToEvenAndListingHalvesAwayFromZero) {
+TEST(Arrondis, halvesToEvenAndListingHalvesAwayFromZero)
+{
     EXPECT_EQ(ArrondiPair(2.5), 2);
     EXPECT_EQ(ArrondiPair(3.5), 4);
     EXPECT_EQ(ArrondiPair(-2.5), -2);
@@ -56,7 +60,8 @@ TEST(Arrondis, halvesToEvenAndListingHalvesAwayFromZero) {
     EXPECT_EQ(FormatFixe(-1.5), "-2");
 }
 
-TEST(CouleurValeur, redInTheLowByte) {
+TEST(CouleurValeur, redInTheLowByte)
+{
     EXPECT_EQ(CouleurValeur(255, 0, 0), 255u);
     EXPECT_EQ(CouleurValeur(0, 128, 0), 32768u);
     EXPECT_EQ(CouleurValeur(0, 0, 255), 16711680u);

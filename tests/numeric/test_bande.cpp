@@ -14,7 +14,8 @@ struct CasBande {
 };
 
 // Checks every sample: x is kept; the colour is kept inside the band, black outside.
-void verifieBande(const CasBande &c) {
+void verifieBande(const CasBande &c)
+{
     SCOPED_TRACE(testing::Message() << "centre " << c.centre << ", width " << c.largeur);
     const Tab_RetardCouleur blanche = ArcEnCielCalcule();
     Tab_RetardCouleur incidente(blanche.size(), Temoin());
@@ -31,24 +32,28 @@ void verifieBande(const CasBande &c) {
 
 } // namespace
 
-TEST(FiltreBande, centre550_keepsTheSamplesOfTheBand) {
+TEST(FiltreBande, centre550_keepsTheSamplesOfTheBand)
+{
     for (const CasBande &c : {CasBande{550, 10, 546, 555}, CasBande{550, 2, 550, 551},
                               CasBande{550, 1, 550, 550}, CasBande{550, 3, 549, 551}})
         verifieBande(c);
 }
 
-TEST(FiltreBande, zeroOrNegativeWidth_blackensEverySample) {
+TEST(FiltreBande, zeroOrNegativeWidth_blackensEverySample)
+{
     verifieBande({550, 0, 1, 0});
     verifieBande({550, -4, 1, 0});
 }
 
-TEST(FiltreBande, bandAtTheSpectrumEdges_keepsOnlyTheSamplesInside) {
+TEST(FiltreBande, bandAtTheSpectrumEdges_keepsOnlyTheSamplesInside)
+{
     verifieBande({400, 10, 400, 405});
     verifieBande({800, 10, 796, 800});
     verifieBande({1000, 10, 1, 0});
 }
 
-TEST(FiltreBande, eachCall_startsAgainFromTheWhiteSpectrum) {
+TEST(FiltreBande, eachCall_startsAgainFromTheWhiteSpectrum)
+{
     const Tab_RetardCouleur blanche = ArcEnCielCalcule();
     Tab_RetardCouleur incidente = blanche;
     FiltreBande(blanche, incidente, 550, 10);
@@ -57,7 +62,8 @@ TEST(FiltreBande, eachCall_startsAgainFromTheWhiteSpectrum) {
     ExpectLigne(incidente[150], 550, 0, 0, 0, 0.0);
 }
 
-TEST(FiltreBande, unfilledSlots_stayBlackWithXZero) {
+TEST(FiltreBande, unfilledSlots_stayBlackWithXZero)
+{
     const Tab_RetardCouleur blanche(401);
     Tab_RetardCouleur incidente(401, Temoin());
     FiltreBande(blanche, incidente, 550, 10);

@@ -16,7 +16,8 @@ class GeometrieParRetard : public testing::TestWithParam<double> {};
 
 } // namespace
 
-TEST_P(GeometrieParRetard, linesFromTheOriginPassThroughDeltaTimes30umAt30um) {
+TEST_P(GeometrieParRetard, linesFromTheOriginPassThroughDeltaTimes30umAt30um)
+{
     const double retardMax = GetParam();
     const GeometrieCharte g = GeometrieMichelLevy(retardMax, Place);
     const std::vector<int> usuels{1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 12, 14, 16,
@@ -54,7 +55,8 @@ TEST_P(GeometrieParRetard, linesFromTheOriginPassThroughDeltaTimes30umAt30um) {
 INSTANTIATE_TEST_SUITE_P(Retards, GeometrieParRetard,
                          testing::Values(3000.0, 2000.0, 551.0, 100.0, 50000.0));
 
-TEST(TexteBirefringence, decimalCommaThreeFiguresBelow006) {
+TEST(TexteBirefringence, decimalCommaThreeFiguresBelow006)
+{
     EXPECT_EQ(TexteBirefringence(1), "0,001");
     EXPECT_EQ(TexteBirefringence(25), "0,025");
     EXPECT_EQ(TexteBirefringence(60), "0,06");

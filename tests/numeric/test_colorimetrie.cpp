@@ -16,12 +16,14 @@ struct Lineaire {
 };
 
 // IEC 61966-2-1: XYZ (D65) to linear sRGB, then the encoding, written out here on purpose.
-Lineaire srgb(double X, double Y, double Z) {
+Lineaire srgb(double X, double Y, double Z)
+{
     return {3.2406 * X - 1.5372 * Y - 0.4986 * Z, -0.9689 * X + 1.8758 * Y + 0.0415 * Z,
             0.0557 * X - 0.2040 * Y + 1.0570 * Z};
 }
 
-int code(double v) {
+int code(double v)
+{
     v = std::min(1.0, std::max(0.0, v));
     const double e = v <= 0.0031308 ? 12.92 * v : 1.055 * std::pow(v, 1 / 2.4) - 0.055;
     return int(std::lround(255 * e));
@@ -29,7 +31,8 @@ int code(double v) {
 
 // Row by row and wavelength by wavelength, cos² (white) or sin² (monochromatic) weights.
 std::vector<Lineaire> lineairesAttendus(const std::vector<std::int32_t> &lambdas, int pas_,
-                                        int lignes, bool blanche) {
+                                        int lignes, bool blanche)
+{
     double total[3] = {};
     for (int l : lambdas) {
         const Tristimulus t = CorrespondanceCie1931(l);
@@ -60,7 +63,8 @@ struct Cas {
 
 class Colorimetrie : public ::testing::TestWithParam<Cas> {};
 
-TEST_P(Colorimetrie, everyRow_matchesThePlainLoop) {
+TEST_P(Colorimetrie, everyRow_matchesThePlainLoop)
+{
     const Cas &c = GetParam();
     std::vector<std::int32_t> lambdas(std::size_t(c.dernier - c.premier + 1));
     std::iota(lambdas.begin(), lambdas.end(), c.premier);
@@ -93,7 +97,8 @@ INSTANTIATE_TEST_SUITE_P(Lumieres, Colorimetrie,
                                            Cas{"band750", 746, 755, ModeLumiere::Monochromatique}),
                          [](const auto &info) { return std::string(info.param.nom); });
 
-TEST(Colorimetrie, fullTransmissionIsWhite_andTheCurveIsSrgbs) {
+TEST(Colorimetrie, fullTransmissionIsWhite_andTheCurveIsSrgbs)
+{
     const RgbLineaire blanc = VersSrgbLineaire(BlancD65);
     EXPECT_EQ(OctetSrgb(blanc.R), 255);
     EXPECT_EQ(OctetSrgb(blanc.G), 255);

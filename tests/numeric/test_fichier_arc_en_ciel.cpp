@@ -23,7 +23,8 @@ struct Valeurs {
 Valeurs valeursDeLigne(int b) { return {b % 256, b / 256, 255 - b % 256}; }
 
 Lignes fichier(
-    int donnees, const std::function<int(int)> &longueurOnde = [](int b) { return 399 + b; }) {
+    int donnees, const std::function<int(int)> &longueurOnde = [](int b) { return 399 + b; })
+{
     Lignes l{"x\tR\tG\tB"};
     for (int b = 1; b <= donnees; ++b) {
         const Valeurs v = valeursDeLigne(b);
@@ -33,13 +34,15 @@ Lignes fichier(
     return l;
 }
 
-void expectLigneDeDonnees(const RetardCouleur &e, std::int32_t x, int b) {
+void expectLigneDeDonnees(const RetardCouleur &e, std::int32_t x, int b)
+{
     const Valeurs v = valeursDeLigne(b);
     ExpectLigne(e, x, v.r / 255.0, v.g / 255.0, v.b / 255.0, 0.0);
 }
 
 // The slot that one data line fills, read from a standard-sized call.
-RetardCouleur caseUnique(const std::string &ligneDeDonnees) {
+RetardCouleur caseUnique(const std::string &ligneDeDonnees)
+{
     Tab_RetardCouleur t(2, Temoin());
     EXPECT_TRUE(RemplitArcEnCiel({"x\tR\tG\tB", ligneDeDonnees, "2\t0\t0\t0"}, 400, 401, t));
     return t[0];
@@ -47,7 +50,8 @@ RetardCouleur caseUnique(const std::string &ligneDeDonnees) {
 
 } // namespace
 
-TEST(RemplitArcEnCiel, standardFile_fillsEverySlotWithItsWavelengthAndShares) {
+TEST(RemplitArcEnCiel, standardFile_fillsEverySlotWithItsWavelengthAndShares)
+{
     Tab_RetardCouleur t(401);
     ASSERT_TRUE(RemplitArcEnCiel(fichier(401), 400, 800, t));
     ASSERT_EQ(t.size(), 401u);
@@ -57,7 +61,8 @@ TEST(RemplitArcEnCiel, standardFile_fillsEverySlotWithItsWavelengthAndShares) {
     }
 }
 
-TEST(RemplitArcEnCiel, wavelengthColumn_isIgnored) {
+TEST(RemplitArcEnCiel, wavelengthColumn_isIgnored)
+{
     Tab_RetardCouleur compte(401), zeros(401);
     ASSERT_TRUE(RemplitArcEnCiel(fichier(401), 400, 800, compte));
     ASSERT_TRUE(RemplitArcEnCiel(fichier(401, [](int) { return 0; }), 400, 800, zeros));
@@ -65,7 +70,8 @@ TEST(RemplitArcEnCiel, wavelengthColumn_isIgnored) {
         ExpectMemeLigne(zeros[k], compte[k]);
 }
 
-TEST(RemplitArcEnCiel, fewerLinesThanSlots_leavesUnreachedSlotsUnwritten) {
+TEST(RemplitArcEnCiel, fewerLinesThanSlots_leavesUnreachedSlotsUnwritten)
+{
     Tab_RetardCouleur t(401, Temoin());
     ASSERT_TRUE(RemplitArcEnCiel(fichier(201), 400, 800, t));
     for (int k = 0; k <= 400; ++k) {
@@ -77,7 +83,8 @@ TEST(RemplitArcEnCiel, fewerLinesThanSlots_leavesUnreachedSlotsUnwritten) {
     }
 }
 
-TEST(RemplitArcEnCiel, moreLinesThanSlots_halvesGoToEvenSlotsAndTheLastLineStays) {
+TEST(RemplitArcEnCiel, moreLinesThanSlots_halvesGoToEvenSlotsAndTheLastLineStays)
+{
     EXPECT_EQ(CaseDeLigne(1, 801, 401), 0);
     EXPECT_EQ(CaseDeLigne(2, 801, 401), 0); // 0.5
     EXPECT_EQ(CaseDeLigne(3, 801, 401), 1);
@@ -96,7 +103,8 @@ TEST(RemplitArcEnCiel, moreLinesThanSlots_halvesGoToEvenSlotsAndTheLastLineStays
         EXPECT_EQ(t[k].x, 400 + k) << "every slot is reached";
 }
 
-TEST(RemplitArcEnCiel, firstAndLastDataLines_alwaysReachTheEndSlots) {
+TEST(RemplitArcEnCiel, firstAndLastDataLines_alwaysReachTheEndSlots)
+{
     for (int donnees : {2, 3, 7, 400, 402, 1000}) {
         SCOPED_TRACE(donnees);
         Tab_RetardCouleur t(401, Temoin());
@@ -109,7 +117,8 @@ TEST(RemplitArcEnCiel, firstAndLastDataLines_alwaysReachTheEndSlots) {
     }
 }
 
-TEST(RemplitArcEnCiel, tooFewLinesOrBadHeader_isRejectedAndTableUntouched) {
+TEST(RemplitArcEnCiel, tooFewLinesOrBadHeader_isRejectedAndTableUntouched)
+{
     const Lignes rejetes[] = {
         {},
         {"x\tR\tG\tB"},
@@ -130,35 +139,41 @@ TEST(RemplitArcEnCiel, tooFewLinesOrBadHeader_isRejectedAndTableUntouched) {
     }
 }
 
-TEST(RemplitArcEnCiel, lowerCaseHeader_isAccepted) {
+TEST(RemplitArcEnCiel, lowerCaseHeader_isAccepted)
+{
     Tab_RetardCouleur t(2);
     EXPECT_TRUE(RemplitArcEnCiel({"x\tr\tg\tb", "1\t255\t0\t0", "2\t0\t0\t51"}, 400, 401, t));
     ExpectLigne(t[0], 400, 1, 0, 0, 0.0);
     ExpectLigne(t[1], 401, 0, 0, 0.2, 0.0);
 }
 
-TEST(RemplitArcEnCiel, fieldThatIsNotAnInteger_countsAsZero) {
+TEST(RemplitArcEnCiel, fieldThatIsNotAnInteger_countsAsZero)
+{
     ExpectLigne(caseUnique("400\t127.5\tabc\t12abc"), 400, 0, 0, 0, 0.0);
     ExpectLigne(caseUnique("400\t127.5\t51\t 51 "), 400, 0, 0.2, 0.2, 0.0);
 }
 
-TEST(RemplitArcEnCiel, valuesAreNotClamped_andHexadecimalIsRead) {
+TEST(RemplitArcEnCiel, valuesAreNotClamped_andHexadecimalIsRead)
+{
     ExpectLigne(caseUnique("400\t300\t-51\t$FF"), 400, 300.0 / 255, -0.2, 1, 1e-15);
     ExpectLigne(caseUnique("400\t0x33\t+51\t0"), 400, 0.2, 0.2, 0, 1e-15);
 }
 
-TEST(RemplitArcEnCiel, emptyOrBlankSeparatedOrShortLine_givesZeros) {
+TEST(RemplitArcEnCiel, emptyOrBlankSeparatedOrShortLine_givesZeros)
+{
     ExpectLigne(caseUnique(""), 400, 0, 0, 0, 0.0);
     ExpectLigne(caseUnique("400 255 255 255"), 400, 0, 0, 0, 0.0);
     ExpectLigne(caseUnique("400"), 400, 0, 0, 0, 0.0);
     ExpectLigne(caseUnique("400\t255"), 400, 1, 0, 0, 0.0);
 }
 
-TEST(RemplitArcEnCiel, doubleTab_dropsTheEmptyField) {
+TEST(RemplitArcEnCiel, doubleTab_dropsTheEmptyField)
+{
     ExpectLigne(caseUnique("400\t\t255\t0\t0"), 400, 1, 0, 0, 0.0);
 }
 
-TEST(RemplitArcEnCiel, targetShorterThanTheSlots_isNeverWrittenPastItsEnd) {
+TEST(RemplitArcEnCiel, targetShorterThanTheSlots_isNeverWrittenPastItsEnd)
+{
     Tab_RetardCouleur t(100, Temoin());
     ASSERT_TRUE(RemplitArcEnCiel(fichier(401), 400, 800, t));
     ASSERT_EQ(t.size(), 100u);
@@ -170,7 +185,8 @@ TEST(RemplitArcEnCiel, targetShorterThanTheSlots_isNeverWrittenPastItsEnd) {
     EXPECT_TRUE(vide.empty());
 }
 
-TEST(RemplitArcEnCiel, crLfText_readsLikeLfText) {
+TEST(RemplitArcEnCiel, crLfText_readsLikeLfText)
+{
     std::string lf, crlf;
     for (const std::string &l : fichier(401)) {
         lf += l + "\n";
@@ -184,7 +200,8 @@ TEST(RemplitArcEnCiel, crLfText_readsLikeLfText) {
     expectLigneDeDonnees(b[400], 800, 401);
 }
 
-TEST(RemplitArcEnCiel, whiteSpectrumListing_readsBackAsTheRoundedSpectrum) {
+TEST(RemplitArcEnCiel, whiteSpectrumListing_readsBackAsTheRoundedSpectrum)
+{
     const Tab_RetardCouleur arc = ArcEnCielCalcule();
     Tab_RetardCouleur relu(401);
     ASSERT_TRUE(RemplitArcEnCiel(DecoupeLignes(ListeSpectreFichier(arc, 400)), 400, 800, relu));

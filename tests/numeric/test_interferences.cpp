@@ -16,18 +16,21 @@ constexpr auto Mono = ModeLumiere::Monochromatique;
 const Tab_RetardCouleur unEchantillon{{500, 1.0, 0.5, 0.25}};
 
 Tab_RetardCouleur balayage(std::int32_t fin, std::int32_t pas_, const Tab_RetardCouleur &spectre,
-                           ModeLumiere mode, std::size_t lignes) {
+                           ModeLumiere mode, std::size_t lignes)
+{
     Tab_RetardCouleur t(lignes, Temoin());
     CalculInterferences(0, fin, pas_, spectre, t, mode);
     return t;
 }
 
 Tab_RetardCouleur balayage(std::int32_t fin, std::int32_t pas_, const Tab_RetardCouleur &spectre,
-                           ModeLumiere mode) {
+                           ModeLumiere mode)
+{
     return balayage(fin, pas_, spectre, mode, static_cast<std::size_t>(fin / pas_ + 1));
 }
 
-void expectMemesCouleurs(const Tab_RetardCouleur &a, const Tab_RetardCouleur &b, double tol) {
+void expectMemesCouleurs(const Tab_RetardCouleur &a, const Tab_RetardCouleur &b, double tol)
+{
     ASSERT_EQ(a.size(), b.size());
     for (std::size_t i = 0; i < a.size(); ++i) {
         EXPECT_NEAR(a[i].R, b[i].R, tol) << "row " << i;
@@ -38,7 +41,8 @@ void expectMemesCouleurs(const Tab_RetardCouleur &a, const Tab_RetardCouleur &b,
 
 } // namespace
 
-TEST(CouleurRetard, retardationZero_givesTotalsInWhiteAndNothingInMonochromatic) {
+TEST(CouleurRetard, retardationZero_givesTotalsInWhiteAndNothingInMonochromatic)
+{
     const Tab_RetardCouleur arc = ArcEnCielCalcule();
     const CouleurSomme blanc = CouleurRetard(0, arc, Blanche);
     EXPECT_NEAR(blanc.R, 237.0, 1e-9);
@@ -50,7 +54,8 @@ TEST(CouleurRetard, retardationZero_givesTotalsInWhiteAndNothingInMonochromatic)
     EXPECT_EQ(mono.B, 0.0);
 }
 
-TEST(CouleurRetard, weightsAreComplementaryBetweenTheTwoModes) {
+TEST(CouleurRetard, weightsAreComplementaryBetweenTheTwoModes)
+{
     for (std::int64_t retard : {125, 333, 1000, 4321}) {
         const CouleurSomme b = CouleurRetard(retard, unEchantillon, Blanche);
         const CouleurSomme m = CouleurRetard(retard, unEchantillon, Mono);
@@ -60,14 +65,16 @@ TEST(CouleurRetard, weightsAreComplementaryBetweenTheTwoModes) {
     }
 }
 
-TEST(CouleurRetard, emptySpectrum_givesZero) {
+TEST(CouleurRetard, emptySpectrum_givesZero)
+{
     const CouleurSomme s = CouleurRetard(550, {}, Blanche);
     EXPECT_EQ(s.R, 0.0);
     EXPECT_EQ(s.G, 0.0);
     EXPECT_EQ(s.B, 0.0);
 }
 
-TEST(Sweep, singleSampleWhite_isBalancedAndInverted) {
+TEST(Sweep, singleSampleWhite_isBalancedAndInverted)
+{
     const Tab_RetardCouleur t = balayage(1000, 125, unEchantillon, Blanche);
     const double attendu[] = {0, 127.5, 255, 127.5, 0, 127.5, 255, 127.5, 0};
     ASSERT_EQ(t.size(), 9u);
@@ -75,7 +82,8 @@ TEST(Sweep, singleSampleWhite_isBalancedAndInverted) {
         ExpectLigne(t[i], 125 * i, attendu[i], attendu[i], attendu[i], 1e-9);
 }
 
-TEST(Sweep, singleSampleMonochromatic_isScaledByTheCommonMaximum) {
+TEST(Sweep, singleSampleMonochromatic_isScaledByTheCommonMaximum)
+{
     const Tab_RetardCouleur t = balayage(1000, 125, unEchantillon, Mono);
     const double rouge[] = {0, 127.5, 255, 127.5, 0, 127.5, 255, 127.5, 0};
     ASSERT_EQ(t.size(), 9u);
@@ -85,7 +93,8 @@ TEST(Sweep, singleSampleMonochromatic_isScaledByTheCommonMaximum) {
     ExpectLigne(t[0], 0, 0, 0, 0, 0.0);
 }
 
-TEST(Sweep, rainbowWhite_matchesTheChart) {
+TEST(Sweep, rainbowWhite_matchesTheChart)
+{
     const Tab_RetardCouleur t = balayage(2000, 10, ArcEnCielCalcule(), Blanche);
     ASSERT_EQ(t.size(), 201u);
     ExpectLigne(t[0], 0, 0, 0, 0, 1e-9);
@@ -106,7 +115,8 @@ TEST(Sweep, rainbowWhite_matchesTheChart) {
         }
 }
 
-TEST(Sweep, rainbowMonochromatic_isScaledByTheRedMaximum) {
+TEST(Sweep, rainbowMonochromatic_isScaledByTheRedMaximum)
+{
     const Tab_RetardCouleur arc = ArcEnCielCalcule();
     CouleurSomme m;
     for (std::int64_t r = 0; r <= 2000; r += 10) {
@@ -130,7 +140,8 @@ TEST(Sweep, rainbowMonochromatic_isScaledByTheRedMaximum) {
     EXPECT_EQ(plusGrand, 255.0);
 }
 
-TEST(Sweep, emptySpectrum_leavesRowsBlack) {
+TEST(Sweep, emptySpectrum_leavesRowsBlack)
+{
     for (ModeLumiere mode : {Blanche, Mono}) {
         const Tab_RetardCouleur t = balayage(100, 10, {}, mode);
         ASSERT_EQ(t.size(), 11u);
@@ -139,7 +150,8 @@ TEST(Sweep, emptySpectrum_leavesRowsBlack) {
     }
 }
 
-TEST(Sweep, whiteWithoutRed_keepsRawGreenAndBlueSums) {
+TEST(Sweep, whiteWithoutRed_keepsRawGreenAndBlueSums)
+{
     const Tab_RetardCouleur spectre{{500, 0.0, 0.5, 0.25}};
     const Tab_RetardCouleur t = balayage(1000, 125, spectre, Blanche);
     for (int i = 0; i < 9; ++i) {
@@ -148,7 +160,8 @@ TEST(Sweep, whiteWithoutRed_keepsRawGreenAndBlueSums) {
     }
 }
 
-TEST(Sweep, whiteWithoutGreen_leavesGreenUnbalancedAtFull) {
+TEST(Sweep, whiteWithoutGreen_leavesGreenUnbalancedAtFull)
+{
     const Tab_RetardCouleur spectre{{500, 1.0, 0.0, 0.25}};
     const Tab_RetardCouleur t = balayage(1000, 125, spectre, Blanche);
     const double attendu[] = {0, 127.5, 255, 127.5, 0, 127.5, 255, 127.5, 0};
@@ -156,7 +169,8 @@ TEST(Sweep, whiteWithoutGreen_leavesGreenUnbalancedAtFull) {
         ExpectLigne(t[i], 125 * i, attendu[i], 255, attendu[i], 1e-9);
 }
 
-TEST(Sweep, sampleWithXZero_addsNothingAndGivesNoNaN) {
+TEST(Sweep, sampleWithXZero_addsNothingAndGivesNoNaN)
+{
     const Tab_RetardCouleur avecVide{{0, 0, 0, 0}, {500, 1.0, 0.5, 0.25}, {0, 0, 0, 0}};
     for (ModeLumiere mode : {Blanche, Mono}) {
         const CouleurSomme s = CouleurRetard(250, avecVide, mode);
@@ -169,7 +183,8 @@ TEST(Sweep, sampleWithXZero_addsNothingAndGivesNoNaN) {
     }
 }
 
-TEST(Sweep, unfilledSpectrum_givesBlackRowsWithoutNaN) {
+TEST(Sweep, unfilledSpectrum_givesBlackRowsWithoutNaN)
+{
     const Tab_RetardCouleur vide(401);
     for (ModeLumiere mode : {Blanche, Mono}) {
         const Tab_RetardCouleur t = balayage(2000, 10, vide, mode);
@@ -178,7 +193,8 @@ TEST(Sweep, unfilledSpectrum_givesBlackRowsWithoutNaN) {
     }
 }
 
-TEST(Sweep, emptyTable_staysEmpty) {
+TEST(Sweep, emptyTable_staysEmpty)
+{
     for (ModeLumiere mode : {Blanche, Mono}) {
         Tab_RetardCouleur t;
         CalculInterferences(0, 1000, 10, unEchantillon, t, mode);
@@ -188,7 +204,8 @@ TEST(Sweep, emptyTable_staysEmpty) {
     }
 }
 
-TEST(Sweep, tableShorterThanTheSweep_isFilledWithoutGrowing) {
+TEST(Sweep, tableShorterThanTheSweep_isFilledWithoutGrowing)
+{
     const Tab_RetardCouleur complet = balayage(1000, 125, unEchantillon, Blanche);
     const Tab_RetardCouleur court = balayage(1000, 125, unEchantillon, Blanche, 4);
     ASSERT_EQ(court.size(), 4u);
@@ -196,7 +213,8 @@ TEST(Sweep, tableShorterThanTheSweep_isFilledWithoutGrowing) {
         ExpectMemeLigne(court[i], complet[i]);
 }
 
-TEST(Sweep, rowsBeyondTheSweep_areNotTouched) {
+TEST(Sweep, rowsBeyondTheSweep_areNotTouched)
+{
     // (1000 - 500) div 125 + 1 = 5: rows 0..5; the start does not shift the retardations.
     const Tab_RetardCouleur t = balayage(1000, 125, unEchantillon, Blanche, 12);
     for (int i = 0; i <= 5; ++i)
@@ -212,7 +230,8 @@ TEST(Sweep, rowsBeyondTheSweep_areNotTouched) {
     EXPECT_EQ(DerniereLigne(0, 1000, 125, 12), 9);
 }
 
-TEST(Sweep, negativeMaximumAndStep_giveTheSameColours) {
+TEST(Sweep, negativeMaximumAndStep_giveTheSameColours)
+{
     const Tab_RetardCouleur arc = ArcEnCielCalcule();
     for (ModeLumiere mode : {Blanche, Mono}) {
         const Tab_RetardCouleur positif = balayage(2000, 10, arc, mode);
@@ -224,7 +243,8 @@ TEST(Sweep, negativeMaximumAndStep_giveTheSameColours) {
     }
 }
 
-TEST(Sweep, extremeParameters_fillTheSmallTableWithoutOverflow) {
+TEST(Sweep, extremeParameters_fillTheSmallTableWithoutOverflow)
+{
     constexpr std::int32_t maxi = std::numeric_limits<std::int32_t>::max();
     constexpr std::int32_t mini = std::numeric_limits<std::int32_t>::min();
     const Tab_RetardCouleur arc = ArcEnCielCalcule();
@@ -247,7 +267,8 @@ TEST(Sweep, extremeParameters_fillTheSmallTableWithoutOverflow) {
     EXPECT_EQ(DerniereLigne(mini, maxi, 1, std::size_t{5000000000u}), 4294967296);
 }
 
-TEST(Sweep, stepZero_givesEveryRowRetardationZero) {
+TEST(Sweep, stepZero_givesEveryRowRetardationZero)
+{
     for (ModeLumiere mode : {Blanche, Mono}) {
         const Tab_RetardCouleur t = balayage(1000, 0, unEchantillon, mode, 4);
         ASSERT_EQ(t.size(), 4u);

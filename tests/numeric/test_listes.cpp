@@ -10,7 +10,8 @@ constexpr double part126demi = 0.49607843137254903;
 
 } // namespace
 
-TEST(ListeSpectre, sharesAreRoundedHalfToEven) {
+TEST(ListeSpectre, sharesAreRoundedHalfToEven)
+{
     ASSERT_EQ(part126demi * 255, 126.5);
     EXPECT_EQ(Part255(part126demi), 126);
     EXPECT_EQ(Part255(0.5), 128); // 127.5
@@ -19,7 +20,8 @@ TEST(ListeSpectre, sharesAreRoundedHalfToEven) {
     EXPECT_EQ(Part255(300.0 / 255), 300);
 }
 
-TEST(ListeSpectreFichier, headerThenWavelengthsFromTheFirstAndTabSeparatedShares) {
+TEST(ListeSpectreFichier, headerThenWavelengthsFromTheFirstAndTabSeparatedShares)
+{
     // The slots' own x is ignored: lines count from the first wavelength.
     const Tab_RetardCouleur spectre{{0, 1.0, 0.5, 0.0}, {0, part126demi, 0.2, 1.0}};
     EXPECT_EQ(ListeSpectreFichier(spectre, 400), "lambda\tR\tG\tB\n"
@@ -28,14 +30,16 @@ TEST(ListeSpectreFichier, headerThenWavelengthsFromTheFirstAndTabSeparatedShares
     EXPECT_EQ(ListeSpectreFichier({}, 400), "lambda\tR\tG\tB\n");
 }
 
-TEST(ListeSpectreLumiere, noHeaderAndTwoSpacesBetweenValues) {
+TEST(ListeSpectreLumiere, noHeaderAndTwoSpacesBetweenValues)
+{
     const Tab_RetardCouleur spectre{{550, 1.0, 0.5, 0.0}, {551, part126demi, 0.0, 1.0}};
     EXPECT_EQ(ListeSpectreLumiere(spectre), "i =0  255  128  0\n"
                                             "i =1  126  0  255\n");
     EXPECT_EQ(ListeSpectreLumiere({}), "");
 }
 
-TEST(ListeTableInterferences, valuesInFixedFormWithHalvesAwayFromZero) {
+TEST(ListeTableInterferences, valuesInFixedFormWithHalvesAwayFromZero)
+{
     const Tab_RetardCouleur table{
         {0, 0.0, 0.0, 0.0}, {10, 126.5, 127.5, 254.49}, {-20, 0.5, 1e-9, 255.0}};
     EXPECT_EQ(ListeTableInterferences(table), "i\tretard(nm)\tR\tG\tB\n"
@@ -44,17 +48,20 @@ TEST(ListeTableInterferences, valuesInFixedFormWithHalvesAwayFromZero) {
                                               "2\t-20\t1\t0\t255\n");
 }
 
-TEST(ListeTableInterferences, emptyTable_givesTheHeaderAlone) {
+TEST(ListeTableInterferences, emptyTable_givesTheHeaderAlone)
+{
     EXPECT_EQ(ListeTableInterferences({}), "i\tretard(nm)\tR\tG\tB\n");
 }
 
-TEST(QuestionEnregistrement, stepOne_asksWithoutTheNote) {
+TEST(QuestionEnregistrement, stepOne_asksWithoutTheNote)
+{
     EXPECT_EQ(QuestionEnregistrement(1, 3000, 3002),
               "  Enregistrer les 3001 interf\xC3\xA9rences  ?  ");
     EXPECT_EQ(QuestionEnregistrement(0, 3000, 2), "  Enregistrer les 1 interf\xC3\xA9rences  ?  ");
 }
 
-TEST(QuestionEnregistrement, largerStep_startsWithTheNoteAndThreeBreaks) {
+TEST(QuestionEnregistrement, largerStep_startsWithTheNoteAndThreeBreaks)
+{
     EXPECT_EQ(QuestionEnregistrement(2, 3000, 1502),
               "  (il est possible de diminuer le pas \xC3\xA0 1 pour une plus grande "
               "r\xC3\xA9solution de 3000)           \n\n\n"
@@ -65,6 +72,7 @@ TEST(QuestionEnregistrement, largerStep_startsWithTheNoteAndThreeBreaks) {
         std::string::npos);
 }
 
-TEST(QuestionEnregistrement, memoWithItsInitialLineOnly_asksForZero) {
+TEST(QuestionEnregistrement, memoWithItsInitialLineOnly_asksForZero)
+{
     EXPECT_EQ(QuestionEnregistrement(1, 2000, 1), "  Enregistrer les 0 interf\xC3\xA9rences  ?  ");
 }

@@ -24,12 +24,14 @@ constexpr auto Mono = ModeLumiere::Monochromatique;
 
 double poids(std::mt19937_64 &g) { return std::uniform_real_distribution<double>(0, 1)(g); }
 
-std::int32_t entre(std::mt19937_64 &g, std::int32_t a, std::int32_t b) {
+std::int32_t entre(std::mt19937_64 &g, std::int32_t a, std::int32_t b)
+{
     return std::uniform_int_distribution<std::int32_t>(a, b)(g);
 }
 
 // 400..800 nm with random weights; about one row in twenty left unfilled (x = 0, no colour).
-Tab_RetardCouleur arcAleatoire(std::mt19937_64 &g) {
+Tab_RetardCouleur arcAleatoire(std::mt19937_64 &g)
+{
     Tab_RetardCouleur t(401);
     for (std::int32_t k = 0; k < 401; ++k)
         if (entre(g, 0, 19) != 0)
@@ -38,7 +40,8 @@ Tab_RetardCouleur arcAleatoire(std::mt19937_64 &g) {
 }
 
 // The same, dark outside a band of 1 to 41 nm, as monochromatic light cuts it.
-Tab_RetardCouleur bandeAleatoire(std::mt19937_64 &g) {
+Tab_RetardCouleur bandeAleatoire(std::mt19937_64 &g)
+{
     Tab_RetardCouleur t = arcAleatoire(g);
     const std::int32_t centre = entre(g, 400, 800), demi = entre(g, 0, 20);
     for (RetardCouleur &e : t)
@@ -49,7 +52,8 @@ Tab_RetardCouleur bandeAleatoire(std::mt19937_64 &g) {
 
 // Wavelengths anywhere from 1 to 5000 nm in any order (phases far beyond the visible ones),
 // and x = 0 rows that carry a colour, which both sweeps must ignore.
-Tab_RetardCouleur longueursQuelconques(std::mt19937_64 &g) {
+Tab_RetardCouleur longueursQuelconques(std::mt19937_64 &g)
+{
     Tab_RetardCouleur t(401);
     for (RetardCouleur &e : t)
         e = {entre(g, 0, 9) == 0 ? 0 : entre(g, 1, 5000), poids(g), poids(g), poids(g)};
@@ -57,7 +61,8 @@ Tab_RetardCouleur longueursQuelconques(std::mt19937_64 &g) {
 }
 
 // Largest phase per nanometre of retardation among the samples that the sweeps read.
-double phaseParNm(const Tab_RetardCouleur &spectre) {
+double phaseParNm(const Tab_RetardCouleur &spectre)
+{
     double p = 0;
     for (const RetardCouleur &e : spectre)
         if (e.x != 0)
@@ -65,14 +70,16 @@ double phaseParNm(const Tab_RetardCouleur &spectre) {
     return p;
 }
 
-double ecartPermis(double phase) {
+double ecartPermis(double phase)
+{
     return std::max(tolerance, foisArrondiPhase * std::ldexp(phase, -53) * 255);
 }
 
 // Runs both sweeps on tables of the given length and compares every row, the ones that the
 // sweep must leave alone included.
 void compare(const Tab_RetardCouleur &spectre, std::int32_t fin, std::int32_t pas_,
-             std::size_t lignes, ModeLumiere mode, std::int32_t debut) {
+             std::size_t lignes, ModeLumiere mode, std::int32_t debut)
+{
     SCOPED_TRACE(::testing::Message()
                  << "debut " << debut << ", fin " << fin << ", pas " << pas_ << ", " << lignes
                  << " rows, " << (mode == Mono ? "mono" : "white"));
@@ -99,18 +106,21 @@ void compare(const Tab_RetardCouleur &spectre, std::int32_t fin, std::int32_t pa
 
 // The start only enters the row count.
 void compareDeuxModes(const Tab_RetardCouleur &spectre, std::int32_t fin, std::int32_t pas_,
-                      std::size_t lignes, std::int32_t debut = 0) {
+                      std::size_t lignes, std::int32_t debut = 0)
+{
     compare(spectre, fin, pas_, lignes, Blanche, debut);
     compare(spectre, fin, pas_, lignes, Mono, debut);
 }
 
-std::size_t lignesDe(std::int32_t fin, std::int32_t pas_) {
+std::size_t lignesDe(std::int32_t fin, std::int32_t pas_)
+{
     return static_cast<std::size_t>(fin / pas_ + 1);
 }
 
 } // namespace
 
-TEST(SweepEquivalence, randomSpectraRetardationsAndSteps) {
+TEST(SweepEquivalence, randomSpectraRetardationsAndSteps)
+{
     std::mt19937_64 g(20240501);
     for (int cas = 0; cas < 40; ++cas) {
         const Tab_RetardCouleur spectre = cas % 2 ? arcAleatoire(g) : bandeAleatoire(g);
@@ -119,7 +129,8 @@ TEST(SweepEquivalence, randomSpectraRetardationsAndSteps) {
     }
 }
 
-TEST(SweepEquivalence, smallStepsUpToTheLongestTable) {
+TEST(SweepEquivalence, smallStepsUpToTheLongestTable)
+{
     std::mt19937_64 g(7);
     compareDeuxModes(arcAleatoire(g), 50000, 1, 50001);
     for (std::int32_t pas_ = 2; pas_ <= 9; ++pas_) {
@@ -128,7 +139,8 @@ TEST(SweepEquivalence, smallStepsUpToTheLongestTable) {
     }
 }
 
-TEST(SweepEquivalence, wavelengthsFarOutsideTheVisible) {
+TEST(SweepEquivalence, wavelengthsFarOutsideTheVisible)
+{
     std::mt19937_64 g(1789);
     for (int cas = 0; cas < 12; ++cas) {
         const std::int32_t fin = entre(g, 0, 50000), pas_ = entre(g, 1, 600);
@@ -139,7 +151,8 @@ TEST(SweepEquivalence, wavelengthsFarOutsideTheVisible) {
 
 // One to three samples of 1 to 20 nm: phases up to 300,000 rad, where the reference's own
 // rounding of the phase is large and a single sample is not averaged with others.
-TEST(SweepEquivalence, fewVeryShortWavelengths) {
+TEST(SweepEquivalence, fewVeryShortWavelengths)
+{
     std::mt19937_64 g(1492);
     for (int cas = 0; cas < 30; ++cas) {
         Tab_RetardCouleur spectre(static_cast<std::size_t>(entre(g, 1, 3)));
@@ -152,7 +165,8 @@ TEST(SweepEquivalence, fewVeryShortWavelengths) {
 
 // A table shorter than the sweep stops it; a longer one gets one row past the count and keeps
 // the rest untouched.
-TEST(SweepEquivalence, tablesShorterOrLongerThanTheSweep) {
+TEST(SweepEquivalence, tablesShorterOrLongerThanTheSweep)
+{
     std::mt19937_64 g(42);
     for (int cas = 0; cas < 30; ++cas) {
         const std::int32_t fin = entre(g, 0, 50000), pas_ = entre(g, 1, 600);
@@ -165,7 +179,8 @@ TEST(SweepEquivalence, tablesShorterOrLongerThanTheSweep) {
 
 // A few rows at phases far below one turn: the monochromatic maximum is then tiny and the
 // scaling magnifies any last-bit difference in the weights.
-TEST(SweepEquivalence, shortTablesAtSmallPhases) {
+TEST(SweepEquivalence, shortTablesAtSmallPhases)
+{
     std::mt19937_64 g(5);
     for (int cas = 0; cas < 20; ++cas) {
         Tab_RetardCouleur spectre(static_cast<std::size_t>(entre(g, 1, 5)));
@@ -178,7 +193,8 @@ TEST(SweepEquivalence, shortTablesAtSmallPhases) {
 
 // Negative steps sweep negative retardations, or nothing when the end lies the other way;
 // a step of 0 puts every row at retardation 0.
-TEST(SweepEquivalence, negativeAndZeroSteps) {
+TEST(SweepEquivalence, negativeAndZeroSteps)
+{
     std::mt19937_64 g(3);
     for (int cas = 0; cas < 10; ++cas) {
         const std::int32_t fin = entre(g, -50000, 0), pas_ = entre(g, -600, -1);
@@ -191,7 +207,8 @@ TEST(SweepEquivalence, negativeAndZeroSteps) {
 // Retardations far past 1024 rad: any maximum up to the 32-bit limit, either sign, over a few
 // thousand rows, the longest table (1,000,000 rows by 1 nm, a few samples keeping the
 // reference quick), and the whole 32-bit range in 1,001 rows.
-TEST(SweepEquivalence, largeRetardationsUpToTheIntegerRange) {
+TEST(SweepEquivalence, largeRetardationsUpToTheIntegerRange)
+{
     std::mt19937_64 g(65536);
     const std::int32_t plusGrand = std::numeric_limits<std::int32_t>::max();
     for (int cas = 0; cas < 16; ++cas) {
@@ -210,7 +227,8 @@ TEST(SweepEquivalence, largeRetardationsUpToTheIntegerRange) {
 
 // Past the 32-bit range the retardation stays at its largest value; a start far below 0 makes
 // the row count reach there. Kilometre-long wavelengths keep the phase small.
-TEST(SweepEquivalence, retardationsHeldAtTheIntegerRange) {
+TEST(SweepEquivalence, retardationsHeldAtTheIntegerRange)
+{
     std::mt19937_64 g(11);
     Tab_RetardCouleur spectre(40);
     for (RetardCouleur &e : spectre)

@@ -6,7 +6,8 @@
 #include <string>
 #include <vector>
 
-TEST(CompteCar, countsEveryPositionHoldingTheCharacter) {
+TEST(CompteCar, countsEveryPositionHoldingTheCharacter)
+{
     EXPECT_EQ(CompteCar('\t', ""), 0);
     EXPECT_EQ(CompteCar('\t', "x\tR\tG\tB"), 3);
     EXPECT_EQ(CompteCar('\t', "\t\t"), 2);
@@ -14,7 +15,8 @@ TEST(CompteCar, countsEveryPositionHoldingTheCharacter) {
     EXPECT_EQ(CompteCar('a', "banana"), 3);
 }
 
-TEST(Trim, onlyTheSpaceCountsAsBlank) {
+TEST(Trim, onlyTheSpaceCountsAsBlank)
+{
     EXPECT_EQ(TrimDroite("  a b  "), "  a b");
     EXPECT_EQ(TrimGauche("  a b  "), "a b  ");
     EXPECT_EQ(TrimDroite("a\t"), "a\t");
@@ -23,7 +25,8 @@ TEST(Trim, onlyTheSpaceCountsAsBlank) {
     EXPECT_EQ(TrimGauche(" \ta"), "\ta");
 }
 
-TEST(Trim, blanksOnlyOrEmpty_giveTheEmptyText) {
+TEST(Trim, blanksOnlyOrEmpty_giveTheEmptyText)
+{
     EXPECT_EQ(TrimDroite("   "), "");
     EXPECT_EQ(TrimGauche("   "), "");
     EXPECT_EQ(TrimDroite(""), "");
@@ -38,7 +41,8 @@ struct CasExtrait {
     std::string attendu;
 };
 
-void verifie(const std::vector<CasExtrait> &cas) {
+void verifie(const std::vector<CasExtrait> &cas)
+{
     for (const CasExtrait &c : cas)
         EXPECT_EQ(Extrait(c.ligne, static_cast<std::uint8_t>(c.n), '\t'), c.attendu)
             << "line \"" << c.ligne << "\", field " << c.n;
@@ -46,7 +50,8 @@ void verifie(const std::vector<CasExtrait> &cas) {
 
 } // namespace
 
-TEST(Extrait, fieldsAreStrippedOfBlanksAroundThem) {
+TEST(Extrait, fieldsAreStrippedOfBlanksAroundThem)
+{
     const std::string ligne = "  7 \t 8 ";
     verifie({{ligne, 1, "7"}, {ligne, 2, "8"}, {ligne, 3, ""}});
     verifie({{"400\t255\t0\t128", 1, "400"},
@@ -55,7 +60,8 @@ TEST(Extrait, fieldsAreStrippedOfBlanksAroundThem) {
              {"a b\tc", 1, "a b"}});
 }
 
-TEST(Extrait, runsOfSeparatorsCountAsOne_soEmptyFieldsDisappear) {
+TEST(Extrait, runsOfSeparatorsCountAsOne_soEmptyFieldsDisappear)
+{
     verifie({{"400\t\t255\t0\t0", 2, "255"},
              {"400\t\t255\t0\t0", 3, "0"},
              {"400\t\t255\t0\t0", 4, "0"},
@@ -63,7 +69,8 @@ TEST(Extrait, runsOfSeparatorsCountAsOne_soEmptyFieldsDisappear) {
              {"1\t\t\t\t2", 2, "2"}});
 }
 
-TEST(Extrait, leadingAndTrailingSeparatorsAreIgnored) {
+TEST(Extrait, leadingAndTrailingSeparatorsAreIgnored)
+{
     verifie({{"\t400\t255", 1, "400"},
              {"\t400\t255", 2, "255"},
              {"\t\t400", 1, "400"},
@@ -72,33 +79,39 @@ TEST(Extrait, leadingAndTrailingSeparatorsAreIgnored) {
              {"\t", 1, ""}});
 }
 
-TEST(Extrait, emptyLine_givesTheMarkerText) {
+TEST(Extrait, emptyLine_givesTheMarkerText)
+{
     EXPECT_EQ(Extrait("", 1, '\t'), "_extraitUTIL<>");
     EXPECT_EQ(Extrait("", 0, '\t'), "_extraitUTIL<>");
 }
 
-TEST(Extrait, fieldZeroOrPastTheLastField_givesTheEmptyText) {
+TEST(Extrait, fieldZeroOrPastTheLastField_givesTheEmptyText)
+{
     verifie({{"400\t255\t0\t0", 0, ""}, {"400\t255", 3, ""}, {"400", 2, ""}, {"   ", 2, ""}});
     EXPECT_EQ(Extrait("400\t255", 255, '\t'), "");
 }
 
-TEST(Extrait, blanksOnlyField_givesTheEmptyText) {
+TEST(Extrait, blanksOnlyField_givesTheEmptyText)
+{
     verifie({{"   ", 1, ""}, {"1\t   \t3", 2, ""}, {"1\t   \t3", 3, "3"}});
 }
 
-TEST(Extrait, otherSeparator_splitsOnItAlone) {
+TEST(Extrait, otherSeparator_splitsOnItAlone)
+{
     EXPECT_EQ(Extrait("a;b;;c", 3, ';'), "c");
     EXPECT_EQ(Extrait("a\tb;c", 2, ';'), "c");
 }
 
-TEST(DecoupeLignes, acceptsCrLfLfAndCrBreaks) {
+TEST(DecoupeLignes, acceptsCrLfLfAndCrBreaks)
+{
     using V = std::vector<std::string>;
     EXPECT_EQ(DecoupeLignes("a\r\nb\nc\rd"), (V{"a", "b", "c", "d"}));
     EXPECT_EQ(DecoupeLignes("a\r\r\nb"), (V{"a", "", "b"}));
     EXPECT_EQ(DecoupeLignes("a\n\rb"), (V{"a", "", "b"}));
 }
 
-TEST(DecoupeLignes, finalBreakStartsNoFurtherLine) {
+TEST(DecoupeLignes, finalBreakStartsNoFurtherLine)
+{
     using V = std::vector<std::string>;
     EXPECT_EQ(DecoupeLignes("a\r\nb\r\n"), (V{"a", "b"}));
     EXPECT_EQ(DecoupeLignes("a\nb\n"), (V{"a", "b"}));
@@ -107,7 +120,8 @@ TEST(DecoupeLignes, finalBreakStartsNoFurtherLine) {
     EXPECT_EQ(DecoupeLignes("\n"), (V{""}));
 }
 
-TEST(DecoupeLignes, blankLinesCount_andEmptyTextHasNoLine) {
+TEST(DecoupeLignes, blankLinesCount_andEmptyTextHasNoLine)
+{
     using V = std::vector<std::string>;
     EXPECT_EQ(DecoupeLignes(""), V{});
     EXPECT_EQ(DecoupeLignes("a\n\nb"), (V{"a", "", "b"}));
@@ -115,14 +129,16 @@ TEST(DecoupeLignes, blankLinesCount_andEmptyTextHasNoLine) {
     EXPECT_EQ(DecoupeLignes("  \n\t\n"), (V{"  ", "\t"}));
 }
 
-TEST(CompteLignes, countsTheLinesThatDecoupeLignesMakes) {
+TEST(CompteLignes, countsTheLinesThatDecoupeLignesMakes)
+{
     for (const char *texte : {"", "a", "\n", "\r", "\r\n", "\n\r", "a\r\nb\nc\rd", "a\r\r\nb",
                               "a\n\rb", "a\rb\r", "a\r\n\r\n", "\n\n\n", "  \n\t\n"})
         EXPECT_EQ(CompteLignes(texte), std::int64_t(DecoupeLignes(texte).size()))
             << '"' << texte << '"';
 }
 
-TEST(EnTeteCompatible, tabSeparatedColumnNames_areAccepted) {
+TEST(EnTeteCompatible, tabSeparatedColumnNames_areAccepted)
+{
     EXPECT_TRUE(EnTeteCompatible("x\tR\tG\tB"));
     EXPECT_TRUE(EnTeteCompatible("lambda\tR\tG\tB"));
     EXPECT_TRUE(EnTeteCompatible("x\tr\tg\tb")) << "the check works on the upper-cased header";
@@ -130,7 +146,8 @@ TEST(EnTeteCompatible, tabSeparatedColumnNames_areAccepted) {
     EXPECT_TRUE(EnTeteCompatible("xRGB\t\t\t")) << "letters and tabs may stand anywhere";
 }
 
-TEST(EnTeteCompatible, otherSeparatorsOrTabCountsOrMissingLetters_areRejected) {
+TEST(EnTeteCompatible, otherSeparatorsOrTabCountsOrMissingLetters_areRejected)
+{
     for (const char *entete : {"x;R;G;B", "x,R,G,B", "x R G B", "x\tR\tG\tB\tY", "x\tR\tG",
                                "nm\tR\tV\tB", "x\tR\t\tB", ""})
         EXPECT_FALSE(EnTeteCompatible(entete)) << '"' << entete << '"';

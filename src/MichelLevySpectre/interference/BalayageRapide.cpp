@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "BalayageRapide.h"
+#include "MichelLevySpectre/interference/BalayageRapide.h"
 
-#include "Interferences.h"
-#include "PlanBalayage.h"
+#include "MichelLevySpectre/interference/Interferences.h"
+#include "MichelLevySpectre/interference/PlanBalayage.h"
 
 #include <algorithm>
 

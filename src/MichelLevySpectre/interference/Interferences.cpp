@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Interferences.h"
+#include "MichelLevySpectre/interference/Interferences.h"
 
-#include "BalayageRapide.h"
+#include "MichelLevySpectre/interference/BalayageRapide.h"
 
 #include <algorithm>
 #include <cmath>

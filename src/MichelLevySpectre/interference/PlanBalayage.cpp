@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "PlanBalayage.h"
+#include "MichelLevySpectre/interference/PlanBalayage.h"
 
-#include "Interferences.h"
+#include "MichelLevySpectre/interference/Interferences.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Charte.h"
+#include "MichelLevySpectre/presentation/Charte.h"
 
 #include <algorithm>
 #include <cmath>

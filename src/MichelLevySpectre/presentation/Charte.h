@@ -3,7 +3,7 @@
 // Geometry of the full Michel-Lévy chart, built without Qt: retardation in nm along the
 // horizontal axis, plate thickness in µm up the vertical one, birefringence lines
 // Δ = δ × t from the origin.
-#include "../RetardCouleur.h"
+#include "MichelLevySpectre/RetardCouleur.h"
 
 #include <cstdint>
 #include <span>

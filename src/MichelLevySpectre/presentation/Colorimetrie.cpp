@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Colorimetrie.h"
+#include "MichelLevySpectre/presentation/Colorimetrie.h"
 
-#include "../interference/BalayageRapide.h"
+#include "MichelLevySpectre/interference/BalayageRapide.h"
 
 #include <algorithm>
 #include <cmath>

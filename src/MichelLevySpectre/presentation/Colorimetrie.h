@@ -2,8 +2,8 @@
 #pragma once
 // What a screen should show for each row of the interference table: the light that the plate
 // transmits, seen by the CIE 1931 observer and encoded in sRGB. No Qt here.
-#include "../RetardCouleur.h"
-#include "../spectra/ObservateurCie1931.h"
+#include "MichelLevySpectre/RetardCouleur.h"
+#include "MichelLevySpectre/spectra/ObservateurCie1931.h"
 
 #include <cstddef>
 #include <cstdint>

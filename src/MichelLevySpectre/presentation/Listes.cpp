@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Listes.h"
+#include "MichelLevySpectre/presentation/Listes.h"
 
-#include "../Arithmetique.h"
+#include "MichelLevySpectre/Arithmetique.h"
 
 std::int64_t Part255(double part) { return ArrondiPair(part * 255); }
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Text of the value listings, built without Qt. Every line ends with '\n'.
-#include "../RetardCouleur.h"
+#include "MichelLevySpectre/RetardCouleur.h"
 
 #include <cstdint>
 #include <span>

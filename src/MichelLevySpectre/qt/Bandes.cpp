@@ -2,7 +2,7 @@
 // Colour strips: one vertical line per table row, left to right.
 #include "MichelLevySpectre/MichelLevySpectre.h"
 
-#include "PeintureMichelLevy.h"
+#include "MichelLevySpectre/qt/PeintureMichelLevy.h"
 #include "Unit1.h"
 #include "toolkit/Cp1252.h"
 

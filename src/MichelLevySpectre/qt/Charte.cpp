@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The full Michel-Lévy chart on an A4 landscape page, for printing: the strip's colours
 // stretched up the thickness axis, the birefringence lines over them.
-#include "Figures.h"
+#include "MichelLevySpectre/qt/Figures.h"
 
 #include "MichelLevySpectre/MichelLevySpectre.h"
 #include "Unit1.h"

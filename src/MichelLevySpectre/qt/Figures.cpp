@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The strip and the charts as pictures: on the clipboard, or saved as PNG, SVG or PDF.
-#include "Figures.h"
+#include "MichelLevySpectre/qt/Figures.h"
 
 #include "MichelLevySpectre/MichelLevySpectre.h"
-#include "PeintureMichelLevy.h"
+#include "MichelLevySpectre/qt/PeintureMichelLevy.h"
 #include "Unit1.h"
 #include "toolkit/Fichiers.h"
 #include "toolkit/TImage.h"

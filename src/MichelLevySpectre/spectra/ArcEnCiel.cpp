@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ArcEnCiel.h"
+#include "MichelLevySpectre/spectra/ArcEnCiel.h"
 
 #include <algorithm>
 

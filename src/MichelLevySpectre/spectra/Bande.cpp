@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Bande.h"
+#include "MichelLevySpectre/spectra/Bande.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "FichierArcEnCiel.h"
+#include "MichelLevySpectre/spectra/FichierArcEnCiel.h"
 
-#include "../Arithmetique.h"
-#include "TexteChamps.h"
+#include "MichelLevySpectre/Arithmetique.h"
+#include "MichelLevySpectre/spectra/TexteChamps.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-#include "../RetardCouleur.h"
+#include "MichelLevySpectre/RetardCouleur.h"
 
 #include <string>
 #include <vector>

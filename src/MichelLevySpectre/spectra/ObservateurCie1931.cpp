@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ObservateurCie1931.h"
+#include "MichelLevySpectre/spectra/ObservateurCie1931.h"
 
 #include <cmath>
 

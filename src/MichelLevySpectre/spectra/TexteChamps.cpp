@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "TexteChamps.h"
+#include "MichelLevySpectre/spectra/TexteChamps.h"
 
 #include <algorithm>
 
