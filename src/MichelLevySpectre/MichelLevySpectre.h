@@ -10,6 +10,7 @@
 #include "MichelLevySpectre/presentation/Charte.h"
 #include "MichelLevySpectre/presentation/Couleurs.h"
 #include "MichelLevySpectre/presentation/Listes.h"
+#include "MichelLevySpectre/presentation/Reglages.h"
 #include "MichelLevySpectre/spectra/ArcEnCiel.h"
 #include "MichelLevySpectre/spectra/Bande.h"
 #include "MichelLevySpectre/spectra/FichierArcEnCiel.h"
@@ -63,6 +64,9 @@ void ChoisitCouleursColorimetriques(bool actif);
 void RetientBandeIncidente(std::optional<LimitesBande> bande);
 void RetientLumiereDuCalcul();
 std::vector<std::uint32_t> CouleursMichelLevyColorimetriques(std::span<const RetardCouleur> table);
+// The microscope's settings: the defaults at start, not saved. Choosing repaints the strip.
+const ReglagesMicroscope &ReglagesCourants();
+void ChoisitReglages(const ReglagesMicroscope &reglages);
 
 // Intensity charts: kind 1 the incident light, 2 the interference table.
 void TraceCourbes(std::int32_t kind, QCustomPlot *chart, const QString &caption);

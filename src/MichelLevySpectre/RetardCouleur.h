@@ -16,6 +16,13 @@ struct RetardCouleur {
 
 using Tab_RetardCouleur = std::vector<RetardCouleur>;
 
+// The spectrum: one sample per nanometre from LambdaMin to LambdaMax.
+inline constexpr std::int32_t LambdaMin = 400;           // nm
+inline constexpr std::int32_t LambdaMax = 800;           // nm
+inline constexpr std::int32_t EchantillonsSpectre = 401; // samples
+// Retardation of one order of interference colours, as the strip's marks show it.
+inline constexpr std::int32_t IntervalleOrdres = 551; // nm
+
 // White light weights each sample by cos²(φ/2); monochromatic light by sin²(φ/2).
 enum class ModeLumiere { Blanche, Monochromatique };
 

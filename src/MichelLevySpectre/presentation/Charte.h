@@ -12,7 +12,6 @@
 
 constexpr double EpaisseurMaxCharte = 50.0; // µm
 constexpr double EpaisseurLameMince = 30.0; // µm, the standard thin section
-constexpr double IntervalleOrdres = 551.0;  // nm, as the strip's ticks
 
 // The plot's width and height on the page, and the smallest distance between two
 // neighbouring labels along one edge, all in the same page unit.

@@ -12,6 +12,7 @@
 namespace {
 
 bool choisies = false;
+ReglagesMicroscope reglages;
 
 std::optional<LimitesBande> bandeIncidente;
 
@@ -70,6 +71,16 @@ bool CouleursColorimetriquesChoisies() { return choisies; }
 void ChoisitCouleursColorimetriques(bool actif)
 {
     choisies = actif;
+    TImage *image = Form1 ? Form1->Image_michel_levy : nullptr;
+    if (image)
+        DessineMichelLevy(image, tab_interferences, image->width(), image->height());
+}
+
+const ReglagesMicroscope &ReglagesCourants() { return reglages; }
+
+void ChoisitReglages(const ReglagesMicroscope &nouveaux)
+{
+    reglages = nouveaux;
     TImage *image = Form1 ? Form1->Image_michel_levy : nullptr;
     if (image)
         DessineMichelLevy(image, tab_interferences, image->width(), image->height());

@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "MichelLevySpectre/presentation/Reglages.h"
+
+#include <cmath>
+#include <vector>
+
+double RetardLame(LameAuxiliaire lame)
+{
+    switch (lame) {
+    case LameAuxiliaire::TeinteSensible:
+        return RetardLameTeinteSensible;
+    case LameAuxiliaire::QuartDOnde:
+        return RetardLameQuartDOnde;
+    case LameAuxiliaire::Aucune:
+        break;
+    }
+    return 0.0;
+}
+
+double RetardVu(double retard, const ReglagesMicroscope &reglages)
+{
+    const double gamma = RetardLame(reglages.lame);
+    return std::abs(reglages.sens == SensLame::Addition ? retard + gamma : retard - gamma);
+}
+
+namespace {
+
+std::string nomSource(SourceLumineuse source)
+{
+    switch (source) {
+    case SourceLumineuse::D65:
+        return "lumière du jour D65";
+    case SourceLumineuse::Halogene:
+        return "lampe halogène 3200 K";
+    case SourceLumineuse::IlluminantA:
+        return "illuminant A 2856 K";
+    case SourceLumineuse::EgaleEnergie:
+        break;
+    }
+    return "";
+}
+
+std::string nomLame(const ReglagesMicroscope &r)
+{
+    const std::string sens = r.sens == SensLame::Addition ? "en addition" : "en soustraction";
+    switch (r.lame) {
+    case LameAuxiliaire::TeinteSensible:
+        return "lame λ " + sens;
+    case LameAuxiliaire::QuartDOnde:
+        return "lame λ/4 " + sens;
+    case LameAuxiliaire::Aucune:
+        break;
+    }
+    return "";
+}
+
+} // namespace
+
+std::string DescriptionReglages(const ReglagesMicroscope &reglages)
+{
+    std::vector<std::string> parties{nomSource(reglages.source)};
+    if (reglages.vision == Vision::AppareilLumiereDuJour)
+        parties.push_back("appareil photo réglé en lumière du jour");
+    parties.push_back(nomLame(reglages));
+    if (reglages.polariseurs == Polariseurs::Paralleles)
+        parties.push_back("polariseurs parallèles");
+    std::string texte;
+    for (const std::string &p : parties)
+        if (!p.empty())
+            texte += (texte.empty() ? "" : ", ") + p;
+    return texte;
+}

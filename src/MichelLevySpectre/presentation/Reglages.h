@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The microscope's settings that change the colours seen: the lamp, the viewer, an accessory
+// plate and the polarisers. The defaults are the program's light at start. No Qt here.
+#include <string>
+
+enum class SourceLumineuse { EgaleEnergie, D65, Halogene, IlluminantA };
+// How the lamp's white is seen: by an adapted eye (Bradford transform to D65) or by a camera
+// set to daylight (no adaptation).
+enum class Vision { OeilAdapte, AppareilLumiereDuJour };
+enum class LameAuxiliaire { Aucune, TeinteSensible, QuartDOnde };
+enum class SensLame { Addition, Soustraction };
+enum class Polariseurs { Croises, Paralleles };
+
+struct ReglagesMicroscope {
+    SourceLumineuse source = SourceLumineuse::EgaleEnergie;
+    Vision vision = Vision::OeilAdapte;
+    LameAuxiliaire lame = LameAuxiliaire::Aucune;
+    SensLame sens = SensLame::Addition;
+    Polariseurs polariseurs = Polariseurs::Croises;
+    bool operator==(const ReglagesMicroscope &) const = default;
+};
+
+// Γ of the accessory plates, in nm.
+inline constexpr double RetardLameTeinteSensible = 551.0;
+inline constexpr double RetardLameQuartDOnde = 147.0;
+
+// Γ of the plate, 0 for none.
+double RetardLame(LameAuxiliaire lame);
+
+// The retardation whose colour a plate of retardation Δ shows with the accessory plate:
+// |Δ + Γ| in addition, |Δ − Γ| in subtraction.
+double RetardVu(double retard, const ReglagesMicroscope &reglages);
+
+// The settings that differ from the defaults, as a title names them, for instance
+// "lumière du jour D65, lame λ en addition"; empty for the defaults.
+std::string DescriptionReglages(const ReglagesMicroscope &reglages);
