@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The colorimetric strip colours against a plain loop over the wavelengths.
 #include "MichelLevySpectre/presentation/Colorimetrie.h"
+#include "MichelLevySpectre/presentation/EcartsCouleur.h"
+#include "MichelLevySpectre/presentation/Ordres.h"
+#include "MichelLevySpectre/presentation/Reglages.h"
 
 #include <gtest/gtest.h>
 
@@ -111,6 +114,39 @@ TEST(Colorimetrie, fullTransmissionIsWhite_andTheCurveIsSrgbs)
     EXPECT_EQ(OctetSrgb(-0.3), 0);
     EXPECT_EQ(OctetSrgb(std::nan("")), 0);
     EXPECT_EQ(OctetSrgb(1.7), 255);
+}
+
+// Sharma, Wu and Dalal (2005), test data for CIEDE2000: pairs 1, 7, 17 and 25; and the
+// white of sRGB 255 at L* 100.
+TEST(Colorimetrie, differencesAgreeWithPublishedPairs)
+{
+    struct Paire {
+        Lab x, y;
+        double de00;
+    };
+    for (const Paire &p :
+         {Paire{{50, 2.6772, -79.7751}, {50, 0, -82.7485}, 2.0425},
+          Paire{{50, 0, 0}, {50, -1, 2}, 2.3669}, Paire{{50, 2.5, 0}, {73, 25, -18}, 27.1492},
+          Paire{{60.2574, -34.0099, 36.2677}, {60.4626, -34.1751, 39.4387}, 1.2644}}) {
+        EXPECT_NEAR(DeltaE2000(p.x, p.y), p.de00, 1e-4);
+        EXPECT_NEAR(DeltaE2000(p.y, p.x), p.de00, 1e-4);
+    }
+    const Lab blanc = SrgbVersLab({255, 255, 255});
+    EXPECT_NEAR(blanc.L, 100.0, 0.01);
+    EXPECT_NEAR(DeltaEab(blanc, {100, 0, 0}), 0.0, 0.02);
+}
+
+TEST(Colorimetrie, settingsAndOrdersAreNamedInFrench)
+{
+    EXPECT_EQ(DescriptionReglages({}), "");
+    ReglagesMicroscope r;
+    r.source = SourceLumineuse::D65;
+    r.lame = LameAuxiliaire::TeinteSensible;
+    EXPECT_EQ(DescriptionReglages(r), "lumière du jour D65, lame λ en addition");
+    r.sens = SensLame::Soustraction;
+    EXPECT_DOUBLE_EQ(RetardVu(100, r), 451);
+    EXPECT_EQ(NomOrdre(OrdreDuRetard(550, IntervalleOrdres)), "1er ordre");
+    EXPECT_EQ(NomOrdre(OrdreDuRetard(551, IntervalleOrdres)), "2e ordre");
 }
 
 } // namespace
