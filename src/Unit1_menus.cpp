@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Right-button menus: figures of the Michel-Lévy strip and of the two charts, and the strip's
-// colorimetric colours. The light strips have none: every release there runs a chain of its
-// own.
+// colorimetric colours and microscope settings. The light strips have none: every release there
+// runs a chain of its own.
 #include "Unit1.h"
 
 #include "MichelLevySpectre/MichelLevySpectre.h"
@@ -49,6 +49,61 @@ QAction *option(QMenu *menu, const QString &texte, bool (*etat)(), void (*choisi
     return a;
 }
 
+// One value of a setting, among the exclusive entries of a submenu: its tick shows whether the
+// microscope holds that value, and picking it sets it.
+template <class T>
+void reglage(QMenu *menu, const QString &texte, T ReglagesMicroscope::*champ, T valeur)
+{
+    QAction *a = menu->addAction(texte);
+    a->setCheckable(true);
+    QObject::connect(menu, &QMenu::aboutToShow, a, [a, champ, valeur] {
+        const QSignalBlocker silence(a);
+        a->setChecked(ReglagesCourants().*champ == valeur);
+    });
+    QObject::connect(a, &QAction::triggered, menu, [champ, valeur] {
+        Protege([&] {
+            ReglagesMicroscope r = ReglagesCourants();
+            r.*champ = valeur;
+            ChoisitReglages(r);
+        });
+    });
+}
+
+void menusMicroscope(QMenu *bande)
+{
+    QMenu *source = bande->addMenu(QStringLiteral("Source lumineuse"));
+    using S = SourceLumineuse;
+    reglage(source, QStringLiteral("Égale énergie (E)"), &ReglagesMicroscope::source,
+            S::EgaleEnergie);
+    reglage(source, QStringLiteral("Lumière du jour (D65)"), &ReglagesMicroscope::source, S::D65);
+    reglage(source, QStringLiteral("Lampe halogène (3200 K)"), &ReglagesMicroscope::source,
+            S::Halogene);
+    reglage(source, QStringLiteral("Illuminant A (2856 K)"), &ReglagesMicroscope::source,
+            S::IlluminantA);
+    source->addSeparator();
+    reglage(source, QStringLiteral("Œil adapté"), &ReglagesMicroscope::vision, Vision::OeilAdapte);
+    reglage(source, QStringLiteral("Appareil photo réglé en lumière du jour"),
+            &ReglagesMicroscope::vision, Vision::AppareilLumiereDuJour);
+
+    QMenu *lame = bande->addMenu(QStringLiteral("Lame auxiliaire"));
+    using L = LameAuxiliaire;
+    reglage(lame, QStringLiteral("Aucune"), &ReglagesMicroscope::lame, L::Aucune);
+    reglage(lame, QStringLiteral("Lame teinte sensible λ (551 nm)"), &ReglagesMicroscope::lame,
+            L::TeinteSensible);
+    reglage(lame, QStringLiteral("Lame quart d'onde λ/4 (147 nm)"), &ReglagesMicroscope::lame,
+            L::QuartDOnde);
+    lame->addSeparator();
+    reglage(lame, QStringLiteral("Addition"), &ReglagesMicroscope::sens, SensLame::Addition);
+    reglage(lame, QStringLiteral("Soustraction"), &ReglagesMicroscope::sens,
+            SensLame::Soustraction);
+
+    QMenu *polariseurs = bande->addMenu(QStringLiteral("Polariseurs"));
+    reglage(polariseurs, QStringLiteral("Croisés"), &ReglagesMicroscope::polariseurs,
+            Polariseurs::Croises);
+    reglage(polariseurs, QStringLiteral("Parallèles"), &ReglagesMicroscope::polariseurs,
+            Polariseurs::Paralleles);
+}
+
 } // namespace
 
 void TForm1::creeMenus()
@@ -61,6 +116,7 @@ void TForm1::creeMenus()
            [] { EnregistreCharteMichelLevy(); });
     option(bande, QStringLiteral("Couleurs colorimétriques (CIE 1931, sRGB)"),
            CouleursColorimetriquesChoisies, ChoisitCouleursColorimetriques);
+    menusMicroscope(bande);
 
     for (TChart *chart : {Chart1, Chart2}) {
         QMenu *menu = menuContextuel(chart);

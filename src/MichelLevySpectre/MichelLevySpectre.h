@@ -64,7 +64,11 @@ void ChoisitCouleursColorimetriques(bool actif);
 void RetientBandeIncidente(std::optional<LimitesBande> bande);
 void RetientLumiereDuCalcul();
 std::vector<std::uint32_t> CouleursMichelLevyColorimetriques(std::span<const RetardCouleur> table);
-// The microscope's settings: the defaults at start, not saved. Choosing repaints the strip.
+// With a plate or parallel polarisers the table's own colours change too: those it shows then.
+bool ReglagesChangentLaTable();
+std::vector<std::uint32_t> CouleursMichelLevyReglees(std::span<const RetardCouleur> table);
+// The microscope's settings: the defaults at start, not saved. Choosing repaints the strip; the
+// colorimetric colours follow all of them.
 const ReglagesMicroscope &ReglagesCourants();
 void ChoisitReglages(const ReglagesMicroscope &reglages);
 

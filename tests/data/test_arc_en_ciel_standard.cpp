@@ -5,6 +5,7 @@
 #include "MichelLevySpectre/RetardCouleur.h"
 #include "MichelLevySpectre/spectra/FichierArcEnCiel.h"
 #include "MichelLevySpectre/spectra/TexteChamps.h"
+#include "TablesCie.h"
 
 #include <gtest/gtest.h>
 
@@ -15,11 +16,13 @@
 
 namespace {
 
-std::string fichierLivre()
+std::string lit(const char *nom)
 {
-    std::ifstream f(ARC_EN_CIEL_STANDARD, std::ios::binary);
+    std::ifstream f(nom, std::ios::binary);
     return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
 }
+
+std::string fichierLivre() { return lit(ARC_EN_CIEL_STANDARD); }
 
 // Wavelength where a channel of the generated rows is largest.
 template <typename Canal> int pic(const std::vector<LigneArcEnCiel> &lignes, Canal canal)
@@ -108,20 +111,44 @@ TEST(ArcEnCielStandard, channelsPeakWhereTheEyeSeesRedGreenAndBlue)
     EXPECT_LE(lignes.back().R, 1);
 }
 
-TEST(CorrespondanceCie1931, followsTheTabulatedObserver)
+TEST(CorrespondanceCie1931, isThePublishedTable_withItsEqualEnergySums)
 {
     struct Point {
         double lambda, X, Y, Z;
     };
-    // CIE 1931 2° table values.
-    for (const Point &p : {Point{450, 0.3362, 0.0380, 1.7721}, Point{555, 0.5121, 1.0000, 0.0057},
-                           Point{600, 1.0622, 0.6310, 0.0008}, Point{700, 0.0114, 0.0041, 0.0}}) {
+    // CIE 018:2019, the CIE 1931 2° colour-matching functions at 1 nm.
+    for (const Point &p :
+         {Point{380, 0.001368, 0.000039, 0.006450001}, Point{450, 0.3362, 0.038, 1.77211},
+          Point{555, 0.5120501, 1.0, 0.005749999}, Point{600, 1.0622, 0.631, 0.0008},
+          Point{700, 0.01135916, 0.004102, 0.0}, Point{750, 0.0003323011, 0.00012, 0.0},
+          Point{800, 0.00001025398, 0.0000037029, 0.0}}) {
         SCOPED_TRACE(p.lambda);
         const Tristimulus t = CorrespondanceCie1931(p.lambda);
-        EXPECT_NEAR(t.X, p.X, 0.015);
-        EXPECT_NEAR(t.Y, p.Y, 0.015);
-        EXPECT_NEAR(t.Z, p.Z, 0.015);
+        EXPECT_DOUBLE_EQ(t.X, p.X);
+        EXPECT_DOUBLE_EQ(t.Y, p.Y);
+        EXPECT_DOUBLE_EQ(t.Z, p.Z);
     }
+    // Published equal-energy sums over 380–800 nm: 106.856, 106.857, 106.846.
+    Tristimulus somme;
+    for (int lambda = 380; lambda <= 800; ++lambda) {
+        const Tristimulus t = CorrespondanceCie1931(lambda);
+        somme.X += t.X, somme.Y += t.Y, somme.Z += t.Z;
+    }
+    EXPECT_NEAR(somme.X, 106.856, 0.0002 * 106.856);
+    EXPECT_NEAR(somme.Y, 106.857, 0.0002 * 106.857);
+    EXPECT_NEAR(somme.Z, 106.846, 0.0002 * 106.846);
+    EXPECT_NEAR(somme.X / somme.Y, 1, 0.0002);
+    EXPECT_NEAR(somme.Z / somme.Y, 1, 0.0002);
+    // Between rows linearly, nothing outside the table.
+    EXPECT_DOUBLE_EQ(CorrespondanceCie1931(554.5).Y, (CorrespondanceCie1931(554).Y + 1.0) / 2);
+    EXPECT_EQ(CorrespondanceCie1931(379.9).X, 0.0);
+    EXPECT_EQ(CorrespondanceCie1931(800.1).X, 0.0);
+}
+
+TEST(TablesCie, generatedSourceIsExactlyWhatTheToolWrites)
+{
+    EXPECT_EQ(lit(TABLES_CIE_SOURCE), SourceTablesCie(lit(CIE_OBSERVATEUR), lit(CIE_D65)))
+        << "regenerate with: cmake --build <dir> --target regenere_tables_cie";
 }
 
 TEST(VersSrgbLineaire, mapsTheD65WhiteToEqualChannels)

@@ -19,6 +19,7 @@ void FenetreTest::SetUp()
 void FenetreTest::TearDown()
 {
     ChoisitCouleursColorimetriques(false); // off at every start
+    ChoisitReglages({});
     fenetre_.reset();
     remplaceDialogues(anciensDialogues_);
     QDir::setCurrent(ancienDossier_);

@@ -1,9 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The colorimetric strip colours against a plain loop over the wavelengths.
+#include "MichelLevySpectre/Arithmetique.h"
+#include "MichelLevySpectre/interference/Interferences.h"
 #include "MichelLevySpectre/presentation/Colorimetrie.h"
 #include "MichelLevySpectre/presentation/EcartsCouleur.h"
+#include "MichelLevySpectre/presentation/Eclairage.h"
+#include "MichelLevySpectre/presentation/Gamut.h"
 #include "MichelLevySpectre/presentation/Ordres.h"
 #include "MichelLevySpectre/presentation/Reglages.h"
+#include "MichelLevySpectre/presentation/TableVue.h"
+#include "aides_tests.h"
 
 #include <gtest/gtest.h>
 
@@ -18,12 +24,15 @@ struct Lineaire {
     double r, g, b;
 };
 
-// IEC 61966-2-1: XYZ (D65) to linear sRGB, then the encoding, written out here on purpose.
+// The equal-energy light (white Y = 1) as the adapted eye sees it.
 Lineaire srgb(double X, double Y, double Z)
 {
-    return {3.2406 * X - 1.5372 * Y - 0.4986 * Z, -0.9689 * X + 1.8758 * Y + 0.0415 * Z,
-            0.0557 * X - 0.2040 * Y + 1.0570 * Z};
+    const Tristimulus w = BlancSource(SourceLumineuse::EgaleEnergie);
+    const Tristimulus c = Applique(XyzVersSrgbVu({}), {X * w.X, Y, Z * w.Z});
+    return {c.X, c.Y, c.Z};
 }
+
+// The encoding written out here on purpose.
 
 int code(double v)
 {
@@ -53,7 +62,7 @@ std::vector<Lineaire> lineairesAttendus(const std::vector<std::int32_t> &lambdas
         if (blanche)
             for (int k = 0; k < 3; ++k)
                 s[k] = 1 - s[k] / total[k];
-        rows.push_back(srgb(s[0] * 0.9505, s[1], s[2] * 1.089));
+        rows.push_back(srgb(s[0], s[1], s[2]));
     }
     return rows;
 }
@@ -84,11 +93,12 @@ TEST_P(Colorimetrie, everyRow_matchesThePlainLoop)
     const std::vector<Rgb8> obtenus = CouleursColorimetriques(lambdas, pas_, lignes, c.mode);
     ASSERT_EQ(obtenus.size(), std::size_t(lignes));
     for (int i = 0; i < lignes; ++i) {
-        const Lineaire &a = attendus[std::size_t(i)];
+        const Lineaire &l = attendus[std::size_t(i)];
+        const RgbLineaire a = DansGamut({l.r * echelle, l.g * echelle, l.b * echelle});
         const Rgb8 &o = obtenus[std::size_t(i)];
-        EXPECT_LE(std::abs(o.r - code(a.r * echelle)), 1) << "row " << i;
-        EXPECT_LE(std::abs(o.g - code(a.g * echelle)), 1) << "row " << i;
-        EXPECT_LE(std::abs(o.b - code(a.b * echelle)), 1) << "row " << i;
+        EXPECT_LE(std::abs(o.r - code(a.R)), 1) << "row " << i;
+        EXPECT_LE(std::abs(o.g - code(a.G)), 1) << "row " << i;
+        EXPECT_LE(std::abs(o.b - code(a.B)), 1) << "row " << i;
     }
     // No retardation: nothing between crossed polarisers, in either light.
     EXPECT_EQ(obtenus[0], Rgb8{});
@@ -147,6 +157,118 @@ TEST(Colorimetrie, settingsAndOrdersAreNamedInFrench)
     EXPECT_DOUBLE_EQ(RetardVu(100, r), 451);
     EXPECT_EQ(NomOrdre(OrdreDuRetard(550, IntervalleOrdres)), "1er ordre");
     EXPECT_EQ(NomOrdre(OrdreDuRetard(551, IntervalleOrdres)), "2e ordre");
+}
+
+std::vector<std::int32_t> longueursOnde(int premier, int dernier)
+{
+    std::vector<std::int32_t> l(std::size_t(dernier - premier + 1));
+    std::iota(l.begin(), l.end(), premier);
+    return l;
+}
+
+double teinte(const Rgb8 &c)
+{
+    const Lab lab = SrgbVersLab(c);
+    return std::atan2(lab.b, lab.a) * 180 / M_PI;
+}
+
+ReglagesMicroscope avec(SourceLumineuse source, Vision vision = Vision::OeilAdapte,
+                        LameAuxiliaire lame = LameAuxiliaire::Aucune,
+                        SensLame sens = SensLame::Addition)
+{
+    return {source, vision, lame, sens, Polariseurs::Croises};
+}
+
+TEST(Microscope, sensitiveTintInDaylight_deepRedBands_andADarkBandIsBlack)
+{
+    const std::vector<std::int32_t> blanche = longueursOnde(400, 800);
+    const Rgb8 teinteSensible = CouleursColorimetriques(blanche, 551, 2, ModeLumiere::Blanche,
+                                                        avec(SourceLumineuse::D65))[1];
+    EXPECT_LE(DeltaEab(SrgbVersLab(teinteSensible), SrgbVersLab({104, 0, 178})), 2);
+    for (const int centre : {650, 700, 750, 800}) {
+        SCOPED_TRACE(centre);
+        const std::vector<Rgb8> c =
+            CouleursColorimetriques(longueursOnde(centre - 1, std::min(centre + 1, 800)), 10, 301,
+                                    ModeLumiere::Monochromatique);
+        const Rgb8 clair = *std::max_element(c.begin(), c.end(), [](const Rgb8 &a, const Rgb8 &b) {
+            return a.r + a.g + a.b < b.r + b.g + b.b;
+        });
+        EXPECT_GE(teinte(clair), -20);
+        EXPECT_LE(teinte(clair), 60);
+    }
+    ReglagesMicroscope tout = avec(SourceLumineuse::Halogene, Vision::AppareilLumiereDuJour,
+                                   LameAuxiliaire::QuartDOnde, SensLame::Soustraction);
+    tout.polariseurs = Polariseurs::Paralleles;
+    for (const ModeLumiere mode : {ModeLumiere::Blanche, ModeLumiere::Monochromatique}) {
+        for (const Rgb8 &c : CouleursColorimetriques({}, 10, 5, mode, tout))
+            EXPECT_EQ(c, Rgb8{});
+        for (const RetardCouleur &l : TableVue(Tab_RetardCouleur(401), 10, 5, mode, tout))
+            EXPECT_EQ(l.R + l.G + l.B, 0.0);
+    }
+}
+
+// 0 to 3000 nm by 29: the λ plate moves every row by 19 rows.
+TEST(Microscope, sensitiveTintPlate_showsTheRow551nmOn_inBothColourModes)
+{
+    const std::int32_t pas_ = 29, decalage = 19;
+    const std::size_t lignes = 3000 / pas_ + 1;
+    const std::vector<std::int32_t> blanche = longueursOnde(400, 800);
+    const Tab_RetardCouleur arc = ArcEnCielCalcule();
+    const auto colorimetriques = [&](std::size_t n, const ReglagesMicroscope &r) {
+        return CouleursColorimetriques(blanche, pas_, n, ModeLumiere::Blanche, r);
+    };
+    const auto duTableau = [](const Tab_RetardCouleur &t) {
+        std::vector<Rgb8> c;
+        for (const RetardCouleur &l : t)
+            c.push_back({std::uint8_t(ArrondiPair(l.R)), std::uint8_t(ArrondiPair(l.G)),
+                         std::uint8_t(ArrondiPair(l.B))});
+        return c;
+    };
+    Tab_RetardCouleur sansLame(lignes + decalage);
+    CalculInterferences(0, 0x7fffffff, pas_, arc, sansLame, ModeLumiere::Blanche);
+    const std::vector<Rgb8> sans[2] = {
+        colorimetriques(lignes + decalage, avec(SourceLumineuse::Halogene)), duTableau(sansLame)};
+    for (const SensLame sens : {SensLame::Addition, SensLame::Soustraction}) {
+        const ReglagesMicroscope r = avec(SourceLumineuse::Halogene, Vision::OeilAdapte,
+                                          LameAuxiliaire::TeinteSensible, sens);
+        const std::vector<Rgb8> avecLame[2] = {
+            colorimetriques(lignes, r),
+            duTableau(TableVue(arc, pas_, lignes, ModeLumiere::Blanche, r))};
+        for (int mode = 0; mode < 2; ++mode)
+            for (std::size_t i = 0; i < lignes; ++i) {
+                const std::size_t vu = sens == SensLame::Addition
+                                           ? i + decalage
+                                           : std::size_t(std::abs(int(i) - decalage));
+                ASSERT_EQ(avecLame[mode][i], sans[mode][vu]) << "mode " << mode << " row " << i;
+            }
+    }
+}
+
+TEST(Microscope, parallelPlusCrossed_isTheSourcesWhite)
+{
+    const std::vector<std::int32_t> blanche = longueursOnde(400, 800);
+    for (const SourceLumineuse source : {SourceLumineuse::D65, SourceLumineuse::Halogene}) {
+        ReglagesMicroscope r = avec(source);
+        const std::vector<Rgb8> croises =
+            CouleursColorimetriques(blanche, 10, 301, ModeLumiere::Blanche, r);
+        r.polariseurs = Polariseurs::Paralleles;
+        const std::vector<Rgb8> paralleles =
+            CouleursColorimetriques(blanche, 10, 301, ModeLumiere::Blanche, r);
+        int comparees = 0;
+        for (std::size_t i = 0; i < croises.size(); ++i) {
+            const Rgb8 &a = croises[i], &b = paralleles[i];
+            const auto interieur = [](const Rgb8 &c) {
+                return std::min({c.r, c.g, c.b}) > 0 && std::max({c.r, c.g, c.b}) < 255;
+            };
+            if (!interieur(a) || !interieur(b)) // brought into the gamut: not additive
+                continue;
+            ++comparees;
+            EXPECT_NEAR(LineaireSrgb(a.r) + LineaireSrgb(b.r), 1, 0.01) << "row " << i;
+            EXPECT_NEAR(LineaireSrgb(a.g) + LineaireSrgb(b.g), 1, 0.01) << "row " << i;
+            EXPECT_NEAR(LineaireSrgb(a.b) + LineaireSrgb(b.b), 1, 0.01) << "row " << i;
+        }
+        EXPECT_GT(comparees, 100);
+    }
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "MichelLevySpectre/interference/PlanBalayage.h"
 
 #include <algorithm>
+#include <limits>
 
 // Error of the rotation against CouleurRetard, per weight w = (cos q + 1) / 2, u = 2⁻⁵³.
 // CouleurRetard rounds its phase q = r × 2π / x twice (≤ 2u|q|). A run of rows starts from
@@ -39,11 +40,19 @@ struct SommesBloc {
 typedef double Quatre __attribute__((vector_size(4 * sizeof(double)), aligned(alignof(double))));
 constexpr int quatres = voies / 4;
 
+// Retardation of row i, held to the 32-bit range.
+std::int32_t retard(std::int32_t origine, std::int64_t i, std::int32_t pas_)
+{
+    return static_cast<std::int32_t>(
+        std::clamp<std::int64_t>(origine + i * pas_, std::numeric_limits<std::int32_t>::min(),
+                                 std::numeric_limits<std::int32_t>::max()));
+}
+
 void ajouteDirect(const EchantillonBalayage &e, std::int64_t de, std::int64_t a, std::int64_t bloc,
-                  std::int32_t pas_, ModeLumiere mode, SommesBloc &s)
+                  std::int32_t pas_, std::int32_t origine, ModeLumiere mode, SommesBloc &s)
 {
     for (std::int64_t i = de; i < a; ++i) {
-        const double w = PoidsEchantillon(RetardDeLigne(i, pas_), e.x, mode);
+        const double w = PoidsEchantillon(retard(origine, i, pas_), e.x, mode);
         const std::int64_t k = i - bloc;
         s.R[k] += e.R * w;
         s.G[k] += e.G * w;
@@ -55,10 +64,10 @@ void ajouteDirect(const EchantillonBalayage &e, std::int64_t de, std::int64_t a,
 // each lane turned by voies rows at a time.
 __attribute__((target_clones("avx2", "default"))) void
 ajouteRotation(const EchantillonBalayage &e, std::int64_t de, std::int64_t a, std::int64_t bloc,
-               std::int32_t pas_, ModeLumiere mode, SommesBloc &s)
+               std::int32_t pas_, std::int32_t origine, ModeLumiere mode, SommesBloc &s)
 {
     alignas(32) double c[voies], sn[voies];
-    const Rotation depart = RotationDe(PhaseRetard(RetardDeLigne(de, pas_), e.x));
+    const Rotation depart = RotationDe(PhaseRetard(retard(origine, de, pas_), e.x));
     c[0] = depart.c, sn[0] = depart.s;
     for (int l = 1; l < voies; ++l) {
         c[l] = c[l - 1] * e.unPas.c - sn[l - 1] * e.unPas.s;
@@ -103,7 +112,7 @@ ajouteRotation(const EchantillonBalayage &e, std::int64_t de, std::int64_t a, st
 
 // Rows [bloc, fin): every sample in spectrum order, as CouleurRetard adds them.
 void sommeBloc(const std::vector<EchantillonBalayage> &plan, std::int64_t bloc, std::int64_t fin,
-               std::int32_t pas_, ModeLumiere mode, SommesBloc &s)
+               std::int32_t pas_, std::int32_t origine, ModeLumiere mode, SommesBloc &s)
 {
     std::fill(std::begin(s.R), std::end(s.R), 0.0);
     std::fill(std::begin(s.G), std::end(s.G), 0.0);
@@ -111,10 +120,10 @@ void sommeBloc(const std::vector<EchantillonBalayage> &plan, std::int64_t bloc, 
     for (const EchantillonBalayage &e : plan) {
         const std::int64_t de = std::clamp(e.debut, bloc, fin);
         const std::int64_t a = std::clamp(e.fin, de, fin);
-        ajouteDirect(e, bloc, de, bloc, pas_, mode, s);
+        ajouteDirect(e, bloc, de, bloc, pas_, origine, mode, s);
         if (de < a)
-            ajouteRotation(e, de, a, bloc, pas_, mode, s);
-        ajouteDirect(e, a, fin, bloc, pas_, mode, s);
+            ajouteRotation(e, de, a, bloc, pas_, origine, mode, s);
+        ajouteDirect(e, a, fin, bloc, pas_, origine, mode, s);
     }
 }
 
@@ -122,17 +131,17 @@ void sommeBloc(const std::vector<EchantillonBalayage> &plan, std::int64_t bloc, 
 
 void SommesBalayage(std::int32_t pas_, std::int64_t derniere,
                     std::span<const RetardCouleur> spectre, Tab_RetardCouleur &table,
-                    ModeLumiere mode)
+                    ModeLumiere mode, std::int32_t origine)
 {
     const std::int64_t lignes = derniere + 1;
-    const std::vector<EchantillonBalayage> plan = PlanBalayage(spectre, pas_, lignes);
+    const std::vector<EchantillonBalayage> plan = PlanBalayage(spectre, pas_, lignes, origine);
     SommesBloc s;
     for (std::int64_t bloc = 0; bloc < lignes; bloc += lignesBloc) {
         const std::int64_t fin = std::min(lignes, bloc + lignesBloc);
-        sommeBloc(plan, bloc, fin, pas_, mode, s);
+        sommeBloc(plan, bloc, fin, pas_, origine, mode, s);
         for (std::int64_t i = bloc; i < fin; ++i) {
             RetardCouleur &l = table[static_cast<std::size_t>(i)];
-            l.x = RetardDeLigne(i, pas_);
+            l.x = retard(origine, i, pas_);
             l.R = s.R[i - bloc], l.G = s.G[i - bloc], l.B = s.B[i - bloc];
         }
     }

@@ -14,18 +14,6 @@ constexpr double pi = 3.141592653589793;
 
 double plusGrand(double a, double b) { return a > b ? a : b; }
 
-CouleurSomme maximaBruts(const Tab_RetardCouleur &table, std::int64_t derniere)
-{
-    CouleurSomme m;
-    for (std::int64_t i = 0; i <= derniere; ++i) {
-        const RetardCouleur &l = table[static_cast<std::size_t>(i)];
-        m.R = plusGrand(m.R, l.R);
-        m.G = plusGrand(m.G, l.G);
-        m.B = plusGrand(m.B, l.B);
-    }
-    return m;
-}
-
 void normaliseMonochromatique(Tab_RetardCouleur &table, std::int64_t derniere,
                               const CouleurSomme &m)
 {
@@ -63,6 +51,18 @@ void normaliseBlanche(Tab_RetardCouleur &table, std::int64_t derniere, const Cou
 }
 
 } // namespace
+
+CouleurSomme MaximaBruts(const Tab_RetardCouleur &table, std::int64_t derniere)
+{
+    CouleurSomme m;
+    for (std::int64_t i = 0; i <= derniere; ++i) {
+        const RetardCouleur &l = table[static_cast<std::size_t>(i)];
+        m.R = plusGrand(m.R, l.R);
+        m.G = plusGrand(m.G, l.G);
+        m.B = plusGrand(m.B, l.B);
+    }
+    return m;
+}
 
 double PhaseRetard(std::int64_t retard, std::int32_t x)
 {
@@ -131,7 +131,7 @@ void CalculInterferencesReference(std::int32_t debut, std::int32_t fin, std::int
         const CouleurSomme s = CouleurRetard(l.x, spectre, mode);
         l.R = s.R, l.G = s.G, l.B = s.B;
     }
-    NormaliseInterferences(table, derniere, maximaBruts(table, derniere), mode);
+    NormaliseInterferences(table, derniere, MaximaBruts(table, derniere), mode);
 }
 
 void CalculInterferences(std::int32_t debut, std::int32_t fin, std::int32_t pas_,
@@ -140,5 +140,5 @@ void CalculInterferences(std::int32_t debut, std::int32_t fin, std::int32_t pas_
 {
     const std::int64_t derniere = DerniereLigne(debut, fin, pas_, table.size());
     SommesBalayage(pas_, derniere, spectre, table, mode);
-    NormaliseInterferences(table, derniere, maximaBruts(table, derniere), mode);
+    NormaliseInterferences(table, derniere, MaximaBruts(table, derniere), mode);
 }

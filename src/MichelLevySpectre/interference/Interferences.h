@@ -41,6 +41,9 @@ std::int32_t RetardDeLigne(std::int64_t i, std::int32_t pas_);
 std::int64_t DerniereLigne(std::int32_t debut, std::int32_t fin, std::int32_t pas_,
                            std::size_t longueur);
 
+// The largest raw sum of each channel over rows 0..derniere (0 when none is positive).
+CouleurSomme MaximaBruts(const Tab_RetardCouleur &table, std::int64_t derniere);
+
 // Brings the raw sums of rows 0..derniere to 0..255 for the light mode.
 void NormaliseInterferences(Tab_RetardCouleur &table, std::int64_t derniere,
                             const CouleurSomme &maxima, ModeLumiere mode);

@@ -13,18 +13,22 @@ namespace {
 // monochromatic maximum, which would magnify any last-bit difference.
 constexpr double phaseMin = 0.5;
 
-// Rows i from phaseMin on whose retardation i × pas_ is not clamped.
-void plageRotation(EchantillonBalayage &e, std::int32_t pas_, std::int64_t lignes)
+// Rows i from phaseMin on whose retardation origine + i × pas_ is not clamped. Away from 0 the
+// rows start at a shifted phase: every row is turned.
+void plageRotation(EchantillonBalayage &e, std::int32_t pas_, std::int64_t lignes,
+                   std::int32_t origine)
 {
     if (pas_ == 0)
         return;
     const double parLigne = std::abs(PhaseRetard(pas_, e.x));
     const std::int64_t sansSaturation =
-        std::numeric_limits<std::int32_t>::max() / std::abs(std::int64_t{pas_}) + 1;
+        (std::numeric_limits<std::int32_t>::max() - std::abs(std::int64_t{origine})) /
+            std::abs(std::int64_t{pas_}) +
+        1;
     const auto borne = [lignes](double v) {
         return static_cast<std::int64_t>(std::clamp(v, 0.0, static_cast<double>(lignes)));
     };
-    e.debut = borne(std::ceil(phaseMin / parLigne));
+    e.debut = origine == 0 ? borne(std::ceil(phaseMin / parLigne)) : 0;
     e.fin = std::max(e.debut, std::min(lignes, sansSaturation));
 }
 
@@ -33,7 +37,8 @@ void plageRotation(EchantillonBalayage &e, std::int32_t pas_, std::int64_t ligne
 Rotation RotationDe(double angle) { return {std::cos(angle), std::sin(angle)}; }
 
 std::vector<EchantillonBalayage> PlanBalayage(std::span<const RetardCouleur> spectre,
-                                              std::int32_t pas_, std::int64_t lignes)
+                                              std::int32_t pas_, std::int64_t lignes,
+                                              std::int32_t origine)
 {
     std::vector<EchantillonBalayage> plan;
     for (const RetardCouleur &s : spectre) {
@@ -45,7 +50,7 @@ std::vector<EchantillonBalayage> PlanBalayage(std::span<const RetardCouleur> spe
         const double delta = PhaseRetard(pas_, s.x);
         e.unPas = RotationDe(delta);
         e.unGroupe = RotationDe(voiesBalayage * delta);
-        plageRotation(e, pas_, lignes);
+        plageRotation(e, pas_, lignes, origine);
         plan.push_back(e);
     }
     return plan;

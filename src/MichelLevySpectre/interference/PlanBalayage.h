@@ -27,9 +27,11 @@ struct EchantillonBalayage {
     std::int64_t fin = 0;
 };
 
-// The samples of the spectrum, in order, for a sweep of rows 0..lignes - 1 at x = i × pas_.
+// The samples of the spectrum, in order, for a sweep of rows 0..lignes - 1 at
+// x = origine + i × pas_.
 // Samples with x = 0 or without colour add exactly nothing and are left out.
 std::vector<EchantillonBalayage> PlanBalayage(std::span<const RetardCouleur> spectre,
-                                              std::int32_t pas_, std::int64_t lignes);
+                                              std::int32_t pas_, std::int64_t lignes,
+                                              std::int32_t origine = 0);
 
 Rotation RotationDe(double angle);

@@ -2,21 +2,24 @@
 #include "MichelLevySpectre/presentation/Colorimetrie.h"
 
 #include "MichelLevySpectre/interference/BalayageRapide.h"
+#include "MichelLevySpectre/presentation/Eclairage.h"
+#include "MichelLevySpectre/presentation/Gamut.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace {
 
-// The light's samples with x̄, ȳ, z̄ as their three channels.
-Tab_RetardCouleur spectreCie(std::span<const std::int32_t> longueursOnde)
+// The light's samples with x̄, ȳ, z̄ times the source's power as their three channels.
+Tab_RetardCouleur spectreCie(std::span<const std::int32_t> longueursOnde, SourceLumineuse source)
 {
     Tab_RetardCouleur spectre;
     for (const std::int32_t lambda : longueursOnde) {
         if (lambda == 0) // no wavelength: the sweep divides by it
             continue;
         const Tristimulus t = CorrespondanceCie1931(lambda);
-        spectre.push_back({lambda, t.X, t.Y, t.Z});
+        const double p = PuissanceSource(source, lambda);
+        spectre.push_back({lambda, t.X * p, t.Y * p, t.Z * p});
     }
     return spectre;
 }
@@ -29,24 +32,36 @@ Tristimulus totaux(const Tab_RetardCouleur &spectre)
     return t;
 }
 
-double fractionPassee(double somme, double total) { return total != 0 ? 1 - somme / total : 0; }
-
-RgbLineaire sousD65(double x, double y, double z)
+// XYZ of what passes each row: the sums are of cos² weights in white light and between
+// parallel polarisers, of sin² weights otherwise. White light is taken over its total Y.
+std::vector<Tristimulus> lumieresPassees(const Tab_RetardCouleur &spectre,
+                                         const Tab_RetardCouleur &sommes, ModeLumiere mode,
+                                         bool croises)
 {
-    return VersSrgbLineaire({x * BlancD65.X, y * BlancD65.Y, z * BlancD65.Z});
+    std::vector<Tristimulus> xyz(sommes.size());
+    if (mode == ModeLumiere::Monochromatique) {
+        std::transform(sommes.begin(), sommes.end(), xyz.begin(), [](const RetardCouleur &s) {
+            return Tristimulus{s.R, s.G, s.B};
+        });
+        return xyz;
+    }
+    const Tristimulus t = totaux(spectre);
+    const double y = t.Y > 0 ? t.Y : 1;
+    std::transform(sommes.begin(), sommes.end(), xyz.begin(), [&](const RetardCouleur &s) {
+        return croises ? Tristimulus{(t.X - s.R) / y, (t.Y - s.G) / y, (t.Z - s.B) / y}
+                       : Tristimulus{s.R / y, s.G / y, s.B / y};
+    });
+    return xyz;
 }
 
-Rgb8 encode(const RgbLineaire &c, double echelle)
-{
-    return {OctetSrgb(c.R * echelle), OctetSrgb(c.G * echelle), OctetSrgb(c.B * echelle)};
-}
+Rgb8 encode(const RgbLineaire &c) { return {OctetSrgb(c.R), OctetSrgb(c.G), OctetSrgb(c.B)}; }
 
 } // namespace
 
 RgbLineaire VersSrgbLineaire(const Tristimulus &t)
 {
-    return {3.2406 * t.X - 1.5372 * t.Y - 0.4986 * t.Z, -0.9689 * t.X + 1.8758 * t.Y + 0.0415 * t.Z,
-            0.0557 * t.X - 0.2040 * t.Y + 1.0570 * t.Z};
+    const Tristimulus c = Applique(MatriceSrgb, t);
+    return {c.X, c.Y, c.Z};
 }
 
 double CanalLePlusClair(std::span<const RgbLineaire> couleurs)
@@ -66,31 +81,37 @@ std::uint8_t OctetSrgb(double lineaire)
     return static_cast<std::uint8_t>(std::lround(code * 255));
 }
 
-std::vector<Rgb8> CouleursColorimetriques(std::span<const std::int32_t> longueursOnde,
-                                          std::int32_t pas_, std::size_t lignes, ModeLumiere mode)
+std::int32_t OrigineLame(const ReglagesMicroscope &reglages)
 {
-    const Tab_RetardCouleur spectre = spectreCie(longueursOnde);
+    const auto gamma = static_cast<std::int32_t>(std::lround(RetardLame(reglages.lame)));
+    return reglages.sens == SensLame::Addition ? gamma : -gamma;
+}
+
+std::vector<Rgb8> CouleursColorimetriques(std::span<const std::int32_t> longueursOnde,
+                                          std::int32_t pas_, std::size_t lignes, ModeLumiere mode,
+                                          const ReglagesMicroscope &reglages)
+{
+    const Tab_RetardCouleur spectre = spectreCie(longueursOnde, reglages.source);
+    const bool croises = reglages.polariseurs == Polariseurs::Croises;
     Tab_RetardCouleur sommes(lignes);
-    SommesBalayage(pas_, std::int64_t(lignes) - 1, spectre, sommes, mode);
+    // cos² is white light's own weight, sin² monochromatic light's.
+    SommesBalayage(pas_, std::int64_t(lignes) - 1, spectre, sommes,
+                   croises ? mode : ModeLumiere::Blanche, OrigineLame(reglages));
+    const std::vector<Tristimulus> xyz = lumieresPassees(spectre, sommes, mode, croises);
+    const Matrice3 vu = XyzVersSrgbVu(reglages);
     std::vector<RgbLineaire> lineaires(lignes);
-    if (mode == ModeLumiere::Blanche) {
-        const Tristimulus total = totaux(spectre);
-        std::transform(
-            sommes.begin(), sommes.end(), lineaires.begin(), [&](const RetardCouleur &s) {
-                return sousD65(fractionPassee(s.R, total.X), fractionPassee(s.G, total.Y),
-                               fractionPassee(s.B, total.Z));
-            });
-    } else {
-        std::transform(sommes.begin(), sommes.end(), lineaires.begin(),
-                       [](const RetardCouleur &s) { return sousD65(s.R, s.G, s.B); });
-    }
-    double echelle = 1;
+    std::transform(xyz.begin(), xyz.end(), lineaires.begin(), [&vu](const Tristimulus &t) {
+        const Tristimulus c = Applique(vu, t);
+        return RgbLineaire{c.X, c.Y, c.Z};
+    });
     if (mode == ModeLumiere::Monochromatique) {
         const double plusClair = CanalLePlusClair(lineaires);
-        echelle = plusClair > 0 ? 1 / plusClair : 1;
+        const double echelle = plusClair > 0 ? 1 / plusClair : 1;
+        for (RgbLineaire &c : lineaires)
+            c = {c.R * echelle, c.G * echelle, c.B * echelle};
     }
     std::vector<Rgb8> couleurs(lignes);
     std::transform(lineaires.begin(), lineaires.end(), couleurs.begin(),
-                   [echelle](const RgbLineaire &c) { return encode(c, echelle); });
+                   [](const RgbLineaire &c) { return encode(DansGamut(c)); });
     return couleurs;
 }

@@ -65,6 +65,8 @@ std::vector<std::uint32_t> CouleursMichelLevy(std::span<const RetardCouleur> tab
 {
     if (CouleursColorimetriquesChoisies())
         return CouleursMichelLevyColorimetriques(table);
+    if (ReglagesChangentLaTable())
+        return CouleursMichelLevyReglees(table);
     std::vector<std::uint32_t> couleurs(table.size());
     std::transform(table.begin(), table.end(), couleurs.begin(), [](const RetardCouleur &l) {
         return CouleurValeur(ArrondiPair(l.R), ArrondiPair(l.G), ArrondiPair(l.B));

@@ -230,13 +230,25 @@ void dessineCharte(QPainter &p, std::span<const RetardCouleur> table, const QStr
 
 QRectF TraceCharteMichelLevy() { return Trace; }
 
+// The colour mode and the settings are named once either leaves its default.
 QString LumiereDeLaCharte()
 {
-    if (ModeLumiereCourant() == ModeLumiere::Blanche)
-        return QString::fromUtf8("lumière blanche");
-    return QString::fromUtf8("lumière monochromatique de %1 nm, largeur %2 nm")
-        .arg(EntierDuChamp(Form1->Edit3, 550))
-        .arg(EntierDuChamp(Form1->Edit4, 2));
+    QString lumiere = QString::fromUtf8("lumière blanche");
+    if (ModeLumiereCourant() == ModeLumiere::Monochromatique)
+        lumiere = QString::fromUtf8("lumière monochromatique de %1 nm, largeur %2 nm")
+                      .arg(EntierDuChamp(Form1->Edit3, 550))
+                      .arg(EntierDuChamp(Form1->Edit4, 2));
+    ReglagesMicroscope vus = ReglagesCourants();
+    if (!CouleursColorimetriquesChoisies()) // the table's colours follow the plate and polarisers
+                                            // only
+        vus.source = {}, vus.vision = {};
+    const std::string reglages = DescriptionReglages(vus);
+    if (!CouleursColorimetriquesChoisies() && reglages.empty())
+        return lumiere;
+    const char *mode =
+        CouleursColorimetriquesChoisies() ? "couleurs colorimétriques" : "couleurs du tableau";
+    return lumiere + QString::fromUtf8(" ; ") + QString::fromUtf8(mode) +
+           QString::fromStdString(reglages.empty() ? "" : ", " + reglages);
 }
 
 QByteArray OctetsCharteMichelLevy(FormatFigure format, std::span<const RetardCouleur> table,

@@ -4,6 +4,7 @@
 #include "MichelLevySpectre/MichelLevySpectre.h"
 
 #include "MichelLevySpectre/presentation/Colorimetrie.h"
+#include "MichelLevySpectre/presentation/TableVue.h"
 #include "Unit1.h"
 
 #include <algorithm>
@@ -20,16 +21,19 @@ std::optional<LimitesBande> bandeIncidente;
 struct LumiereDuCalcul {
     bool connue = false;
     std::vector<std::int32_t> longueursOnde;
+    Tab_RetardCouleur spectre;
     ModeLumiere mode = ModeLumiere::Blanche;
     std::uint64_t numero = 0;
 };
 LumiereDuCalcul lumiere;
 
-// The colours of the last table asked for, until the next run.
+// The colours of the last table asked for, until the next run or another choice.
 struct Memoire {
     std::uint64_t numero = 0;
     std::size_t lignes = 0;
     std::int32_t pas_ = 0;
+    bool colorimetriques = false;
+    ReglagesMicroscope reglages;
     std::vector<std::uint32_t> couleurs;
 };
 Memoire memoire;
@@ -52,16 +56,42 @@ std::int32_t pasDe(std::span<const RetardCouleur> table)
     return table.size() > 1 ? table[1].x : 0;
 }
 
-std::vector<std::uint32_t> calcule(std::size_t lignes, std::int32_t pas_)
+std::vector<std::uint32_t> colorimetriques(std::size_t lignes, std::int32_t pas_)
 {
-    if (!lumiere.connue) // a table painted without a run: the light on hand
-        RetientLumiereDuCalcul();
     const std::vector<Rgb8> rgb =
-        CouleursColorimetriques(lumiere.longueursOnde, pas_, lignes, lumiere.mode);
+        CouleursColorimetriques(lumiere.longueursOnde, pas_, lignes, lumiere.mode, reglages);
     std::vector<std::uint32_t> couleurs(rgb.size());
     std::transform(rgb.begin(), rgb.end(), couleurs.begin(),
                    [](const Rgb8 &c) { return CouleurValeur(c.r, c.g, c.b); });
     return couleurs;
+}
+
+// The table's own colours through the plate and the polarisers, held to 0..255.
+std::vector<std::uint32_t> deLaTable(std::size_t lignes, std::int32_t pas_)
+{
+    const Tab_RetardCouleur vue = TableVue(lumiere.spectre, pas_, lignes, lumiere.mode, reglages);
+    std::vector<std::uint32_t> couleurs(vue.size());
+    const auto octet = [](double v) { return ArrondiPair(std::clamp(v, 0.0, 255.0)); };
+    std::transform(vue.begin(), vue.end(), couleurs.begin(), [&](const RetardCouleur &l) {
+        return CouleurValeur(octet(l.R), octet(l.G), octet(l.B));
+    });
+    return couleurs;
+}
+
+std::vector<std::uint32_t> memorisees(std::span<const RetardCouleur> table, bool colorimetriques_)
+{
+    if (!lumiere.connue) // a table painted without a run: the light on hand
+        RetientLumiereDuCalcul();
+    const std::int32_t pas_ = pasDe(table);
+    if (memoire.numero != lumiere.numero || memoire.lignes != table.size() ||
+        memoire.pas_ != pas_ || memoire.colorimetriques != colorimetriques_ ||
+        !(memoire.reglages == reglages)) {
+        std::vector<std::uint32_t> couleurs =
+            colorimetriques_ ? colorimetriques(table.size(), pas_) : deLaTable(table.size(), pas_);
+        memoire = {lumiere.numero,   table.size(), pas_,
+                   colorimetriques_, reglages,     std::move(couleurs)};
+    }
+    return memoire.couleurs;
 }
 
 } // namespace
@@ -93,16 +123,21 @@ void RetientLumiereDuCalcul()
     lumiere.connue = true;
     lumiere.mode = ModeLumiereCourant();
     lumiere.longueursOnde = longueursOndeIncidentes(lumiere.mode);
+    lumiere.spectre = tab_incidente;
     ++lumiere.numero;
 }
 
 std::vector<std::uint32_t> CouleursMichelLevyColorimetriques(std::span<const RetardCouleur> table)
 {
-    const std::int32_t pas_ = pasDe(table);
-    if (!lumiere.connue || memoire.numero != lumiere.numero || memoire.lignes != table.size() ||
-        memoire.pas_ != pas_) {
-        std::vector<std::uint32_t> couleurs = calcule(table.size(), pas_);
-        memoire = {lumiere.numero, table.size(), pas_, std::move(couleurs)};
-    }
-    return memoire.couleurs;
+    return memorisees(table, true);
+}
+
+bool ReglagesChangentLaTable()
+{
+    return reglages.lame != LameAuxiliaire::Aucune || reglages.polariseurs != Polariseurs::Croises;
+}
+
+std::vector<std::uint32_t> CouleursMichelLevyReglees(std::span<const RetardCouleur> table)
+{
+    return memorisees(table, false);
 }

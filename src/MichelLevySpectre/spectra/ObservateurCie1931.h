@@ -8,6 +8,6 @@ struct Tristimulus {
     double Z = 0.0;
 };
 
-// Colour-matching functions x̄, ȳ, z̄ at a wavelength in nm, by the multi-lobe Gaussian fit of
-// Wyman, Sloan and Shirley (JCGT 2(2), 2013): no data table to ship.
+// Colour-matching functions x̄, ȳ, z̄ at a wavelength in nm, from the CIE table at 1 nm
+// (380–800 nm, linear between rows), 0 outside it.
 Tristimulus CorrespondanceCie1931(double lambda);
