@@ -45,6 +45,10 @@ void BM_ChaineGlisseBande(benchmark::State &etat)
 {
     parametres(etat);
     ChoisitCouleursColorimetriques(etat.range(2) != 0);
+    if (etat.range(2) == 2) // every setting away from its default
+        ChoisitReglages({SourceLumineuse::Halogene, Vision::AppareilLumiereDuJour,
+                         LameAuxiliaire::TeinteSensible, SensLame::Soustraction,
+                         Polariseurs::Paralleles});
     Form1->ChoisitLumiere(QStringLiteral("laser"));
     int centre = 500;
     for (auto _ : etat) {
@@ -55,9 +59,11 @@ void BM_ChaineGlisseBande(benchmark::State &etat)
         QApplication::processEvents(); // the queued chart repaints and the strip's paint
     }
     ChoisitCouleursColorimetriques(false);
+    ChoisitReglages({});
     compteLignes(etat);
 }
-// Third argument: the strip in colorimetric colours (1) or in the table's own (0).
+// Third argument: the strip in colorimetric colours (1), also through every microscope setting
+// (2), or in the table's own (0).
 BENCHMARK(BM_ChaineGlisseBande)
     ->Args({3000, 6, 0})
     ->Args({3000, 6, 1})
@@ -65,6 +71,7 @@ BENCHMARK(BM_ChaineGlisseBande)
     ->Args({50000, 16, 1})
     ->Args({50000, 1, 0})
     ->Args({50000, 1, 1})
+    ->Args({50000, 1, 2})
     ->Args({999999, 1, 0})
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();

@@ -181,6 +181,10 @@ ReglagesMicroscope avec(SourceLumineuse source, Vision vision = Vision::OeilAdap
 
 TEST(Microscope, sensitiveTintInDaylight_deepRedBands_andADarkBandIsBlack)
 {
+    // Published: illuminant A (CIE 15:2004) at 400 and 780 nm; D65 between its 550 and 560 nm rows.
+    EXPECT_NEAR(PuissanceSource(SourceLumineuse::IlluminantA, 400), 14.708, 0.001);
+    EXPECT_NEAR(PuissanceSource(SourceLumineuse::IlluminantA, 780), 241.675, 0.001);
+    EXPECT_NEAR(PuissanceSource(SourceLumineuse::D65, 555), (104.046 + 100) / 2, 1e-9);
     const std::vector<std::int32_t> blanche = longueursOnde(400, 800);
     const Rgb8 teinteSensible = CouleursColorimetriques(blanche, 551, 2, ModeLumiere::Blanche,
                                                         avec(SourceLumineuse::D65))[1];
