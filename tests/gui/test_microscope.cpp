@@ -127,7 +127,7 @@ TEST_F(Microscope, colorimetricColours_matchTheCieTablesUnderEachLightAndViewer)
                 ++n;
             }
             SCOPED_TRACE(DescriptionReglages(r));
-            EXPECT_GT(n, 200);
+            EXPECT_GT(n, int(tab_interferences.size()) / 2); // most rows are in the gamut
             EXPECT_LE(somme / n, 1.0);
         }
 }
