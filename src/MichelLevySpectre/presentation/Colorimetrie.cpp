@@ -6,6 +6,7 @@
 #include "MichelLevySpectre/presentation/Gamut.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace {
@@ -54,6 +55,36 @@ std::vector<Tristimulus> lumieresPassees(const Tab_RetardCouleur &spectre,
     return xyz;
 }
 
+// The sRGB transfer curve, scaled to 0..255.
+double courbeSrgb(double v)
+{
+    return 255 * (v <= 0.0031308 ? 12.92 * v : 1.055 * std::pow(v, 1 / 2.4) - 0.055);
+}
+
+// The curve rounded to a byte without a power per channel (three per row of the strip): the
+// smallest linear value of each next code, found once, and a table of 4096 steps to start from.
+struct Encodage {
+    static constexpr int cases = 4096;
+    std::array<double, 255> seuils{};
+    std::array<std::uint8_t, cases + 1> depart{};
+    Encodage()
+    {
+        for (int k = 0; k < 255; ++k) {
+            double bas = 0, haut = 1; // courbeSrgb(bas) < k + 0.5 <= courbeSrgb(haut)
+            while (std::nextafter(bas, 1.0) < haut) {
+                const double milieu = bas + (haut - bas) / 2;
+                (courbeSrgb(milieu) >= k + 0.5 ? haut : bas) = milieu;
+            }
+            seuils[std::size_t(k)] = haut;
+        }
+        for (int i = 0, code = 0; i <= cases; ++i) {
+            while (code < 255 && double(i) / cases >= seuils[std::size_t(code)])
+                ++code;
+            depart[std::size_t(i)] = std::uint8_t(code);
+        }
+    }
+};
+
 Rgb8 encode(const RgbLineaire &c) { return {OctetSrgb(c.R), OctetSrgb(c.G), OctetSrgb(c.B)}; }
 
 } // namespace
@@ -74,11 +105,14 @@ double CanalLePlusClair(std::span<const RgbLineaire> couleurs)
 
 std::uint8_t OctetSrgb(double lineaire)
 {
+    static const Encodage encodage;
     if (!(lineaire > 0)) // NaN too
         return 0;
     const double v = std::min(lineaire, 1.0);
-    const double code = v <= 0.0031308 ? 12.92 * v : 1.055 * std::pow(v, 1 / 2.4) - 0.055;
-    return static_cast<std::uint8_t>(std::lround(code * 255));
+    int code = encodage.depart[std::size_t(v * Encodage::cases)];
+    while (code < 255 && v >= encodage.seuils[std::size_t(code)])
+        ++code;
+    return static_cast<std::uint8_t>(code);
 }
 
 std::int32_t OrigineLame(const ReglagesMicroscope &reglages)
