@@ -86,7 +86,9 @@ INSTANTIATE_TEST_SUITE_P(
                     [](TForm1 &f) -> QWidget * { return f.Image_michel_levy; },
                     618,
                     {Copier, Enregistrer, QStringLiteral("Enregistrer la charte de Michel-Lévy…"),
-                     QStringLiteral("Couleurs colorimétriques (CIE 1931, sRGB)")}},
+                     QStringLiteral("Couleurs colorimétriques (CIE 1931, sRGB)"),
+                     QStringLiteral("Épaisseur de la lame… (30 µm)"),
+                     QStringLiteral("Identifier une teinte…")}},
         MenuAttendu{
             "chart1", [](TForm1 &f) -> QWidget * { return f.Chart1; }, 100, {Copier, Enregistrer}},
         MenuAttendu{

@@ -110,8 +110,8 @@ TEST(PlacementMineraux, namesSitBesideTheirBarsWithoutOverlapping)
                                        {0.172, 0.172, 30}, {0.03, 0.07, 30},    {0.006, 0.008, 600},
                                        {0.007, 0.008, 30}, {0.0085, 0.0095, 30}};
     const std::vector<NomPlace> places = PlaceNomsMineraux(noms, zone);
-    // Two rows: the third name near quartz and the last two find none; 600 points fit nowhere.
-    ASSERT_EQ(places.size(), 4u);
+    // Two rows: the last name finds none; 600 points fit nowhere.
+    ASSERT_EQ(places.size(), 6u);
     for (const NomPlace &p : places) {
         const NomAPlacer &n = noms[p.indice];
         const double debut =
@@ -127,7 +127,9 @@ TEST(PlacementMineraux, namesSitBesideTheirBarsWithoutOverlapping)
                 << p.indice << " " << q.indice;
         }
     }
-    EXPECT_EQ(places[1].voie, 1);     // orthose's name would cross quartz's bar
-    EXPECT_FALSE(places[2].bordHaut); // calcite on the right edge
-    EXPECT_FALSE(places[3].bordHaut); // biotite's mean δ 0.05 leaves through the right edge too
+    EXPECT_EQ(places[1].texteFin, places[1].barreDebut - 2); // after, it would cross quartz
+    EXPECT_EQ(places[2].voie, 1);
+    EXPECT_FALSE(places[3].bordHaut); // calcite on the right edge
+    EXPECT_FALSE(places[4].bordHaut); // biotite's mean δ 0.05 leaves through the right edge too
+    EXPECT_EQ(places[5].indice, 6u);
 }

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <vector>
 
 namespace {
 
@@ -29,8 +30,8 @@ double surDroite(double delta, const ZoneNoms &z)
     return delta > 0 ? z.retardMax / retardAuHaut(delta, z) * z.hauteur : z.hauteur;
 }
 
-// The bar and the name after it, or before it when the edge ends first.
-std::optional<NomPlace> surBord(const NomAPlacer &n, const ZoneNoms &z, bool haut)
+// The bar, and its name after it or before it: whichever stays clear of the corner, after first.
+std::vector<NomPlace> surBord(const NomAPlacer &n, const ZoneNoms &z, bool haut)
 {
     const double longueur = haut ? z.largeur : z.hauteur;
     const double libre = longueur - z.voies * z.voie; // the corner is left free
@@ -43,17 +44,18 @@ std::optional<NomPlace> surBord(const NomAPlacer &n, const ZoneNoms &z, bool hau
         a = std::max(0.0, milieu - BarreMin / 2);
         b = std::min(longueur, a + BarreMin);
     }
-    NomPlace p;
-    p.bordHaut = haut;
-    p.barreDebut = a;
-    p.barreFin = b;
-    p.texteDebut = b + Marge;
-    if (p.texteDebut + n.longueurTexte > libre)
-        p.texteDebut = a - Marge - n.longueurTexte;
-    p.texteFin = p.texteDebut + n.longueurTexte;
-    if (p.texteDebut < 0 || p.texteFin > libre)
-        return std::nullopt;
-    return p;
+    std::vector<NomPlace> choix;
+    for (const double debut : {b + Marge, a - Marge - n.longueurTexte}) {
+        NomPlace p;
+        p.bordHaut = haut;
+        p.barreDebut = a;
+        p.barreFin = b;
+        p.texteDebut = debut;
+        p.texteFin = debut + n.longueurTexte;
+        if (p.texteDebut >= 0 && p.texteFin <= libre)
+            choix.push_back(p);
+    }
+    return choix;
 }
 
 Intervalle occupe(const NomPlace &p, double ecart)
@@ -67,6 +69,23 @@ bool chevauche(const Intervalle &x, const Intervalle &y)
     return x.debut < y.fin && y.debut < x.fin;
 }
 
+// The first row, nearest the edge, where one of the choices overlaps no name of that row.
+std::optional<NomPlace> premiereLibre(const std::vector<NomPlace> &choix,
+                                      const std::vector<NomPlace> &places, const ZoneNoms &z)
+{
+    for (int v = 0; v < z.voies; ++v)
+        for (NomPlace p : choix) {
+            p.voie = v;
+            const Intervalle ici = occupe(p, z.ecart);
+            if (std::none_of(places.begin(), places.end(), [&](const NomPlace &q) {
+                    return q.bordHaut == p.bordHaut && q.voie == v &&
+                           chevauche(occupe(q, z.ecart), ici);
+                }))
+                return p;
+        }
+    return std::nullopt;
+}
+
 } // namespace
 
 std::vector<NomPlace> PlaceNomsMineraux(std::span<const NomAPlacer> noms, const ZoneNoms &zone)
@@ -77,20 +96,10 @@ std::vector<NomPlace> PlaceNomsMineraux(std::span<const NomAPlacer> noms, const 
     for (std::size_t i = 0; i < noms.size(); ++i) {
         const NomAPlacer &n = noms[i];
         const bool haut = retardAuHaut((n.deltaMin + n.deltaMax) / 2, zone) <= zone.retardMax;
-        std::optional<NomPlace> p = surBord(n, zone, haut);
-        if (!p)
-            continue;
-        p->indice = i;
-        const Intervalle ici = occupe(*p, zone.ecart);
-        for (int v = 0; v < zone.voies; ++v) {
-            const bool libre = std::none_of(places.begin(), places.end(), [&](const NomPlace &q) {
-                return q.bordHaut == haut && q.voie == v && chevauche(occupe(q, zone.ecart), ici);
-            });
-            if (libre) {
-                p->voie = v;
-                places.push_back(*p);
-                break;
-            }
+        const std::optional<NomPlace> p = premiereLibre(surBord(n, zone, haut), places, zone);
+        if (p) {
+            places.push_back(*p);
+            places.back().indice = i;
         }
     }
     return places;

@@ -37,6 +37,7 @@ struct NomPlace {
 };
 
 // Each name on the edge where its mean δ leaves the chart, in the first row where it overlaps
-// no other name; names are taken in the order given and one that finds no room is left out.
-// The corner where the edges meet is left to neither edge's names.
+// no other name, after its bar or else before it; names are taken in the order given and one
+// that finds no room is left out. The corner where the edges meet is left to neither edge's
+// names.
 std::vector<NomPlace> PlaceNomsMineraux(std::span<const NomAPlacer> noms, const ZoneNoms &zone);

@@ -1,0 +1,384 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// From a colour to minerals in the window: the identification window on a synthetic
+// photograph rendered from the CIE table, the classroom question in the readout and the
+// window, bad input, the thickness entry and the minerals on the full chart.
+#include "Aides.h"
+#include "FenetreTest.h"
+
+#include "MichelLevySpectre/MichelLevySpectre.h"
+#include "MichelLevySpectre/qt/CharteMineraux.h"
+#include "MichelLevySpectre/qt/FenetreIdentification.h"
+#include "MichelLevySpectre/qt/Figures.h"
+#include "MichelLevySpectre/qt/Lecture.h"
+#include "MichelLevySpectre/qt/VuePhotographie.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QClipboard>
+#include <QFile>
+#include <QHelpEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTest>
+#include <QToolTip>
+#include <QTransform>
+#include <QXmlStreamReader>
+#include <QtEndian>
+
+#include <array>
+#include <cmath>
+#include <fstream>
+#include <map>
+#include <random>
+#include <sstream>
+
+namespace {
+
+// Patches rendered from the published CIE 1931 2° table at 1 nm (CIE 018:2019, ISO 11664-1,
+// data/cie1931-2deg-1nm.csv), not from the program's observer:
+// equal-energy light 400..800 nm between crossed polarisers, shown as sRGB under D65.
+using Xyz = std::array<double, 3>;
+constexpr Xyz D65{0.9505, 1.0, 1.089};
+
+const std::vector<std::array<double, 4>> &cie()
+{
+    static const std::vector<std::array<double, 4>> lignes = [] {
+        std::vector<std::array<double, 4>> l;
+        std::ifstream f(CIE_1931_CSV);
+        std::string ligne;
+        std::getline(f, ligne); // header
+        while (std::getline(f, ligne)) {
+            std::array<double, 4> v{};
+            char virgule = 0;
+            std::istringstream(ligne) >> v[0] >> virgule >> v[1] >> virgule >> v[2] >> virgule >>
+                v[3];
+            if (v[0] >= 400)
+                l.push_back(v);
+        }
+        return l;
+    }();
+    return lignes;
+}
+
+Xyz xyzDuRetard(double retard)
+{
+    Xyz somme{}, total{};
+    for (const auto &l : cie()) {
+        const double t = std::pow(std::sin(M_PI * retard / l[0]), 2);
+        for (int c = 0; c < 3; ++c)
+            somme[c] += l[1 + c] * t, total[c] += l[1 + c];
+    }
+    for (int c = 0; c < 3; ++c)
+        somme[c] = somme[c] / total[c] * D65[c];
+    return somme;
+}
+
+int code(double v)
+{
+    v = std::clamp(v, 0.0, 1.0);
+    return int(
+        std::lround(255 * (v <= 0.0031308 ? 12.92 * v : 1.055 * std::pow(v, 1 / 2.4) - 0.055)));
+}
+
+Rgb8 srgb(const Xyz &x)
+{
+    const double r = 3.2406 * x[0] - 1.5372 * x[1] - 0.4986 * x[2];
+    const double g = -0.9689 * x[0] + 1.8758 * x[1] + 0.0415 * x[2];
+    const double b = 0.0557 * x[0] - 0.2040 * x[1] + 1.0570 * x[2];
+    return {std::uint8_t(code(r)), std::uint8_t(code(g)), std::uint8_t(code(b))};
+}
+
+// The colour moved by 2 ΔE*ab in a random direction of CIELAB.
+Xyz bruite(const Xyz &x, std::mt19937 &hasard)
+{
+    const auto f = [](double t) {
+        return t > 216.0 / 24389 ? std::cbrt(t) : (24389.0 / 27 * t + 16) / 116;
+    };
+    const auto g = [](double t) { return t > 6.0 / 29 ? t * t * t : (116 * t - 16) * 27 / 24389; };
+    const double fx = f(x[0] / D65[0]), fy = f(x[1] / D65[1]), fz = f(x[2] / D65[2]);
+    std::normal_distribution<double> n;
+    Xyz d{n(hasard), n(hasard), n(hasard)};
+    const double norme = std::hypot(d[0], d[1], d[2]) / 2;
+    const double L = 116 * fy - 16 + d[0] / norme, a = 500 * (fx - fy) + d[1] / norme,
+                 b = 200 * (fy - fz) + d[2] / norme;
+    const double y = (L + 16) / 116;
+    return {g(y + a / 500) * D65[0], g(y) * D65[1], g(y - b / 200) * D65[2]};
+}
+
+// The PNG chunk checksum (ISO 3309 CRC-32).
+quint32 crc32(const QByteArray &octets)
+{
+    quint32 c = 0xFFFFFFFF;
+    for (const char o : octets) {
+        c ^= quint8(o);
+        for (int k = 0; k < 8; ++k)
+            c = (c >> 1) ^ (0xEDB88320 & (0 - (c & 1)));
+    }
+    return ~c;
+}
+
+constexpr int Cote = 40; // pixels per patch
+std::vector<int> retardsVrais()
+{
+    std::vector<int> r;
+    for (int v = 50; v <= 1650; v += 50)
+        r.push_back(v);
+    return r;
+}
+
+QImage photographie(bool bruit)
+{
+    const std::vector<int> vrais = retardsVrais();
+    QImage image(11 * Cote, int(vrais.size() + 10) / 11 * Cote, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    std::mt19937 hasard(19);
+    for (std::size_t i = 0; i < vrais.size(); ++i) {
+        const Xyz x = xyzDuRetard(vrais[i]);
+        const Rgb8 c = srgb(bruit ? bruite(x, hasard) : x);
+        for (int y = 0; y < Cote; ++y)
+            for (int z = 0; z < Cote; ++z)
+                image.setPixel(int(i % 11) * Cote + z, int(i / 11) * Cote + y, qRgb(c.r, c.g, c.b));
+    }
+    return image;
+}
+
+class Identification : public FenetreTest {
+protected:
+    void TearDown() override
+    {
+        ChoisitEpaisseurLame(EpaisseurLameMince); // not kept between runs
+        FenetreTest::TearDown();
+    }
+    FenetreIdentification &fenetre()
+    {
+        auto *menu = f().MenuMichelLevy;
+        for (QAction *a : menu->actions())
+            if (a->text() == QString::fromUtf8("Identifier une teinte…"))
+                a->trigger();
+        auto *w = f().findChild<FenetreIdentification *>();
+        EXPECT_NE(w, nullptr);
+        return *w;
+    }
+};
+
+} // namespace
+
+namespace {
+
+struct Bilan {
+    int premiersProches = 0; // first candidate within 20 nm of the truth
+    int veritesTrouvees = 0; // the truth's order lists a candidate within 20 nm of it
+    int pastilles = 0;
+};
+
+// Opens the photograph with Ctrl+O and clicks the middle of each patch.
+Bilan cliqueLesPastilles(FenetreIdentification &w, DialoguesEnregistres &d, const QString &nom)
+{
+    d.aOuvrir = nom;
+    w.activateWindow(); // shortcuts act in the active window
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&w));
+    QTest::keySequence(w.windowHandle(), QKeySequence::Open);
+    EXPECT_FALSE(w.vue()->vide()) << w.message().toStdString();
+    Bilan b;
+    const std::vector<int> vrais = retardsVrais();
+    for (std::size_t i = 0; i < vrais.size(); ++i) {
+        const QPoint p =
+            w.vue()->pointDuPixel(int(i % 11) * Cote + Cote / 2, int(i / 11) * Cote + Cote / 2);
+        QTest::mouseClick(w.vue(), Qt::LeftButton, {}, p);
+        const auto &r = w.resultats();
+        if (r.empty())
+            continue;
+        ++b.pastilles;
+        b.premiersProches += std::abs(r[0].candidat.retard - vrais[i]) <= 20;
+        const bool trouvee = std::any_of(r.begin(), r.end(), [&](const LigneIdentification &l) {
+            return std::abs(l.candidat.retard - vrais[i]) <= 20;
+        });
+        b.veritesTrouvees += trouvee;
+        EXPECT_TRUE(trouvee) << vrais[i] << " nm: first " << r[0].candidat.retard;
+    }
+    return b;
+}
+
+} // namespace
+
+TEST_F(Identification, syntheticPhotographPatchesAreFoundOrderByOrder)
+{
+    ouvre();
+    FenetreIdentification &w = fenetre();
+    EXPECT_EQ(w.windowTitle(), QString::fromUtf8("Identification d'une teinte"));
+    EXPECT_FALSE(w.isModal());
+    const QString nom = dossier() + "/pastilles.png";
+    ASSERT_TRUE(photographie(false).save(nom));
+    const Bilan b = cliqueLesPastilles(w, dialogues_, nom);
+    ASSERT_EQ(b.pastilles, 33);
+    EXPECT_GE(b.premiersProches, 30); // 90 %
+    EXPECT_EQ(b.veritesTrouvees, 33);
+
+    // Ctrl+C: the header, then one row per candidate, best first.
+    QTest::keySequence(w.windowHandle(), QKeySequence::Copy);
+    const QStringList lignes = QApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lignes.size(), 5);
+    EXPECT_EQ(lignes[0], QString::fromUtf8("ordre\tretard (nm)\tΔE00\tbiréfringence\tminéraux"));
+    EXPECT_TRUE(lignes[1].startsWith(QString::fromUtf8("3e ordre\t16"))) << lignes[1].toStdString();
+
+    const QString bruitee = dossier() + "/pastilles-bruitees.png";
+    ASSERT_TRUE(photographie(true).save(bruitee));
+    EXPECT_GE(cliqueLesPastilles(w, dialogues_, bruitee).premiersProches, 27); // 80 %
+    EXPECT_TRUE(dialogues_.erreurs.empty());
+}
+
+TEST_F(Identification, classroomSecondOrderBlueAt30umNamesHornblendeAugiteSillimanite)
+{
+    ouvre();
+    // The readout at 650 nm of the 0..2000 nm strip, through a tooltip request.
+    TImage *bande = f().Image_michel_levy;
+    const int x = int(std::lround(650.0 / tab_interferences.back().x * (bande->width() - 1)));
+    glisse(bande, Qt::NoButton, x);
+    const QString retard = f().Label18->text();
+    QHelpEvent aide(QEvent::ToolTip, QPoint(x, 40), bande->mapToGlobal(QPoint(x, 40)));
+    QApplication::sendEvent(bande, &aide);
+    const QString lecture = QToolTip::text();
+    for (const char *attendu : {"(2e ordre)", "Teinte : bleu", "0,0217 (lame de 30 µm)",
+                                "hornblende", "augite", "sillimanite", "…"})
+        EXPECT_TRUE(lecture.contains(QString::fromUtf8(attendu))) << lecture.toStdString();
+    EXPECT_EQ(f().Label18->text(), retard); // the labels keep their own handler
+
+    FenetreIdentification &w = fenetre();
+    w.choisitCouleur(srgb(xyzDuRetard(650)));
+    const auto &r = w.resultats();
+    const auto bleu =
+        std::find_if(r.begin(), r.end(), [](const auto &l) { return l.candidat.ordre == 2; });
+    ASSERT_NE(bleu, r.end());
+    const std::string noms = NomsMineraux(bleu->mineraux, 99);
+    for (const char *nom : {"hornblende", "augite", "sillimanite"})
+        EXPECT_NE(noms.find(nom), std::string::npos) << bleu->candidat.retard << ": " << noms;
+}
+
+TEST_F(Identification, badPhotographsClicksAndThicknessesAreRefusedInFrench)
+{
+    ouvre();
+    FenetreIdentification &w = fenetre();
+    const QString bonne = dossier() + "/bonne.png";
+    ASSERT_TRUE(photographie(false).save(bonne));
+    QByteArray png = contenu(bonne), jpeg;
+    {
+        QBuffer b(&jpeg);
+        b.open(QIODevice::WriteOnly);
+        photographie(false).save(&b, "JPEG");
+    }
+    // A 1 × 1 PNG whose header says 20,000 × 20,000 pixels, its checksum mended.
+    QByteArray geante;
+    {
+        QBuffer b(&geante);
+        b.open(QIODevice::WriteOnly);
+        QImage(1, 1, QImage::Format_RGB32).save(&b, "PNG");
+    }
+    for (int i : {16, 20})
+        qToBigEndian<quint32>(20000, geante.data() + i);
+    qToBigEndian<quint32>(crc32(geante.mid(12, 17)), geante.data() + 29);
+    const std::pair<QByteArray, const char *> cas[] = {
+        {QByteArray(), "est vide"},
+        {QByteArray("pas une image"), "n'est pas une image PNG ou JPEG"},
+        {png.left(png.size() / 2), "illisible ou tronquée"},
+        {jpeg.left(jpeg.size() * 2 / 3), "illisible ou tronquée"},
+        {geante, "trop grande (20000 × 20000 pixels)"}};
+    w.ouvrePhotographie(bonne);
+    for (const auto &[octets, message] : cas) {
+        ecrit("mauvaise.png", octets);
+        w.ouvrePhotographie(dossier() + "/mauvaise.png");
+        EXPECT_TRUE(w.message().contains(QString::fromUtf8(message))) << w.message().toStdString();
+        EXPECT_FALSE(w.vue()->vide()); // the photograph shown stays
+    }
+    w.ouvrePhotographie(dossier() + "/absente.png");
+    EXPECT_TRUE(w.message().startsWith(QString::fromUtf8("Impossible de lire")));
+
+    QTest::mouseClick(w.vue(), Qt::LeftButton, {}, w.vue()->pointDuPixel(5, 5));
+    ASSERT_FALSE(w.resultats().empty());
+    const double delta = w.resultats()[0].delta;
+    QTest::mouseClick(w.vue(), Qt::LeftButton, {}, w.vue()->pointDuPixel(11 * Cote + 3, 5));
+    EXPECT_EQ(w.message(), QString::fromUtf8("Le clic est en dehors de la photographie"));
+    for (const char *texte : {"0", "-30", "trente", "1001"}) {
+        w.champEpaisseur()->setText(QString::fromUtf8(texte));
+        QTest::keyClick(w.champEpaisseur(), Qt::Key_Return);
+        EXPECT_TRUE(
+            w.message().contains(QString::fromUtf8("n'est pas une épaisseur de 1 à 1000 µm")));
+        EXPECT_EQ(w.resultats()[0].delta, delta);
+    }
+    w.champEpaisseur()->setText(QStringLiteral("15"));
+    QTest::keyClick(w.champEpaisseur(), Qt::Key_Return);
+    EXPECT_DOUBLE_EQ(w.resultats()[0].delta, delta * 2);
+    EXPECT_TRUE(dialogues_.erreurs.empty());
+}
+
+TEST_F(Identification, thicknessEntryNamesItsValueAndKeepsItOnBadText)
+{
+    ouvre();
+    QAction *entree = f().MenuMichelLevy->actions().at(4);
+    EXPECT_EQ(entree->text(), QString::fromUtf8("Épaisseur de la lame… (30 µm)"));
+    for (const char *texte : {"0", "abc", "-2"}) {
+        dialogues_.saisie = QString::fromUtf8(texte);
+        entree->trigger();
+    }
+    ASSERT_EQ(dialogues_.messages.size(), 3u);
+    EXPECT_EQ(dialogues_.messages[1],
+              QString::fromUtf8(
+                  "« abc » n'est pas une épaisseur de 1 à 1000 µm : l'épaisseur reste de 30 µm."));
+    dialogues_.saisie = QStringLiteral("45");
+    entree->trigger();
+    emit f().MenuMichelLevy->aboutToShow();
+    EXPECT_EQ(entree->text(), QString::fromUtf8("Épaisseur de la lame… (45 µm)"));
+    EXPECT_DOUBLE_EQ(EpaisseurLame(), 45);
+}
+
+namespace {
+
+// Where each text of the SVG starts on the page: its x, y through its group's matrix.
+std::map<QString, QPointF> textesSvg(const QByteArray &svg)
+{
+    std::map<QString, QPointF> textes;
+    QXmlStreamReader xml(svg);
+    QTransform m;
+    while (!xml.atEnd())
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"g") {
+            const QStringList v = xml.attributes()
+                                      .value(QStringLiteral("transform"))
+                                      .toString()
+                                      .mid(7)
+                                      .chopped(1)
+                                      .split(',');
+            if (v.size() == 6)
+                m = QTransform(v[0].toDouble(), v[1].toDouble(), v[2].toDouble(), v[3].toDouble(),
+                               v[4].toDouble(), v[5].toDouble());
+        } else if (xml.isStartElement() && xml.name() == u"text") {
+            const QPointF p(xml.attributes().value(QStringLiteral("x")).toDouble(),
+                            xml.attributes().value(QStringLiteral("y")).toDouble());
+            textes[xml.readElementText()] = m.map(p);
+        }
+    return textes;
+}
+
+} // namespace
+
+// Each named mineral is text in the SVG, drawn where its bar lies along its edge.
+TEST_F(Identification, fullChartNamesCommonMineralsAsTextBesideTheirBars)
+{
+    ouvre();
+    const QRectF trace = TraceCharteMichelLevy();
+    const std::vector<NomCharte> noms = NomsSurCharte(trace, tab_interferences.back().x);
+    EXPECT_GE(noms.size(), 15u);
+    const QByteArray svg = OctetsCharteMichelLevy(FormatFigure::Svg, tab_interferences,
+                                                  QStringLiteral("lumière blanche"));
+    const std::map<QString, QPointF> textes = textesSvg(svg);
+    for (const NomCharte &n : noms) {
+        const auto t = textes.find(QString::fromStdString(n.nom));
+        ASSERT_NE(t, textes.end()) << n.nom;
+        const NomPlace &p = n.place;
+        const double rangee = (p.voie + 0.5) * 9; // the row's middle, inwards from the edge
+        const QPointF attendu =
+            p.bordHaut ? QPointF(trace.left() + p.texteDebut, trace.top() + rangee)
+                       : QPointF(trace.right() - rangee, trace.bottom() - p.texteDebut);
+        EXPECT_NEAR(t->second.x(), attendu.x(), p.bordHaut ? 1.5 : 4.5) << n.nom;
+        EXPECT_NEAR(t->second.y(), attendu.y(), p.bordHaut ? 4.5 : 1.5) << n.nom;
+        EXPECT_TRUE(p.texteDebut == p.barreFin + 2 || p.texteFin == p.barreDebut - 2) << n.nom;
+    }
+}
