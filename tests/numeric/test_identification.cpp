@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// From a colour to minerals: colour names, the thickness as typed, the table's reader, the
-// nearest retardations, the copied text and where the chart names the minerals.
+// From a colour to minerals: colour names, the table's reader, the copied text and where the
+// chart names the minerals.
 #include "MichelLevySpectre/Erreur.h"
 #include "MichelLevySpectre/presentation/Identification.h"
 #include "MichelLevySpectre/presentation/PlacementMineraux.h"
 
 #include <gtest/gtest.h>
 
-#include <optional>
 #include <string>
 
 TEST(Teintes, newtonScaleNamesByRetardation)
@@ -31,27 +30,6 @@ TEST(Teintes, newtonScaleNamesByRetardation)
         EXPECT_EQ(NomTeinte(retard), nom) << retard;
 }
 
-TEST(Epaisseur, onlyNumbersFrom1To1000AreTaken)
-{
-    const std::pair<const char *, std::optional<double>> cas[] = {{"30", 30},
-                                                                  {" 30,5 ", 30.5},
-                                                                  {"1", 1},
-                                                                  {"1000", 1000},
-                                                                  {"0", std::nullopt},
-                                                                  {"-5", std::nullopt},
-                                                                  {"abc", std::nullopt},
-                                                                  {"", std::nullopt},
-                                                                  {"1000.1", std::nullopt},
-                                                                  {"nan", std::nullopt},
-                                                                  {"inf", std::nullopt},
-                                                                  {"30 µm", std::nullopt},
-                                                                  {"3,0,0", std::nullopt}};
-    for (const auto &[texte, attendu] : cas)
-        EXPECT_EQ(LitEpaisseur(texte), attendu) << texte;
-    EXPECT_EQ(TexteEpaisseur(30), "30");
-    EXPECT_EQ(TexteEpaisseur(30.5), "30,5");
-}
-
 TEST(TableMineraux, badRowsAreNamedAndGoodOnesSortedByRank)
 {
     const std::string entete = "# source\nnom\tdelta_min\tdelta_max\tcaractere\trang\r\n";
@@ -71,21 +49,6 @@ TEST(TableMineraux, badRowsAreNamedAndGoodOnesSortedByRank)
         }
     }
     EXPECT_THROW(LitTableMineraux(entete), Erreur);
-}
-
-TEST(Identification, eachOrdersNearestRetardationBestFirst)
-{
-    const std::vector<Lab> reference = ReferenceTeintes({});
-    ASSERT_EQ(reference.size(), std::size_t(RetardMaxReference) + 1);
-    for (const int retard : {120, 450, 650, 900, 1300, 1900}) {
-        const std::vector<Candidat> c = IdentifieTeinte(reference, reference[std::size_t(retard)]);
-        ASSERT_EQ(c.size(), 4u);
-        EXPECT_EQ(c[0].ecart, 0.0) << retard;
-        EXPECT_EQ(c[0].ordre, retard / 551 + 1);
-        EXPECT_NEAR(c[0].retard, retard, 3); // neighbours may share the 8-bit colour
-        for (std::size_t i = 1; i < c.size(); ++i)
-            EXPECT_LE(c[i - 1].ecart, c[i].ecart);
-    }
 }
 
 TEST(Identification, copiedTextHasTheHeaderAndDecimalCommas)

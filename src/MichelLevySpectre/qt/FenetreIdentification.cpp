@@ -200,10 +200,20 @@ void FenetreIdentification::copieResultats()
     QApplication::clipboard()->setText(QString::fromStdString(TexteResultats(resultats_)));
 }
 
+void FenetreIdentification::reprendEpaisseur()
+{
+    if (EpaisseurLame() == epaisseurUm_)
+        return;
+    epaisseurUm_ = EpaisseurLame();
+    epaisseur_->setText(QString::fromStdString(TexteEpaisseur(epaisseurUm_)));
+    calcule();
+}
+
 void OuvreIdentification(QWidget *parent)
 {
     if (!ouverte)
         ouverte = new FenetreIdentification(parent);
+    ouverte->reprendEpaisseur();
     ouverte->show();
     ouverte->raise();
     ouverte->activateWindow();

@@ -23,6 +23,8 @@ public:
     void ouvrePhotographie(const QString &nom);
     void choisitCouleur(Rgb8 couleur);
     void copieResultats();
+    // Takes the thickness that the strip's menu set since.
+    void reprendEpaisseur();
 
     // What the window shows, for its tests.
     const std::vector<LigneIdentification> &resultats() const { return resultats_; }
