@@ -17,9 +17,9 @@ MSG
   exit 1
 fi
 
-# The program reads "rgb-arc-en-ciel.txt" from its working folder.
+# The program reads "rgb-arc-en-ciel.txt" and "mineraux.tsv" from its working folder.
 WORK="$(dirname "$programme")/../run"
 mkdir -p "$WORK"
-cp data/rgb-arc-en-ciel.txt "$WORK/"
+cp data/rgb-arc-en-ciel.txt data/mineraux.tsv "$WORK/"
 cd "$WORK"
 exec "$programme"

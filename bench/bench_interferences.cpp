@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MichelLevySpectre/interference/Interferences.h"
+#include "MichelLevySpectre/presentation/Teintes.h"
 #include "MichelLevySpectre/spectra/ArcEnCiel.h"
 
 #include <benchmark/benchmark.h>
@@ -62,6 +63,16 @@ BENCHMARK_CAPTURE(BM_CalculInterferencesReference, monochromatique, ModeLumiere:
     ->Apply(tailles);
 BENCHMARK_CAPTURE(BM_CalculInterferences, monochromatique, ModeLumiere::Monochromatique)
     ->Apply(taillesRapides);
+
+// One colour against the reference colours, 0 to 2600 nm at 1 nm, four orders: at most 5 ms.
+void BM_IdentifieTeinte(benchmark::State &etat)
+{
+    const std::vector<Lab> reference = ReferenceTeintes({});
+    const Lab couleur = SrgbVersLab({70, 110, 200});
+    for (auto _ : etat)
+        benchmark::DoNotOptimize(IdentifieTeinte(reference, couleur));
+}
+BENCHMARK(BM_IdentifieTeinte)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

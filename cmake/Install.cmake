@@ -9,8 +9,9 @@ if(TARGET prismelle)
   install(TARGETS prismelle RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 endif()
 
-# The program reads its rainbow file from its working folder, which the desktop entry sets.
-install(FILES ${PROJECT_SOURCE_DIR}/data/rgb-arc-en-ciel.txt
+# The program reads its rainbow file and its mineral table from its working folder, which the
+# desktop entry sets.
+install(FILES ${PROJECT_SOURCE_DIR}/data/rgb-arc-en-ciel.txt ${PROJECT_SOURCE_DIR}/data/mineraux.tsv
         DESTINATION ${CMAKE_INSTALL_DATADIR}/prismelle)
 
 # Path= must be absolute and name where the files really land. The prefix is only final at

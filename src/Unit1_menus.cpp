@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Right-button menus: figures of the Michel-Lévy strip and of the two charts, and the strip's
-// colorimetric colours and microscope settings. The light strips have none: every release there
-// runs a chain of its own.
+// Right-button menus: figures of the Michel-Lévy strip and of the two charts, the strip's
+// colorimetric colours, microscope settings, the section's thickness and the identification of
+// a colour; the strip's readout tooltip. The light strips have none: every release there runs a
+// chain of its own.
 #include "Unit1.h"
 
 #include "MichelLevySpectre/MichelLevySpectre.h"
+#include "MichelLevySpectre/qt/Lecture.h"
 #include "toolkit/Programme.h"
 
 #include <qcustomplot.h>
@@ -117,6 +119,11 @@ void TForm1::creeMenus()
     option(bande, QStringLiteral("Couleurs colorimétriques (CIE 1931, sRGB)"),
            CouleursColorimetriquesChoisies, ChoisitCouleursColorimetriques);
     menusMicroscope(bande);
+    QAction *epaisseur = entree(bande, TexteEntreeEpaisseur(), [] { DemandeEpaisseurLame(); });
+    QObject::connect(bande, &QMenu::aboutToShow, epaisseur,
+                     [epaisseur] { epaisseur->setText(TexteEntreeEpaisseur()); });
+    entree(bande, QStringLiteral("Identifier une teinte…"), [this] { OuvreIdentification(this); });
+    InstalleLectureMichelLevy(Image_michel_levy);
 
     for (TChart *chart : {Chart1, Chart2}) {
         QMenu *menu = menuContextuel(chart);

@@ -14,8 +14,8 @@ programme=$(tools/construit-programme.sh)
 . tools/xvfb-fenetre.sh
 travail=$(mktemp -d)
 trap 'fenetre_arrete; rm -rf "$travail"' EXIT
-# The program reads its rainbow file from its working folder.
-cp data/rgb-arc-en-ciel.txt "$travail/"
+# The program reads its rainbow file and its mineral table from its working folder.
+cp data/rgb-arc-en-ciel.txt data/mineraux.tsv "$travail/"
 
 xvfb_demarre
 fenetre_lance "$programme" "$travail" "$travail/sortie.txt"

@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -110,10 +112,38 @@ public:
 };
 
 DialoguesQt reels;
+
+// Qt's own dialogs speak the program's French; native ones, the system's language.
+std::optional<QString> saisieQt(const QString &titre, const QString &question,
+                                const QString &valeur)
+{
+    bool ok = false;
+    const QString texte =
+        QInputDialog::getText(fenetreActive(), titre, question, QLineEdit::Normal, valeur, &ok);
+    return ok ? std::optional<QString>(texte) : std::nullopt;
+}
+
+std::optional<QString> ouvertureQt(const QString &titre, const QString &filtre)
+{
+    const QString nom = QFileDialog::getOpenFileName(fenetreActive(), titre, QString(), filtre,
+                                                     nullptr, QFileDialog::DontUseNativeDialog);
+    return nom.isEmpty() ? std::nullopt : std::optional<QString>(nom);
+}
 Dialogues *courants = &reels;
 
 } // namespace
 
 Dialogues &dialogues() { return *courants; }
+
+std::optional<QString> Dialogues::saisit(const QString &titre, const QString &question,
+                                         const QString &valeur)
+{
+    return saisieQt(titre, question, valeur);
+}
+
+std::optional<QString> Dialogues::ouvrir(const QString &titre, const QString &filtre)
+{
+    return ouvertureQt(titre, filtre);
+}
 
 void remplaceDialogues(Dialogues *autre) { courants = autre ? autre : &reels; }

@@ -23,6 +23,11 @@ public:
     virtual void erreur(const QString &texte) = 0;
     // The save dialog: the chosen file name, nothing when cancelled.
     virtual std::optional<QString> enregistrerSous(const OptionsEnregistrement &options) = 0;
+    // A line of text asked for, prefilled with `valeur`; nothing when cancelled.
+    virtual std::optional<QString> saisit(const QString &titre, const QString &question,
+                                          const QString &valeur);
+    // The open dialog with that filter ("description (*.a *.b)"); nothing when cancelled.
+    virtual std::optional<QString> ouvrir(const QString &titre, const QString &filtre);
 };
 
 Dialogues &dialogues();

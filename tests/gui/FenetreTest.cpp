@@ -28,8 +28,9 @@ void FenetreTest::TearDown()
 void FenetreTest::ouvre(bool avecFichier, bool activer)
 {
     if (avecFichier)
-        QFile::copy(QStringLiteral(PRISMELLE_DATA_DIR "/rgb-arc-en-ciel.txt"),
-                    dossier_.filePath(QStringLiteral("rgb-arc-en-ciel.txt")));
+        for (const QString &nom :
+             {QStringLiteral("rgb-arc-en-ciel.txt"), QStringLiteral("mineraux.tsv")})
+            QFile::copy(QStringLiteral(PRISMELLE_DATA_DIR "/") + nom, dossier_.filePath(nom));
     QDir::setCurrent(dossier_.path());
     fenetre_ = std::make_unique<TForm1>();
     if (activer) {

@@ -23,6 +23,8 @@ public:
     std::vector<OptionsEnregistrement> enregistrements;
     bool reponseConfirmation = true;
     std::optional<QString> nomChoisi; // nothing: the save dialog is cancelled
+    std::optional<QString> saisie;    // nothing: the text dialog is cancelled
+    std::optional<QString> aOuvrir;   // nothing: the open dialog is cancelled
 
     void message(const QString &t) override { messages.push_back(t); }
     bool confirme(const QString &q) override
@@ -36,6 +38,11 @@ public:
         enregistrements.push_back(o);
         return nomChoisi;
     }
+    std::optional<QString> saisit(const QString &, const QString &, const QString &) override
+    {
+        return saisie;
+    }
+    std::optional<QString> ouvrir(const QString &, const QString &) override { return aOuvrir; }
 };
 
 class FenetreTest : public ::testing::Test {

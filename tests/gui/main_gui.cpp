@@ -25,6 +25,16 @@ public:
         ADD_FAILURE() << "save dialog";
         return std::nullopt;
     }
+    std::optional<QString> saisit(const QString &, const QString &q, const QString &) override
+    {
+        ADD_FAILURE() << "text dialog: " << q.toStdString();
+        return std::nullopt;
+    }
+    std::optional<QString> ouvrir(const QString &t, const QString &) override
+    {
+        ADD_FAILURE() << "open dialog: " << t.toStdString();
+        return std::nullopt;
+    }
 };
 
 } // namespace

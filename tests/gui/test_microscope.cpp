@@ -143,7 +143,10 @@ TEST_F(Microscope, plateEntry_changesTheStripAndTheChartTitleOnly_itsTickFollows
     };
     const std::vector<std::uint32_t> avant = bande();
     const EtatCalcul etat = EtatCalcul::de(f());
-    QMenu *lame = f().MenuMichelLevy->actions().at(5)->menu();
+    const QList<QAction *> entrees = f().MenuMichelLevy->actions();
+    QMenu *lame = (*std::find_if(entrees.begin(), entrees.end(), [](QAction *a) {
+                      return a->text() == QString::fromUtf8("Lame auxiliaire");
+                  }))->menu();
     ASSERT_NE(lame, nullptr);
     const auto coches = [&] {
         emit lame->aboutToShow();

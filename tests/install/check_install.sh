@@ -28,8 +28,10 @@ icon=$root/share/icons/hicolor/scalable/apps/$id.svg
 for f in "$desktop" "$metainfo" "$icon"; do
     [ -s "$f" ] || fail "${f#"$root"/} missing"
 done
-cmp "$source/data/rgb-arc-en-ciel.txt" "$root/share/prismelle/rgb-arc-en-ciel.txt" ||
-    fail "share/prismelle/rgb-arc-en-ciel.txt differs from the shipped file"
+for data in rgb-arc-en-ciel.txt mineraux.tsv; do
+    cmp "$source/data/$data" "$root/share/prismelle/$data" ||
+        fail "share/prismelle/$data differs from the shipped file"
+done
 
 # The program finds its rainbow file only through the entry's working folder.
 key() { sed -n "s/^$1=//p" "$desktop"; }

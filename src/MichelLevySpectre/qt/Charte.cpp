@@ -4,6 +4,7 @@
 #include "MichelLevySpectre/qt/Figures.h"
 
 #include "MichelLevySpectre/MichelLevySpectre.h"
+#include "MichelLevySpectre/qt/CharteMineraux.h"
 #include "Unit1.h"
 #include "toolkit/Fichiers.h"
 
@@ -216,6 +217,7 @@ void dessineCharte(QPainter &p, std::span<const RetardCouleur> table, const QStr
     p.setClipRect(Trace);
     lignes(p, g);
     lameMince(p, retardMax);
+    DessineMinerauxCharte(p, Trace, retardMax);
     p.restore();
     etiquettes(p, g);
     p.setPen(QPen(Qt::black, 1));

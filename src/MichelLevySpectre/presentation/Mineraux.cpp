@@ -1,0 +1,125 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "MichelLevySpectre/presentation/Mineraux.h"
+
+#include "MichelLevySpectre/Erreur.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <iterator>
+#include <utility>
+
+namespace {
+
+std::vector<std::string_view> champs(std::string_view ligne)
+{
+    std::vector<std::string_view> c;
+    for (std::size_t debut = 0;;) {
+        const std::size_t tab = ligne.find('\t', debut);
+        c.push_back(ligne.substr(debut, tab - debut));
+        if (tab == std::string_view::npos)
+            return c;
+        debut = tab + 1;
+    }
+}
+
+template <typename T> bool nombre(std::string_view s, T &v)
+{
+    const auto [fin, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
+    return ec == std::errc() && fin == s.data() + s.size();
+}
+
+bool caractere(std::string_view s, CaractereOptique &c)
+{
+    if (s == "isotrope")
+        c = CaractereOptique::Isotrope;
+    else if (s == "uniaxe")
+        c = CaractereOptique::Uniaxe;
+    else if (s == "biaxe")
+        c = CaractereOptique::Biaxe;
+    else
+        return false;
+    return true;
+}
+
+// Birefringence stays below 0.3 in rock-forming minerals; an isotropic one has none.
+bool coherent(const Mineral &m)
+{
+    return std::isfinite(m.deltaMin) && 0 <= m.deltaMin && m.deltaMin <= m.deltaMax &&
+           m.deltaMax <= 0.3 && m.rang > 0 && !m.nom.empty() &&
+           (m.caractere != CaractereOptique::Isotrope || m.deltaMax == 0);
+}
+
+Mineral ligneMineral(std::string_view ligne, int numero)
+{
+    const std::vector<std::string_view> c = champs(ligne);
+    Mineral m;
+    if (c.size() >= 5 && nombre(c[1], m.deltaMin) && nombre(c[2], m.deltaMax) &&
+        caractere(c[3], m.caractere) && nombre(c[4], m.rang)) {
+        m.nom = std::string(c[0]);
+        if (coherent(m))
+            return m;
+    }
+    throw Erreur("Table des minéraux : la ligne " + std::to_string(numero) + " n'est pas valable");
+}
+
+} // namespace
+
+std::vector<Mineral> LitTableMineraux(std::string_view texte)
+{
+    std::vector<Mineral> table;
+    bool entete = true;
+    int numero = 0;
+    for (std::size_t debut = 0; debut < texte.size();) {
+        std::size_t fin = texte.find('\n', debut);
+        if (fin == std::string_view::npos)
+            fin = texte.size();
+        std::string_view ligne = texte.substr(debut, fin - debut);
+        debut = fin + 1;
+        ++numero;
+        if (!ligne.empty() && ligne.back() == '\r')
+            ligne.remove_suffix(1);
+        if (ligne.empty() || ligne.front() == '#')
+            continue;
+        if (std::exchange(entete, false))
+            continue;
+        table.push_back(ligneMineral(ligne, numero));
+    }
+    if (table.empty())
+        throw Erreur("La table des minéraux est vide");
+    std::stable_sort(table.begin(), table.end(),
+                     [](const Mineral &a, const Mineral &b) { return a.rang < b.rang; });
+    return table;
+}
+
+std::vector<Mineral> MinerauxDuDelta(std::span<const Mineral> table, double delta)
+{
+    std::vector<Mineral> r;
+    // The table gives δ to the thousandth: its ranges hold what rounds into them.
+    constexpr double Arrondi = 0.0005;
+    std::copy_if(table.begin(), table.end(), std::back_inserter(r), [delta](const Mineral &m) {
+        return m.deltaMin - Arrondi <= delta && delta < m.deltaMax + Arrondi;
+    });
+    return r;
+}
+
+std::string NomsMineraux(std::span<const Mineral> mineraux, std::size_t nombre)
+{
+    if (mineraux.empty())
+        return "aucun";
+    std::string s;
+    for (std::size_t i = 0; i < mineraux.size() && i < nombre; ++i)
+        s += (i ? ", " : "") + mineraux[i].nom;
+    if (mineraux.size() > nombre)
+        s += ", …";
+    return s;
+}
+
+std::vector<Mineral> MinerauxCourants(std::span<const Mineral> table, std::size_t nombre)
+{
+    std::vector<Mineral> r;
+    for (const Mineral &m : table)
+        if (m.deltaMax > 0 && r.size() < nombre)
+            r.push_back(m);
+    return r;
+}

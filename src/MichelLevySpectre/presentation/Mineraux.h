@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The mineral table: each mineral's birefringence range, optical character and how common it
+// is in rocks, read from the shipped text file. No Qt here.
+#include <cstddef>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+enum class CaractereOptique { Isotrope, Uniaxe, Biaxe };
+
+struct Mineral {
+    std::string nom;
+    double deltaMin = 0;
+    double deltaMax = 0;
+    CaractereOptique caractere = CaractereOptique::Isotrope;
+    int rang = 0; // 1 for the most common
+};
+
+// The table's rows, most common first. Lines starting with '#' are comments; the first other
+// line is the header. A malformed row throws Erreur naming its line.
+std::vector<Mineral> LitTableMineraux(std::string_view texte);
+
+// The minerals whose range holds δ as the table rounds it (to the thousandth), most common
+// first.
+std::vector<Mineral> MinerauxDuDelta(std::span<const Mineral> table, double delta);
+
+// At most `nombre` names joined by ", ", then "…" when there are more; "aucun" for none.
+std::string NomsMineraux(std::span<const Mineral> mineraux, std::size_t nombre);
+
+// The most common birefringent minerals, at most `nombre`, most common first.
+std::vector<Mineral> MinerauxCourants(std::span<const Mineral> table, std::size_t nombre);

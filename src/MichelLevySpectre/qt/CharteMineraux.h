@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The most common minerals named on the full Michel-Lévy chart.
+#include "MichelLevySpectre/presentation/PlacementMineraux.h"
+
+#include <QRectF>
+
+class QPainter;
+
+// Minerals named on the chart, the most common first.
+inline constexpr std::size_t MinerauxSurCharte = 20;
+
+// The names as placed on a plot of that size (points) and extent, with the mineral's name in
+// each; none without the mineral table.
+struct NomCharte {
+    std::string nom;
+    NomPlace place;
+};
+std::vector<NomCharte> NomsSurCharte(const QRectF &trace, double retardMax);
+
+// Draws them over the plot `trace`, retardation 0..retardMax across.
+void DessineMinerauxCharte(QPainter &p, const QRectF &trace, double retardMax);

@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The shipped mineral table: it loads, its ranges hold, and well-known values are there.
+#include "MichelLevySpectre/presentation/Mineraux.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <set>
+#include <sstream>
+
+namespace {
+
+std::vector<Mineral> tableLivree()
+{
+    std::ifstream f(MINERAUX_LIVRES, std::ios::binary);
+    std::stringstream s;
+    s << f.rdbuf();
+    return LitTableMineraux(s.str());
+}
+
+const Mineral *trouve(const std::vector<Mineral> &t, const std::string &nom)
+{
+    const auto i = std::find_if(t.begin(), t.end(), [&](const Mineral &m) { return m.nom == nom; });
+    return i == t.end() ? nullptr : &*i;
+}
+
+} // namespace
+
+TEST(MinerauxLivres, loadWithOrderedRangesAndUniqueNamesAndRanks)
+{
+    const std::vector<Mineral> t = tableLivree();
+    EXPECT_GE(t.size(), 50u);
+    std::set<std::string> noms;
+    std::set<int> rangs;
+    for (const Mineral &m : t) { // the reader refuses unordered ranges and δ past 0.3
+        EXPECT_TRUE(noms.insert(m.nom).second) << m.nom;
+        EXPECT_TRUE(rangs.insert(m.rang).second) << m.nom;
+    }
+}
+
+TEST(MinerauxLivres, wellKnownValues)
+{
+    const std::vector<Mineral> t = tableLivree();
+    const struct {
+        const char *nom;
+        double min, max;
+        CaractereOptique caractere;
+    } connus[] = {{"quartz", 0.009, 0.009, CaractereOptique::Uniaxe},
+                  {"calcite", 0.172, 0.172, CaractereOptique::Uniaxe},
+                  {"muscovite", 0.036, 0.049, CaractereOptique::Biaxe},
+                  {"olivine", 0.033, 0.052, CaractereOptique::Biaxe},
+                  {"grenat", 0, 0, CaractereOptique::Isotrope},
+                  {"zircon", 0.042, 0.065, CaractereOptique::Uniaxe},
+                  {"gypse", 0.010, 0.010, CaractereOptique::Biaxe}};
+    for (const auto &c : connus) {
+        const Mineral *m = trouve(t, c.nom);
+        ASSERT_NE(m, nullptr) << c.nom;
+        EXPECT_DOUBLE_EQ(m->deltaMin, c.min) << c.nom;
+        EXPECT_DOUBLE_EQ(m->deltaMax, c.max) << c.nom;
+        EXPECT_EQ(m->caractere, c.caractere) << c.nom;
+    }
+}
+
+// A second-order blue in a 30 µm section: δ = 650 / 30,000 ≈ 0.0217.
+TEST(MinerauxLivres, classroomQuestionNamesHornblendeAugiteSillimaniteFirst)
+{
+    const std::string noms = NomsMineraux(MinerauxDuDelta(tableLivree(), 650.0 / 30000), 6);
+    for (const char *nom : {"hornblende", "augite", "sillimanite"})
+        EXPECT_NE(noms.find(nom), std::string::npos) << noms;
+    EXPECT_EQ(noms.substr(noms.size() - 3), "…");
+}

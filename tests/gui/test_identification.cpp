@@ -1,0 +1,327 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// From a colour to minerals in the window: the identification window on a synthetic
+// photograph rendered from the CIE table, the classroom question in the readout and the
+// window, bad input and the thickness entry.
+#include "Aides.h"
+#include "FenetreTest.h"
+
+#include "MichelLevySpectre/MichelLevySpectre.h"
+#include "MichelLevySpectre/qt/FenetreIdentification.h"
+#include "MichelLevySpectre/qt/Lecture.h"
+#include "MichelLevySpectre/qt/VuePhotographie.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QClipboard>
+#include <QFile>
+#include <QHelpEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTest>
+#include <QToolTip>
+#include <QtEndian>
+
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <random>
+
+namespace {
+
+// Patches rendered from the published CIE 1931 2° table at 1 nm (CIE 018:2019, ISO 11664-1,
+// data/cie1931-2deg-1nm.csv), not from the program's observer:
+// equal-energy light 400..800 nm between crossed polarisers, seen by an eye adapted to D65.
+using Xyz = std::array<double, 3>;
+constexpr Xyz D65{0.9505, 1.0, 1.089};
+
+const std::vector<std::array<double, 4>> &cie()
+{
+    static const std::vector<std::array<double, 4>> lignes = [] {
+        std::vector<std::array<double, 4>> l;
+        std::ifstream f(CIE_1931_CSV);
+        std::string ligne;
+        std::array<double, 4> v{};
+        while (std::getline(f, ligne)) // the header reads as no numbers
+            if (std::sscanf(ligne.c_str(), "%lf,%lf,%lf,%lf", &v[0], &v[1], &v[2], &v[3]) == 4 &&
+                v[0] >= 400)
+                l.push_back(v);
+        return l;
+    }();
+    return lignes;
+}
+
+Xyz xyzDuRetard(double retard)
+{
+    Xyz somme{}, total{};
+    for (const auto &l : cie()) {
+        const double t = std::pow(std::sin(M_PI * retard / l[0]), 2);
+        for (int c = 0; c < 3; ++c)
+            somme[c] += l[1 + c] * t, total[c] += l[1 + c];
+    }
+    // Equal-energy white seen by an eye adapted to D65: the Bradford transform.
+    const double m[3][3] = {
+        {0.8951, 0.2664, -0.1614}, {-0.7502, 1.7135, 0.0367}, {0.0389, -0.0685, 1.0296}};
+    const double inverse[3][3] = {{0.9869929, -0.1470543, 0.1599627},
+                                  {0.4323053, 0.5183603, 0.0492912},
+                                  {-0.0085287, 0.0400428, 0.9684867}};
+    Xyz cone{};
+    for (int i = 0; i < 3; ++i) {
+        double de = 0, vers = 0;
+        for (int j = 0; j < 3; ++j) {
+            de += m[i][j], vers += m[i][j] * D65[j];
+            cone[i] += m[i][j] * somme[j] / total[j];
+        }
+        cone[i] *= vers / de;
+    }
+    Xyz xyz{};
+    for (int i = 0; i < 3; ++i)
+        for (int j = 0; j < 3; ++j)
+            xyz[i] += inverse[i][j] * cone[j];
+    return xyz;
+}
+
+int code(double v)
+{
+    v = std::clamp(v, 0.0, 1.0);
+    return int(
+        std::lround(255 * (v <= 0.0031308 ? 12.92 * v : 1.055 * std::pow(v, 1 / 2.4) - 0.055)));
+}
+
+// Linear sRGB brought into the cube as the screen shows it: mixed with a mid grey (0.5 in
+// linear light) just enough to fit, so that hues stay.
+Rgb8 srgb(const Xyz &x)
+{
+    double c[3] = {3.2406 * x[0] - 1.5372 * x[1] - 0.4986 * x[2],
+                   -0.9689 * x[0] + 1.8758 * x[1] + 0.0415 * x[2],
+                   0.0557 * x[0] - 0.2040 * x[1] + 1.0570 * x[2]};
+    double k = 1;
+    for (const double v : c)
+        k = std::min(k, v < 0 ? 0.5 / (0.5 - v) : v > 1 ? 0.5 / (v - 0.5) : 1.0);
+    for (double &v : c)
+        v = 0.5 + k * (v - 0.5);
+    return {std::uint8_t(code(c[0])), std::uint8_t(code(c[1])), std::uint8_t(code(c[2]))};
+}
+
+// The colour moved by 2 ΔE*ab in a random direction of CIELAB.
+Xyz bruite(const Xyz &x, std::mt19937 &hasard)
+{
+    const auto f = [](double t) {
+        return t > 216.0 / 24389 ? std::cbrt(t) : (24389.0 / 27 * t + 16) / 116;
+    };
+    const auto g = [](double t) { return t > 6.0 / 29 ? t * t * t : (116 * t - 16) * 27 / 24389; };
+    const double fx = f(x[0] / D65[0]), fy = f(x[1] / D65[1]), fz = f(x[2] / D65[2]);
+    std::normal_distribution<double> n;
+    Xyz d{n(hasard), n(hasard), n(hasard)};
+    const double norme = std::hypot(d[0], d[1], d[2]) / 2;
+    const double L = 116 * fy - 16 + d[0] / norme, a = 500 * (fx - fy) + d[1] / norme,
+                 b = 200 * (fy - fz) + d[2] / norme;
+    const double y = (L + 16) / 116;
+    return {g(y + a / 500) * D65[0], g(y) * D65[1], g(y - b / 200) * D65[2]};
+}
+
+QByteArray encode(const QImage &image, const char *format)
+{
+    QByteArray octets;
+    QBuffer b(&octets);
+    b.open(QIODevice::WriteOnly);
+    image.save(&b, format);
+    return octets;
+}
+
+// The PNG chunk checksum (ISO 3309 CRC-32).
+quint32 crc32(const QByteArray &octets)
+{
+    quint32 c = 0xFFFFFFFF;
+    for (const char o : octets) {
+        c ^= quint8(o);
+        for (int k = 0; k < 8; ++k)
+            c = (c >> 1) ^ (0xEDB88320 & (0 - (c & 1)));
+    }
+    return ~c;
+}
+
+constexpr int Cote = 40;      // pixels per patch
+constexpr int Pastilles = 33; // at 50, 100, … 1650 nm, 11 to a row
+int vrai(int i) { return 50 * (i + 1); }
+
+QImage photographie(bool bruit)
+{
+    QImage image(11 * Cote, 3 * Cote, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    std::mt19937 hasard(19);
+    for (int i = 0; i < Pastilles; ++i) {
+        const Xyz x = xyzDuRetard(vrai(i));
+        const Rgb8 c = srgb(bruit ? bruite(x, hasard) : x);
+        for (int y = 0; y < Cote; ++y)
+            for (int z = 0; z < Cote; ++z)
+                image.setPixel(i % 11 * Cote + z, i / 11 * Cote + y, qRgb(c.r, c.g, c.b));
+    }
+    return image;
+}
+
+class Identification : public FenetreTest {
+protected:
+    void TearDown() override
+    {
+        ChoisitEpaisseurLame(EpaisseurLameMince); // not kept between runs
+        FenetreTest::TearDown();
+    }
+    FenetreIdentification &fenetre()
+    {
+        auto *menu = f().MenuMichelLevy;
+        for (QAction *a : menu->actions())
+            if (a->text() == QString::fromUtf8("Identifier une teinte…"))
+                a->trigger();
+        auto *w = f().findChild<FenetreIdentification *>();
+        EXPECT_NE(w, nullptr);
+        return *w;
+    }
+};
+
+} // namespace
+
+namespace {
+
+// Opens the photograph with Ctrl+O, clicks the middle of each patch and counts the patches
+// whose first candidate lies within 20 nm of the truth; every truth must be a candidate.
+int cliqueLesPastilles(FenetreIdentification &w, DialoguesEnregistres &d, const QString &nom)
+{
+    d.aOuvrir = nom;
+    w.activateWindow(); // shortcuts act in the active window
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&w));
+    QTest::keySequence(w.windowHandle(), QKeySequence::Open);
+    EXPECT_FALSE(w.vue()->vide()) << w.message().toStdString();
+    int proches = 0;
+    for (int i = 0; i < Pastilles; ++i) {
+        const int m = Cote / 2;
+        QTest::mouseClick(w.vue(), Qt::LeftButton, {},
+                          w.vue()->pointDuPixel(i % 11 * Cote + m, i / 11 * Cote + m));
+        const auto &r = w.resultats();
+        const auto proche = [&](const LigneIdentification &l) {
+            return std::abs(l.candidat.retard - vrai(i)) <= 20;
+        };
+        EXPECT_TRUE(std::any_of(r.begin(), r.end(), proche)) << vrai(i);
+        proches += !r.empty() && proche(r[0]);
+    }
+    return proches;
+}
+
+} // namespace
+
+TEST_F(Identification, syntheticPhotographPatchesAreFoundOrderByOrder)
+{
+    ouvre();
+    FenetreIdentification &w = fenetre();
+    EXPECT_EQ(w.windowTitle(), QString::fromUtf8("Identification d'une teinte"));
+    EXPECT_FALSE(w.isModal());
+    const QString nom = dossier() + "/pastilles.png";
+    ASSERT_TRUE(photographie(false).save(nom));
+    EXPECT_GE(cliqueLesPastilles(w, dialogues_, nom), 30); // 90 %
+
+    // Ctrl+C: the header, then one row per candidate, best first.
+    QTest::keySequence(w.windowHandle(), QKeySequence::Copy);
+    const QStringList lignes = QApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lignes.size(), 5);
+    EXPECT_EQ(lignes[0], QString::fromUtf8("ordre\tretard (nm)\tΔE00\tbiréfringence\tminéraux"));
+    EXPECT_TRUE(lignes[1].startsWith(QString::fromUtf8("3e ordre\t16"))) << lignes[1].toStdString();
+
+    const QString bruitee = dossier() + "/pastilles-bruitees.png";
+    ASSERT_TRUE(photographie(true).save(bruitee));
+    EXPECT_GE(cliqueLesPastilles(w, dialogues_, bruitee), 27); // 80 %
+    EXPECT_TRUE(dialogues_.erreurs.empty());
+}
+
+TEST_F(Identification, classroomSecondOrderBlueAt30umNamesHornblendeAugiteSillimanite)
+{
+    ouvre();
+    // The readout at 650 nm of the 0..2000 nm strip, through a tooltip request.
+    TImage *bande = f().Image_michel_levy;
+    const int x = int(std::lround(650.0 / tab_interferences.back().x * (bande->width() - 1)));
+    glisse(bande, Qt::NoButton, x);
+    const QString retard = f().Label18->text();
+    QHelpEvent aide(QEvent::ToolTip, QPoint(x, 40), bande->mapToGlobal(QPoint(x, 40)));
+    QApplication::sendEvent(bande, &aide);
+    const QString lecture = QToolTip::text();
+    for (const char *attendu : {"(2e ordre)", "Teinte : bleu", "0,0217 (lame de 30 µm)",
+                                "hornblende", "augite", "sillimanite", "…"})
+        EXPECT_TRUE(lecture.contains(QString::fromUtf8(attendu))) << lecture.toStdString();
+    EXPECT_EQ(f().Label18->text(), retard); // the labels keep their own handler
+
+    FenetreIdentification &w = fenetre();
+    w.choisitCouleur(srgb(xyzDuRetard(650)));
+    const auto &r = w.resultats();
+    const auto bleu =
+        std::find_if(r.begin(), r.end(), [](const auto &l) { return l.candidat.ordre == 2; });
+    ASSERT_NE(bleu, r.end());
+    const std::string noms = NomsMineraux(bleu->mineraux, 99);
+    for (const char *nom : {"hornblende", "augite", "sillimanite"})
+        EXPECT_NE(noms.find(nom), std::string::npos) << bleu->candidat.retard << ": " << noms;
+}
+
+TEST_F(Identification, badPhotographsClicksAndThicknessesAreRefusedInFrench)
+{
+    ouvre();
+    FenetreIdentification &w = fenetre();
+    const QString bonne = dossier() + "/bonne.png";
+    ASSERT_TRUE(photographie(false).save(bonne));
+    const QByteArray png = contenu(bonne), jpeg = encode(photographie(false), "JPEG");
+    // A 1 × 1 PNG whose header says 20,000 × 20,000 pixels, its checksum mended.
+    QByteArray geante = encode(QImage(1, 1, QImage::Format_RGB32), "PNG");
+    for (int i : {16, 20})
+        qToBigEndian<quint32>(20000, geante.data() + i);
+    qToBigEndian<quint32>(crc32(geante.mid(12, 17)), geante.data() + 29);
+    const std::pair<QByteArray, const char *> cas[] = {
+        {QByteArray(), "est vide"},
+        {QByteArray("pas une image"), "n'est pas une image PNG ou JPEG"},
+        {png.left(png.size() / 2), "illisible ou tronquée"},
+        {jpeg.left(jpeg.size() * 2 / 3), "illisible ou tronquée"},
+        {geante, "trop grande (20000 × 20000 pixels)"}};
+    w.ouvrePhotographie(bonne);
+    for (const auto &[octets, message] : cas) {
+        ecrit("mauvaise.png", octets);
+        w.ouvrePhotographie(dossier() + "/mauvaise.png");
+        EXPECT_TRUE(w.message().contains(QString::fromUtf8(message))) << w.message().toStdString();
+        EXPECT_FALSE(w.vue()->vide()); // the photograph shown stays
+    }
+    w.ouvrePhotographie(dossier() + "/absente.png");
+    EXPECT_TRUE(w.message().startsWith(QString::fromUtf8("Impossible de lire")));
+
+    QTest::mouseClick(w.vue(), Qt::LeftButton, {}, w.vue()->pointDuPixel(5, 5));
+    ASSERT_FALSE(w.resultats().empty());
+    const double delta = w.resultats()[0].delta;
+    QTest::mouseClick(w.vue(), Qt::LeftButton, {}, w.vue()->pointDuPixel(11 * Cote + 3, 5));
+    EXPECT_EQ(w.message(), QString::fromUtf8("Le clic est en dehors de la photographie"));
+    for (const char *texte : {"0", "-30", "trente", "1001"}) {
+        w.champEpaisseur()->setText(QString::fromUtf8(texte));
+        QTest::keyClick(w.champEpaisseur(), Qt::Key_Return);
+        EXPECT_TRUE(
+            w.message().contains(QString::fromUtf8("n'est pas une épaisseur de 1 à 1000 µm")));
+        EXPECT_EQ(w.resultats()[0].delta, delta);
+    }
+    w.champEpaisseur()->setText(QStringLiteral("15"));
+    QTest::keyClick(w.champEpaisseur(), Qt::Key_Return);
+    EXPECT_DOUBLE_EQ(w.resultats()[0].delta, delta * 2);
+    EXPECT_TRUE(dialogues_.erreurs.empty());
+}
+
+TEST_F(Identification, thicknessEntryNamesItsValueAndKeepsItOnBadText)
+{
+    ouvre();
+    const QList<QAction *> entrees = f().MenuMichelLevy->actions();
+    QAction *entree = *std::find_if(entrees.begin(), entrees.end(), [](QAction *a) {
+        return a->text().startsWith(QString::fromUtf8("Épaisseur"));
+    });
+    EXPECT_EQ(entree->text(), QString::fromUtf8("Épaisseur de la lame… (30 µm)"));
+    dialogues_.saisie = QStringLiteral("abc");
+    entree->trigger();
+    ASSERT_EQ(dialogues_.messages.size(), 1u);
+    EXPECT_EQ(dialogues_.messages[0],
+              QString::fromUtf8(
+                  "« abc » n'est pas une épaisseur de 1 à 1000 µm : l'épaisseur reste de 30 µm."));
+    dialogues_.saisie = QStringLiteral("45");
+    entree->trigger();
+    emit f().MenuMichelLevy->aboutToShow();
+    EXPECT_EQ(entree->text(), QString::fromUtf8("Épaisseur de la lame… (45 µm)"));
+    EXPECT_DOUBLE_EQ(EpaisseurLame(), 45);
+}
