@@ -38,6 +38,10 @@ bool SystemeDeFenetres()
     return false;
 }
 
+#ifndef __linux__
+std::string AffichageMuet() { return {}; }
+#endif
+
 bool TextesQtEnFrancais()
 {
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
