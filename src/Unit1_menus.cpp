@@ -61,6 +61,7 @@ void TForm1::creeMenus()
            [] { EnregistreCharteMichelLevy(); });
     option(bande, QStringLiteral("Couleurs colorimétriques (CIE 1931, sRGB)"),
            CouleursColorimetriquesChoisies, ChoisitCouleursColorimetriques);
+    entree(bande, QStringLiteral("Enregistrer une planche…"), [] { EnregistrePlanche(); });
 
     for (TChart *chart : {Chart1, Chart2}) {
         QMenu *menu = menuContextuel(chart);

@@ -83,6 +83,8 @@ void EnregistreInterferences();
 void CopieImage(QWidget *source);
 void EnregistreImage(QWidget *source);
 void EnregistreCharteMichelLevy();
+// One A4 page for a handout: the strip, the curves and the chart of the current table.
+void EnregistrePlanche();
 
 // Largest interference table that a run builds.
 constexpr std::int64_t LignesInterferencesMax = 1000000;

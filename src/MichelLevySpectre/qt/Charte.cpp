@@ -270,3 +270,11 @@ void EnregistreCharteMichelLevy()
         EnregistreFichier(*nom, OctetsCharteMichelLevy(FormatDuNom(*nom), tab_interferences,
                                                        LumiereDeLaCharte()));
 }
+
+QSizeF PageCharteMichelLevy() { return Page; }
+
+void DessineCharteMichelLevy(QPainter &p, std::span<const RetardCouleur> table,
+                             const QString &lumiere)
+{
+    dessineCharte(p, table, lumiere);
+}
