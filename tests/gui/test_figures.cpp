@@ -156,8 +156,9 @@ TEST_P(ExportFigures, eachFormatOpens)
     const Export &e = GetParam();
     ouvre();
     if (e.retardMax) {
-        tape(f().Edit2, QStringLiteral("1"), false);
-        tape(f().Edit1, QString::fromLatin1(e.retardMax));
+        tape(f().Edit1, QString::fromLatin1(e.retardMax), false);
+        tape(f().Edit2, QStringLiteral("1"));
+        ASSERT_EQ(tab_interferences.back().x, std::atoi(e.retardMax));
     }
     const QString nom = dossier() + QStringLiteral("/figure.") + QString::fromLatin1(e.extension);
     dialogues_.nomChoisi = nom;

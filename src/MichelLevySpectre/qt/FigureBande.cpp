@@ -26,10 +26,10 @@ constexpr double HautSansTitre = 6; // above the strip on a sheet
 constexpr double Axe = 60;          // below the strip: numbers, orders, axis title
 constexpr double EcartOrdres = 3;   // closest two order marks may come
 
-// A canvas over a painter: every straight line becomes the rectangle that the window's
-// pen would cover.
-struct ToilePeintre {
-    QPainter &p;
+// A canvas over an image: every straight line becomes the rectangle that the window's pen
+// would cover, filled straight into the pixels (a million rows must not cost a painter each).
+struct ToileImage {
+    QImage &image;
     Stylo Pen;
     int x = 0;
     int y = 0;
@@ -40,9 +40,16 @@ struct ToilePeintre {
     }
     void LineTo(int X, int Y)
     {
-        if (const QRect r = TraitDroit(x, y, X, Y, Pen.Width); !r.isNull())
-            p.fillRect(r, CouleurQt(Pen.Color));
+        const QRect r = TraitDroit(x, y, X, Y, Pen.Width).intersected(image.rect());
         MoveTo(X, Y);
+        if (r.isEmpty())
+            return;
+        const QRgb c = CouleurQt(Pen.Color).rgb();
+        uchar *debut = image.bits();
+        for (int l = r.top(); l <= r.bottom(); ++l) {
+            auto *ligne = reinterpret_cast<QRgb *>(debut + l * image.bytesPerLine());
+            std::fill(ligne + r.left(), ligne + r.right() + 1, c);
+        }
     }
 };
 
@@ -158,8 +165,7 @@ QImage PeintureBande(std::span<const RetardCouleur> table, int largeur, int haut
 {
     QImage image(std::max(1, largeur), std::max(1, hauteur), QImage::Format_RGB32);
     image.fill(Qt::white);
-    QPainter p(&image);
-    ToilePeintre toile{p, {}};
+    ToileImage toile{image, {}};
     peinture::michelLevy(toile, table, image.width(), image.height());
     return image;
 }

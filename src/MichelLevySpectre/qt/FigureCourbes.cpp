@@ -57,16 +57,23 @@ void axe(QCPAxis *a, const QString &titre)
     a->setNumberPrecision(0);
 }
 
+// Below the plot, centred: the legend between two empty cells that take the spare width.
 void legende(QCustomPlot *plot)
 {
     QCPLegend *l = plot->legend;
     l->setVisible(true);
     l->setFont(typo::police(typo::Texte));
     l->setFillOrder(QCPLayoutGrid::foColumnsFirst);
+    l->setColumnSpacing(24);
     l->setBorderPen(Qt::NoPen);
     plot->axisRect()->insetLayout()->take(l);
-    plot->plotLayout()->addElement(plot->plotLayout()->rowCount(), 0, l);
-    l->setMargins(QMargins(0, 0, 0, 4));
+    auto *rangee = new QCPLayoutGrid;
+    plot->plotLayout()->addElement(plot->plotLayout()->rowCount(), 0, rangee);
+    rangee->addElement(0, 0, new QCPLayoutElement(plot));
+    rangee->addElement(0, 1, l);
+    rangee->addElement(0, 2, new QCPLayoutElement(plot));
+    rangee->setColumnStretchFactor(1, 0.001);
+    l->setMargins(QMargins(6, 0, 6, 10));
 }
 
 } // namespace
@@ -78,11 +85,14 @@ std::unique_ptr<QCustomPlot> FigureCourbes(QCustomPlot *chart, const QSize &tail
     plot->resize(taille);
     plot->setLocale(typo::nombres());
     plot->setBackground(Qt::white);
+    plot->setPlottingHint(QCP::phFastPolylines, true);
     for (int k = 0; k < chart->graphCount() && k < 3; ++k) {
         QCPGraph *g = plot->addGraph();
         g->setData(chart->graph(k)->data()); // shared, read only
         g->setPen(chart->graph(k)->pen());
         g->setName(QString::fromUtf8(NomsCourbes[k]));
+        // Smooth lines while each fits in its pixels; beyond, a band as in the window.
+        g->setAntialiased(g->data()->size() <= TailleEcran.width());
     }
     const Textes t = textes(chart);
     axe(plot->xAxis, t.abscisse);

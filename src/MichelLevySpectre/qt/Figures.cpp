@@ -42,6 +42,15 @@ void peint(QPaintDevice &appareil, const std::function<void(QCPPainter &)> &dess
     dessine(p);
 }
 
+// False, after a French message, for a figure of nothing: the interference table of fewer
+// than two rows, or a chart not yet plotted.
+bool figurable(QWidget *source)
+{
+    if (source == Form1->Chart1)
+        return Form1->Chart1->graphCount() > 0;
+    return TableFigurable(tab_interferences);
+}
+
 } // namespace
 
 FormatFigure FormatDuNom(const QString &nom)
@@ -124,26 +133,22 @@ QByteArray OctetsPng(const QImage &image)
 void CopieImage(QWidget *source)
 {
     QImage image;
-    if (auto *chart = qobject_cast<QCustomPlot *>(source)) {
-        if (chart->graphCount() == 0)
-            return;
+    if (!figurable(source))
+        return;
+    if (auto *chart = qobject_cast<QCustomPlot *>(source))
         image = ImageFigureCourbes(chart);
-    } else if (source == Form1->Image_michel_levy) {
-        if (!TableFigurable(tab_interferences))
-            return;
+    else if (source == Form1->Image_michel_levy)
         image = ImageFigureBande(tab_interferences, source->width(), source->height());
-    } else {
+    else
         image = source->grab().toImage();
-    }
     QApplication::clipboard()->setImage(image);
 }
 
 void EnregistreImage(QWidget *source)
 {
-    auto *chart = qobject_cast<QCustomPlot *>(source);
-    // Refused before the dialog opens: a figure of nothing.
-    if (chart ? chart->graphCount() == 0 : !TableFigurable(tab_interferences))
+    if (!figurable(source)) // before the dialog opens
         return;
+    auto *chart = qobject_cast<QCustomPlot *>(source);
     const std::optional<QString> nom = DemandeNomFigure();
     if (!nom)
         return;

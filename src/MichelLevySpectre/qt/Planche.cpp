@@ -24,8 +24,10 @@ constexpr double HauteurCourbes = 232;
 QString legende(std::span<const RetardCouleur> table)
 {
     const std::string reglages = DescriptionReglages(ReglagesCourants());
-    return QStringLiteral("Lumière : %1 ;  %2 ;  réglages : %3 ;  %4 ;  %5")
-        .arg(LumiereDeLaCharte(),
+    QString lumiere = LumiereDeLaCharte();
+    lumiere[0] = lumiere[0].toUpper();
+    return QStringLiteral("%1 ;  %2 ;  réglages : %3 ;  %4 ;  %5")
+        .arg(lumiere,
              CouleursColorimetriquesChoisies() ? QStringLiteral("couleurs colorimétriques")
                                                : QStringLiteral("couleurs du tableau"),
              reglages.empty() ? QStringLiteral("ceux par défaut")
