@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The chains the window runs on every drag event and track-bar notification, and the
-// long listings, on the real window offscreen.
+// long listings and the saved figures, on the real window offscreen.
 #include "MichelLevySpectre/MichelLevySpectre.h"
 #include "Unit1.h"
+
+#include <qcustomplot.h>
 
 #include <QApplication>
 #include <QDir>

@@ -59,14 +59,16 @@ void rectangles(QPainter &p, const QRectF &zone, const QImage &image)
 {
     const double sx = zone.width() / image.width(), sy = zone.height() / image.height();
     const int bas = image.height() - 1, marque = std::min(10, image.height());
+    const auto marqueEn = [&](int x) { return image.pixel(x, 0) != image.pixel(x, bas); };
     for (const int y : {bas, 0}) {
+        const bool fond = y == bas;
         for (int debut = 0; debut < image.width();) {
             const QRgb c = image.pixel(debut, y);
             int fin = debut + 1;
-            while (fin < image.width() && image.pixel(fin, y) == c)
+            while (fin < image.width() && image.pixel(fin, y) == c &&
+                   (fond || marqueEn(fin) == marqueEn(debut)))
                 ++fin;
-            const bool fond = y == bas;
-            if (fond || c != image.pixel(debut, bas)) {
+            if (fond || marqueEn(debut)) {
                 // Each run reaches under the next one, so that no seam shows between them.
                 const double recouvre = fin < image.width() ? 0.5 : 0;
                 p.fillRect(QRectF(zone.left() + debut * sx, zone.top(),
