@@ -161,11 +161,12 @@ void BM_EnregistreFigure(benchmark::State &etat)
     etat.counters["octets"] = double(QFile(muets.fichier).size());
     compteLignes(etat);
 }
-// 1,000,000 rows, and the largest retardation accepted (1,001 rows).
+// 1,000,000 rows, and the largest retardation accepted (1,001 rows). The sheet there waits
+// for the full chart to thin its marks: it holds that chart.
 BENCHMARK(BM_EnregistreFigure)
     ->ArgsProduct({{999999}, {1}, {0, 1, 2}, {0, 1, 2}})
     ->Args({2147483000, 2147483, 0, 1})
-    ->Args({2147483000, 2147483, 2, 2})
+    ->Args({2147483000, 2147483, 1, 0})
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
     ->Iterations(1);
