@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The chains the window runs on every drag event and track-bar notification, and the
-// long listings, on the real window offscreen.
+// long listings and the saved figures, on the real window offscreen.
 #include "MichelLevySpectre/MichelLevySpectre.h"
 #include "Unit1.h"
+
+#include <qcustomplot.h>
 
 #include <QApplication>
 #include <QDir>
@@ -165,6 +167,36 @@ void BM_EnregistreCharte(benchmark::State &etat)
 }
 BENCHMARK(BM_EnregistreCharte)
     ->ArgsProduct({{2147483647}, {2148, 2147483}, {0, 1, 2}})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(1);
+
+// One saved figure: 0 the strip, 1 the Michel-Lévy curves, 2 the sheet; format 0 PNG, 1 SVG,
+// 2 PDF. The file's size is a counter: the vector ones must stay under 5 MB.
+void BM_EnregistreFigure(benchmark::State &etat)
+{
+    parametres(etat);
+    CalculMichelLevy();
+    const QTemporaryDir dossier;
+    const char *extensions[] = {"png", "svg", "pdf"};
+    muets.fichier = dossier.filePath(QStringLiteral("figure.") +
+                                     QString::fromLatin1(extensions[etat.range(3)]));
+    for (auto _ : etat) {
+        if (etat.range(2) == 2)
+            EnregistrePlanche();
+        else
+            EnregistreImage(etat.range(2) == 0 ? static_cast<QWidget *>(Form1->Image_michel_levy)
+                                               : static_cast<QWidget *>(Form1->Chart2));
+    }
+    etat.counters["octets"] = double(QFile(muets.fichier).size());
+    compteLignes(etat);
+}
+// 1,000,000 rows, and the largest retardation accepted (1,001 rows).
+BENCHMARK(BM_EnregistreFigure)
+    ->ArgsProduct({{999999}, {1}, {0, 1, 2}, {0, 1, 2}})
+    ->Args({2147483000, 2147483, 0, 1})
+    ->Args({2147483000, 2147483, 1, 0})
+    ->Args({2147483000, 2147483, 2, 2})
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
     ->Iterations(1);

@@ -116,6 +116,7 @@ void TForm1::creeMenus()
            [this] { EnregistreImage(Image_michel_levy); });
     entree(bande, QStringLiteral("Enregistrer la charte de Michel-Lévy…"),
            [] { EnregistreCharteMichelLevy(); });
+    entree(bande, QStringLiteral("Enregistrer une planche…"), [] { EnregistrePlanche(); });
     option(bande, QStringLiteral("Couleurs colorimétriques (CIE 1931, sRGB)"),
            CouleursColorimetriquesChoisies, ChoisitCouleursColorimetriques);
     menusMicroscope(bande);

@@ -49,7 +49,7 @@ couleurs_colorimetriques()
 {
     xdotool mousemove --window "$FENETRE" 640 672 click 3
     sleep 0.5
-    xdotool key Down Down Down Down Return
+    xdotool key Down Down Down Down Down Return
     xdotool mousemove 1399 899
 }
 fenetre_capture "$travail/simple.png"

@@ -232,7 +232,7 @@ TEST_F(Bandes, colorimetricColours_repaintOnlyTheStripAndToggleBackPixelForPixel
     const QCPGraph *courbe = f().Chart2->graph(0);
     const QStringList listes[] = {f().memo_interferences->lignes(), f().Memo_lumiere->lignes()};
 
-    QAction *entree = f().MenuMichelLevy->actions().at(3); // the strip's menu
+    QAction *entree = f().MenuMichelLevy->actions().at(4); // the strip's menu
     ASSERT_TRUE(entree->isCheckable());
     entree->trigger();
     ASSERT_TRUE(CouleursColorimetriquesChoisies());

@@ -86,6 +86,7 @@ INSTANTIATE_TEST_SUITE_P(
                     [](TForm1 &f) -> QWidget * { return f.Image_michel_levy; },
                     618,
                     {Copier, Enregistrer, QStringLiteral("Enregistrer la charte de Michel-Lévy…"),
+                     QStringLiteral("Enregistrer une planche…"),
                      QStringLiteral("Couleurs colorimétriques (CIE 1931, sRGB)"),
                      QStringLiteral("Source lumineuse"), QStringLiteral("Lame auxiliaire"),
                      QStringLiteral("Polariseurs"), QStringLiteral("Épaisseur de la lame… (30 µm)"),
@@ -111,6 +112,8 @@ struct Export {
     int entree; // in the control's menu
     const char *extension;
     int largeurPng;
+    const char *parDefaut = "png";
+    const char *retardMax = nullptr; // a table of its own, by 1 nm
 };
 
 void PrintTo(const Export &e, std::ostream *os) { *os << e.nom; }
@@ -132,6 +135,7 @@ void verifieOuverture(const QString &nom, const Export &e)
         QXmlStreamReader xml(octets);
         ASSERT_TRUE(xml.readNextStartElement());
         EXPECT_EQ(xml.name(), QStringLiteral("svg"));
+        EXPECT_LT(octets.size(), 5'000'000);
         while (!xml.atEnd())
             xml.readNext();
         EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
@@ -154,6 +158,11 @@ TEST_P(ExportFigures, eachFormatOpens)
 {
     const Export &e = GetParam();
     ouvre();
+    if (e.retardMax) {
+        tape(f().Edit1, QString::fromLatin1(e.retardMax), false);
+        tape(f().Edit2, QStringLiteral("1"));
+        ASSERT_EQ(tab_interferences.back().x, std::atoi(e.retardMax));
+    }
     const QString nom = dossier() + QStringLiteral("/figure.") + QString::fromLatin1(e.extension);
     dialogues_.nomChoisi = nom;
     QMenu *menu = e.controle(f())->findChild<QMenu *>();
@@ -161,28 +170,30 @@ TEST_P(ExportFigures, eachFormatOpens)
     menu->actions().at(e.entree)->trigger();
     ASSERT_TRUE(dialogues_.erreurs.empty()) << dialogues_.erreurs[0].toStdString();
     ASSERT_EQ(dialogues_.enregistrements.size(), 1u);
-    EXPECT_EQ(dialogues_.enregistrements[0].extensionParDefaut, "png");
+    EXPECT_EQ(dialogues_.enregistrements[0].extensionParDefaut, e.parDefaut);
     verifieOuverture(nom, e);
 }
 
 namespace {
 
 QWidget *bande(TForm1 &f) { return f.Image_michel_levy; }
+QWidget *chart1(TForm1 &f) { return f.Chart1; }
 QWidget *chart2(TForm1 &f) { return f.Chart2; }
 
 } // namespace
 
-INSTANTIATE_TEST_SUITE_P(Formats, ExportFigures,
-                         testing::Values(Export{"stripPng", bande, 1, "png", 4 * 1237},
-                                         Export{"stripSvg", bande, 1, "svg", 0},
-                                         Export{"stripPdf", bande, 1, "pdf", 0},
-                                         Export{"chart2Png", chart2, 1, "png", 4 * 400},
-                                         Export{"chart2Svg", chart2, 1, "svg", 0},
-                                         Export{"chart2Pdf", chart2, 1, "pdf", 0},
-                                         Export{"fullChartPng", bande, 2, "png", 3508},
-                                         Export{"fullChartSvg", bande, 2, "svg", 0},
-                                         Export{"fullChartPdf", bande, 2, "pdf", 0}),
-                         [](const auto &info) { return std::string(info.param.nom); });
+INSTANTIATE_TEST_SUITE_P(
+    Formats, ExportFigures,
+    testing::Values(
+        Export{"stripPng", bande, 1, "png", 4 * (1237 + 96)},
+        Export{"stripSvg", bande, 1, "svg", 0}, Export{"stripPdf", bande, 1, "pdf", 0},
+        Export{"strip1000000RowsSvg", bande, 1, "svg", 0, "png", "999999"},
+        Export{"chart1Svg", chart1, 1, "svg", 0}, Export{"chart2Png", chart2, 1, "png", 4 * 720},
+        Export{"chart2Svg", chart2, 1, "svg", 0}, Export{"chart2Pdf", chart2, 1, "pdf", 0},
+        Export{"fullChartPng", bande, 2, "png", 3508}, Export{"fullChartSvg", bande, 2, "svg", 0},
+        Export{"fullChartPdf", bande, 2, "pdf", 0}, Export{"sheetPdf", bande, 3, "pdf", 0, "pdf"},
+        Export{"sheetPng", bande, 3, "png", 2480, "pdf"}),
+    [](const auto &info) { return std::string(info.param.nom); });
 
 using CopieFigures = FenetreTest;
 
@@ -194,9 +205,11 @@ TEST_F(CopieFigures, copyPutsThePictureOnTheClipboardAtScreenSize)
         QApplication::clipboard()->clear();
         controle->findChild<QMenu *>()->actions().at(0)->trigger();
         const QImage copie = QApplication::clipboard()->image();
-        ASSERT_EQ(copie.size(), controle->size());
-        if (controle == f().Image_michel_levy) {
-            const QRgb c = copie.pixel(700, 50);
+        // The figures at the screen's resolution: the strip keeps its pixels, framed.
+        const bool bande = controle == f().Image_michel_levy;
+        ASSERT_EQ(copie.size(), bande ? QSize(1237 + 96, 261) : QSize(720, 450));
+        if (bande) {
+            const QRgb c = copie.pixel(48 + 700, 84 + 50);
             EXPECT_EQ(CouleurValeur(qRed(c), qGreen(c), qBlue(c)),
                       f().Image_michel_levy->Pixel(700, 50));
         }

@@ -323,3 +323,11 @@ void EnregistreCharteMichelLevy()
         EnregistreFichier(*nom, OctetsCharteMichelLevy(FormatDuNom(*nom), tab_interferences,
                                                        LumiereDeLaCharte(), ReperesDeLaCharte()));
 }
+
+QSizeF PageCharteMichelLevy() { return Page; }
+
+void DessineCharteMichelLevy(QPainter &p, std::span<const RetardCouleur> table,
+                             const QString &lumiere)
+{
+    dessineCharte(p, table, lumiere, ReperesDeLaCharte());
+}

@@ -3,7 +3,8 @@
 #include "MichelLevySpectre/qt/Figures.h"
 
 #include "MichelLevySpectre/MichelLevySpectre.h"
-#include "MichelLevySpectre/qt/PeintureMichelLevy.h"
+#include "MichelLevySpectre/qt/FigureBande.h"
+#include "MichelLevySpectre/qt/FigureCourbes.h"
 #include "Unit1.h"
 #include "toolkit/Fichiers.h"
 #include "toolkit/TImage.h"
@@ -21,68 +22,6 @@
 #include <QSvgGenerator>
 
 namespace {
-
-// PNG exports: the strip four times as wide, the charts four times as large.
-constexpr int Agrandissement = 4;
-// Vector exports keep the on-screen size: one unit per pixel at 96 per inch.
-constexpr double Ecran = 96;
-
-// A canvas over a painter: every straight line becomes the rectangle that the window's
-// pen would cover, one per column in a vector file.
-struct ToilePeintre {
-    QPainter &p;
-    Stylo Pen;
-    int x = 0;
-    int y = 0;
-    void MoveTo(int X, int Y)
-    {
-        x = X;
-        y = Y;
-    }
-    void LineTo(int X, int Y)
-    {
-        if (const QRect r = TraitDroit(x, y, X, Y, Pen.Width); !r.isNull())
-            p.fillRect(r, CouleurQt(Pen.Color));
-        MoveTo(X, Y);
-    }
-};
-
-QByteArray bandePng(int largeur, int hauteur)
-{
-    QImage image(largeur * Agrandissement, hauteur, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    {
-        QPainter p(&image);
-        ToilePeintre toile{p, {}};
-        peinture::michelLevy(toile, tab_interferences, image.width(), image.height());
-    }
-    return OctetsPng(image);
-}
-
-QByteArray bande(FormatFigure format, const TImage *source)
-{
-    const int largeur = source->width(), hauteur = source->height();
-    if (format == FormatFigure::Png)
-        return bandePng(largeur, hauteur);
-    return FigureVectorielle(format, QSizeF(largeur, hauteur), Ecran, QStringLiteral("Michel-Lévy"),
-                             [&](QCPPainter &p) {
-                                 ToilePeintre toile{p, {}};
-                                 peinture::michelLevy(toile, tab_interferences, largeur, hauteur);
-                             });
-}
-
-QByteArray graphique(FormatFigure format, QCustomPlot *chart)
-{
-    if (format == FormatFigure::Png) {
-        QImage image = chart->toPixmap(0, 0, Agrandissement).toImage();
-        const int dpm = qRound(Ecran * Agrandissement / 0.0254);
-        image.setDotsPerMeterX(dpm);
-        image.setDotsPerMeterY(dpm);
-        return OctetsPng(image);
-    }
-    return FigureVectorielle(format, chart->size(), Ecran, QString(),
-                             [&](QCPPainter &p) { chart->toPainter(&p); });
-}
 
 // A page of that size in points; a landscape one is a portrait page turned, so that
 // printers recognise A4.
@@ -104,6 +43,15 @@ void peint(QPaintDevice &appareil, const std::function<void(QCPPainter &)> &dess
     dessine(p);
 }
 
+// False, after a French message, for a figure of nothing: the interference table of fewer
+// than two rows, or a chart not yet plotted.
+bool figurable(QWidget *source)
+{
+    if (source == Form1->Chart1)
+        return Form1->Chart1->graphCount() > 0;
+    return TableFigurable(tab_interferences);
+}
+
 } // namespace
 
 FormatFigure FormatDuNom(const QString &nom)
@@ -118,7 +66,7 @@ FormatFigure FormatDuNom(const QString &nom)
 
 // The user's pictures folder, else the home folder, until a figure is saved somewhere: then
 // the last folder used, for the rest of the run (kept on the window).
-std::optional<QString> DemandeNomFigure()
+std::optional<QString> DemandeNomFigure(FormatFigure parDefaut)
 {
     static const char *const dernier = "dernierDossierFigures";
     OptionsEnregistrement o;
@@ -130,6 +78,10 @@ std::optional<QString> DemandeNomFigure()
             !images.isEmpty() && QFileInfo(images).isDir() ? images : QDir::homePath();
     }
     o.filtre = QStringLiteral("Image PNG|*.png|Image vectorielle SVG|*.svg|Document PDF|*.pdf");
+    if (parDefaut == FormatFigure::Pdf) {
+        o.extensionParDefaut = QStringLiteral("pdf");
+        o.filtre = QStringLiteral("Document PDF|*.pdf|Image PNG|*.png|Image vectorielle SVG|*.svg");
+    }
     std::optional<QString> nom = dialogues().enregistrerSous(o);
     if (nom && Form1)
         Form1->setProperty(dernier, QFileInfo(*nom).absolutePath());
@@ -161,6 +113,25 @@ QByteArray FigureVectorielle(FormatFigure format, const QSizeF &taille, double d
     return octets;
 }
 
+QImage ImageEnPoints(const QSizeF &points, double dpi,
+                     const std::function<void(QCPPainter &)> &dessine)
+{
+    QImage image((points * (dpi / 72)).toSize(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    const auto resolution = [&](double d) {
+        image.setDotsPerMeterX(qRound(d / 0.0254));
+        image.setDotsPerMeterY(qRound(d / 0.0254));
+    };
+    resolution(72); // drawn in points, fonts included
+    {
+        QCPPainter p(&image);
+        p.scale(dpi / 72, dpi / 72);
+        dessine(p);
+    }
+    resolution(dpi);
+    return image;
+}
+
 QByteArray OctetsPng(const QImage &image)
 {
     QByteArray octets;
@@ -173,25 +144,28 @@ QByteArray OctetsPng(const QImage &image)
 
 void CopieImage(QWidget *source)
 {
-    auto *chart = qobject_cast<QCustomPlot *>(source);
-    QApplication::clipboard()->setPixmap(chart ? chart->toPixmap() : source->grab());
+    QImage image;
+    if (!figurable(source))
+        return;
+    if (auto *chart = qobject_cast<QCustomPlot *>(source))
+        image = ImageFigureCourbes(chart);
+    else if (source == Form1->Image_michel_levy)
+        image = ImageFigureBande(tab_interferences, source->width(), source->height());
+    else
+        image = source->grab().toImage();
+    QApplication::clipboard()->setImage(image);
 }
 
 void EnregistreImage(QWidget *source)
 {
-    if (qobject_cast<TImage *>(source) == Form1->Image_michel_levy && tab_interferences.empty()) {
-        dialogues().message(QStringLiteral("Rien à enregistrer : le tableau des interférences est "
-                                           "vide."));
+    if (!figurable(source)) // before the dialog opens
         return;
-    }
+    auto *chart = qobject_cast<QCustomPlot *>(source);
     const std::optional<QString> nom = DemandeNomFigure();
     if (!nom)
         return;
     const FormatFigure format = FormatDuNom(*nom);
-    auto *chart = qobject_cast<QCustomPlot *>(source);
-    auto *strip = qobject_cast<TImage *>(source);
-    if (chart)
-        EnregistreFichier(*nom, graphique(format, chart));
-    else if (strip)
-        EnregistreFichier(*nom, bande(format, strip));
+    EnregistreFichier(*nom, chart ? OctetsFigureCourbes(format, chart)
+                                  : OctetsFigureBande(format, tab_interferences, source->width(),
+                                                      source->height()));
 }

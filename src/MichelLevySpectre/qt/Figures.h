@@ -15,6 +15,7 @@
 struct RetardCouleur;
 
 class QCPPainter;
+class QPainter;
 class QImage;
 
 enum class FormatFigure { Png, Svg, Pdf };
@@ -22,14 +23,18 @@ enum class FormatFigure { Png, Svg, Pdf };
 // From the name's extension, PNG when it is none of the three.
 FormatFigure FormatDuNom(const QString &nom);
 
-// The save dialog with the PNG, SVG and PDF filters, PNG first.
-std::optional<QString> DemandeNomFigure();
+// The save dialog with the PNG, SVG and PDF filters, the given format first.
+std::optional<QString> DemandeNomFigure(FormatFigure parDefaut = FormatFigure::Png);
 
 // A vector picture of that size in units of 1/dpi inch, which `dessine` draws in; fonts
 // sized in points come out at their size.
 QByteArray FigureVectorielle(FormatFigure format, const QSizeF &taille, double dpi,
                              const QString &titre,
                              const std::function<void(QCPPainter &)> &dessine);
+
+// A picture that `dessine` draws in points, on an image of that resolution, which it records.
+QImage ImageEnPoints(const QSizeF &points, double dpi,
+                     const std::function<void(QCPPainter &)> &dessine);
 
 // A PNG of the image, with its resolution recorded in it.
 QByteArray OctetsPng(const QImage &image);
@@ -44,5 +49,9 @@ void VerifieTableCharte(std::span<const RetardCouleur> table);
 ReperesCharte ReperesDeLaCharte();
 // The chart's plot on its page, in points.
 QRectF TraceCharteMichelLevy();
+// The chart's page in points, and the chart drawn on it (at a painter's origin).
+QSizeF PageCharteMichelLevy();
+void DessineCharteMichelLevy(QPainter &p, std::span<const RetardCouleur> table,
+                             const QString &lumiere);
 // The light of the current table as the chart's title names it.
 QString LumiereDeLaCharte();

@@ -75,3 +75,5 @@ void EnregistreInterferences();
 void CopieImage(QWidget *source);
 void EnregistreImage(QWidget *source);
 void EnregistreCharteMichelLevy();
+// One A4 page for a handout: the strip, the curves and the chart of the current table.
+void EnregistrePlanche();

@@ -1,0 +1,133 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The figures of the two charts, through the charting component's own title, legend and export.
+#include "MichelLevySpectre/qt/FigureCourbes.h"
+
+#include "MichelLevySpectre/MichelLevySpectre.h"
+#include "MichelLevySpectre/qt/FigureBande.h"
+#include "MichelLevySpectre/qt/Typographie.h"
+#include "Unit1.h"
+
+#include <qcustomplot.h>
+
+namespace {
+
+// Pixels at 96 per inch: a half-page figure.
+const QSize TailleEcran(720, 450);
+constexpr int Agrandissement = 4; // PNG
+const char *const NomsCourbes[3] = {"rouge", "vert", "bleu"};
+
+struct Textes {
+    QString titre;
+    QString detail;
+    QString abscisse;
+};
+
+Textes textes(QCustomPlot *chart)
+{
+    if (chart == Form1->Chart1) {
+        const QString lumiere =
+            ModeLumiereCourant() == ModeLumiere::Blanche
+                ? QStringLiteral("spectre blanc, ") + (Form1->RadioGroup1->ItemIndex() == 0
+                                                           ? QStringLiteral("fichier")
+                                                           : QStringLiteral("calculs"))
+                : QStringLiteral("bande de %1 nm, largeur %2 nm")
+                      .arg(EntierDuChamp(Form1->Edit3, 550))
+                      .arg(EntierDuChamp(Form1->Edit4, 2));
+        return {QStringLiteral("Lumière incidente : ") + lumiere,
+                QStringLiteral("%1 longueurs d'onde de %2 à %3 nm")
+                    .arg(tab_incidente.size())
+                    .arg(LambdaMin)
+                    .arg(LambdaMax),
+                QStringLiteral("Longueur d'onde λ (nm)")};
+    }
+    QString d = DescriptionTable(tab_interferences);
+    d[0] = d[0].toUpper();
+    return {QStringLiteral("Intensités R, V, B en fonction du retard"),
+            LumiereDeLaCharte().left(1).toUpper() + LumiereDeLaCharte().mid(1) +
+                QStringLiteral(" ;  ") + d,
+            QStringLiteral("Retard optique Δ (nm)")};
+}
+
+void axe(QCPAxis *a, const QString &titre)
+{
+    a->setLabel(titre);
+    a->setLabelFont(typo::police(typo::TitreAxe));
+    a->setTickLabelFont(typo::police(typo::Texte));
+    a->setNumberFormat(QStringLiteral("f"));
+    a->setNumberPrecision(0);
+}
+
+// Below the plot, centred: the legend between two empty cells that take the spare width.
+void legende(QCustomPlot *plot)
+{
+    QCPLegend *l = plot->legend;
+    l->setVisible(true);
+    l->setFont(typo::police(typo::Texte));
+    l->setFillOrder(QCPLayoutGrid::foColumnsFirst);
+    l->setColumnSpacing(24);
+    l->setBorderPen(Qt::NoPen);
+    plot->axisRect()->insetLayout()->take(l);
+    auto *rangee = new QCPLayoutGrid;
+    plot->plotLayout()->addElement(plot->plotLayout()->rowCount(), 0, rangee);
+    rangee->addElement(0, 0, new QCPLayoutElement(plot));
+    rangee->addElement(0, 1, l);
+    rangee->addElement(0, 2, new QCPLayoutElement(plot));
+    rangee->setColumnStretchFactor(1, 0.001);
+    l->setMargins(QMargins(6, 0, 6, 10));
+}
+
+} // namespace
+
+std::unique_ptr<QCustomPlot> FigureCourbes(QCustomPlot *chart, const QSize &taille)
+{
+    auto plot = std::make_unique<QCustomPlot>();
+    plot->setAttribute(Qt::WA_DontShowOnScreen);
+    plot->resize(taille);
+    plot->setLocale(typo::nombres());
+    plot->setBackground(Qt::white);
+    plot->setPlottingHint(QCP::phFastPolylines, true);
+    for (int k = 0; k < chart->graphCount() && k < 3; ++k) {
+        QCPGraph *g = plot->addGraph();
+        g->setData(chart->graph(k)->data()); // shared, read only
+        g->setPen(chart->graph(k)->pen());
+        g->setName(QString::fromUtf8(NomsCourbes[k]));
+        // Smooth lines while each fits in its pixels; beyond, a band as in the window.
+        g->setAntialiased(g->data()->size() <= TailleEcran.width());
+    }
+    const Textes t = textes(chart);
+    axe(plot->xAxis, t.abscisse);
+    axe(plot->yAxis, QStringLiteral("Intensité (0 à 255)"));
+    plot->xAxis->setRange(chart->xAxis->range());
+    plot->yAxis->setRange(chart->yAxis->range());
+    QCPLayoutGrid *page = plot->plotLayout();
+    page->insertRow(0);
+    page->addElement(0, 0,
+                     new QCPTextElement(plot.get(), t.titre, typo::police(typo::Titre, true)));
+    page->insertRow(1);
+    page->addElement(1, 0, new QCPTextElement(plot.get(), t.detail, typo::police(typo::Texte)));
+    legende(plot.get());
+    for (int r : {0, 1, 3})
+        page->setRowStretchFactor(r, 0.001);
+    page->setRowSpacing(0);
+    plot->replot(QCustomPlot::rpImmediateRefresh);
+    return plot;
+}
+
+QByteArray OctetsFigureCourbes(FormatFigure format, QCustomPlot *chart)
+{
+    const std::unique_ptr<QCustomPlot> plot = FigureCourbes(chart, TailleEcran);
+    if (format == FormatFigure::Png) {
+        QImage image = plot->toPixmap(0, 0, Agrandissement).toImage();
+        const int dpm = qRound(96.0 * Agrandissement / 0.0254);
+        image.setDotsPerMeterX(dpm);
+        image.setDotsPerMeterY(dpm);
+        return OctetsPng(image);
+    }
+    return FigureVectorielle(format, TailleEcran, 96, textes(chart).titre,
+                             [&](QCPPainter &p) { plot->toPainter(&p); });
+}
+
+QImage ImageFigureCourbes(QCustomPlot *chart)
+{
+    return FigureCourbes(chart, TailleEcran)->toPixmap().toImage();
+}

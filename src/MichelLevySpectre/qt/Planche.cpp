@@ -1,0 +1,101 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// One A4 page for a practical class: the strip with its axis, the Michel-Lévy curves, the
+// full chart reduced, and a line saying what they show.
+#include "MichelLevySpectre/MichelLevySpectre.h"
+#include "MichelLevySpectre/qt/FigureBande.h"
+#include "MichelLevySpectre/qt/FigureCourbes.h"
+#include "MichelLevySpectre/qt/Typographie.h"
+#include "Unit1.h"
+#include "toolkit/Fichiers.h"
+
+#include <qcustomplot.h>
+
+#include <QDate>
+
+namespace {
+
+// A4 portrait, in points.
+const QSizeF Page(210 / 25.4 * 72, 297 / 25.4 * 72);
+constexpr double Marge = 28;
+constexpr int Dpi = 300; // of the PNG
+constexpr double HauteurBande = 45;
+constexpr double HauteurCourbes = 232;
+
+QString legende(std::span<const RetardCouleur> table)
+{
+    const std::string reglages = DescriptionReglages(ReglagesCourants());
+    QString lumiere = LumiereDeLaCharte();
+    lumiere[0] = lumiere[0].toUpper();
+    return QStringLiteral("%1 ;  %2 ;  réglages : %3 ;  %4 ;  %5")
+        .arg(lumiere,
+             CouleursColorimetriquesChoisies() ? QStringLiteral("couleurs colorimétriques")
+                                               : QStringLiteral("couleurs du tableau"),
+             reglages.empty() ? QStringLiteral("ceux par défaut")
+                              : QString::fromStdString(reglages),
+             DescriptionTable(table),
+             QLocale(QLocale::French, QLocale::France)
+                 .toString(QDate::currentDate(), QStringLiteral("d MMMM yyyy")));
+}
+
+void dessinePlanche(QCPPainter &p, std::span<const RetardCouleur> table, const QImage &peinture,
+                    bool vectorielle)
+{
+    const double largeur = Page.width() - 2 * Marge;
+    p.fillRect(QRectF(QPointF(0, 0), Page), Qt::white);
+    p.setPen(Qt::black);
+    p.setFont(typo::police(typo::Titre, true));
+    typo::texte(p, {Page.width() / 2, Marge}, Qt::AlignHCenter | Qt::AlignTop,
+                QStringLiteral("Teintes de polarisation de Michel-Lévy"));
+    p.setFont(typo::police(typo::Texte));
+    QString description = DescriptionFigure();
+    description[0] = description[0].toUpper();
+    typo::texte(p, {Page.width() / 2, Marge + 24}, Qt::AlignHCenter | Qt::AlignTop, description);
+    double y = Marge + 36;
+
+    const QSizeF bande(largeur - (TailleFigureBande({}, false).width()), HauteurBande);
+    DessineFigureBande(p, {Marge, y}, bande, false, peinture, vectorielle, table);
+    y += TailleFigureBande(bande, false).height() + 4;
+
+    const std::unique_ptr<QCustomPlot> courbes =
+        FigureCourbes(Form1->Chart2, QSize(int(largeur), int(HauteurCourbes)));
+    p.save();
+    p.translate(Marge, y);
+    courbes->toPainter(&p, int(largeur), int(HauteurCourbes));
+    p.restore();
+    y += HauteurCourbes + 6;
+
+    const QSizeF charte = PageCharteMichelLevy();
+    const double echelle = largeur / charte.width();
+    p.save();
+    p.translate(Marge, y);
+    p.scale(echelle, echelle);
+    DessineCharteMichelLevy(p, table, LumiereDeLaCharte());
+    p.restore();
+    y += charte.height() * echelle + 4;
+
+    p.setPen(Qt::black);
+    p.setFont(typo::police(typo::Texte));
+    p.drawText(QRectF(Marge, y, largeur, Page.height() - y), Qt::AlignHCenter | Qt::TextWordWrap,
+               legende(table));
+}
+
+QByteArray octetsPlanche(FormatFigure format, std::span<const RetardCouleur> table)
+{
+    const TImage *strip = Form1->Image_michel_levy;
+    const QImage peinture = PeintureBande(table, strip->width(), strip->height());
+    if (format == FormatFigure::Png)
+        return OctetsPng(ImageEnPoints(
+            Page, Dpi, [&](QCPPainter &p) { dessinePlanche(p, table, peinture, false); }));
+    return FigureVectorielle(format, Page, 72, QStringLiteral("Planche de Michel-Lévy"),
+                             [&](QCPPainter &p) { dessinePlanche(p, table, peinture, true); });
+}
+
+} // namespace
+
+void EnregistrePlanche()
+{
+    if (!TableFigurable(tab_interferences) || Form1->Chart2->graphCount() == 0)
+        return;
+    if (const std::optional<QString> nom = DemandeNomFigure(FormatFigure::Pdf))
+        EnregistreFichier(*nom, octetsPlanche(FormatDuNom(*nom), tab_interferences));
+}

@@ -1,0 +1,83 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The saved strip's axis: its numbers and order names where their retardations are.
+#include "FenetreTest.h"
+
+#include "MichelLevySpectre/MichelLevySpectre.h"
+#include "MichelLevySpectre/presentation/Ordres.h"
+#include "MichelLevySpectre/qt/FigureBande.h"
+#include "MichelLevySpectre/qt/Typographie.h"
+
+#include <QFontMetricsF>
+#include <QImage>
+#include <QRegularExpression>
+#include <QTransform>
+#include <QXmlStreamReader>
+
+#include <map>
+
+namespace {
+
+// Each text of the SVG and the page x of its centre, as the generator's 72 dpi measures it.
+std::map<QString, double> centresDesTextes(const QByteArray &svg)
+{
+    QImage appareil(1, 1, QImage::Format_RGB32);
+    appareil.setDotsPerMeterX(qRound(72 / 0.0254));
+    appareil.setDotsPerMeterY(qRound(72 / 0.0254));
+    std::map<QString, double> centres;
+    QXmlStreamReader xml(svg);
+    QTransform g;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        const QXmlStreamAttributes a = xml.attributes();
+        if (xml.name() == QStringLiteral("g")) {
+            const QRegularExpressionMatch m =
+                QRegularExpression(QStringLiteral("matrix\\(([^)]*)\\)"))
+                    .match(a.value(QStringLiteral("transform")));
+            const QStringList v = m.captured(1).split(QLatin1Char(','));
+            g = v.size() == 6 ? QTransform(v[0].toDouble(), v[1].toDouble(), v[2].toDouble(),
+                                           v[3].toDouble(), v[4].toDouble(), v[5].toDouble())
+                              : QTransform();
+        } else if (xml.name() == QStringLiteral("text")) {
+            QFont police(a.value(QStringLiteral("font-family")).toString());
+            police.setPointSizeF(a.value(QStringLiteral("font-size")).toDouble());
+            police.setItalic(a.value(QStringLiteral("font-style")) == QStringLiteral("italic"));
+            const double x = a.value(QStringLiteral("x")).toDouble();
+            const QString t = xml.readElementText();
+            const double large = QFontMetricsF(police, &appareil).horizontalAdvance(t);
+            centres[t] = g.map(QPointF(x + large / 2, 0)).x();
+        }
+    }
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    return centres;
+}
+
+} // namespace
+
+using AxeBande = FenetreTest;
+
+TEST_F(AxeBande, numbersAndOrderNamesSitAtTheirRetardations)
+{
+    ouvre(); // 0 to 3000 nm by 6, the strip 1237 pixels wide
+    ASSERT_EQ(tab_interferences.back().x, 3000);
+    const std::map<QString, double> centres =
+        centresDesTextes(OctetsFigureBande(FormatFigure::Svg, tab_interferences, 1237, 97));
+    // The strip spans 36 to 36 + 1237 × 0.75 points.
+    const auto x = [](double retard) { return 36 + retard / 3000 * 1237 * 0.75; };
+    int nombres = 0;
+    for (int r = 0; r <= 3000; r += 100)
+        if (const auto c = centres.find(QString::number(r)); c != centres.end()) {
+            EXPECT_NEAR(c->second, x(r), 0.6) << r << " nm";
+            ++nombres;
+        }
+    EXPECT_GE(nombres, 6);
+    EXPECT_TRUE(centres.count(QStringLiteral("0")) && centres.count(QStringLiteral("3000")));
+    // Between two boundaries 551 nm apart, the last one at 2755 nm.
+    for (int ordre = 1; ordre <= 6; ++ordre) {
+        const QString nom = QString::fromStdString(NomOrdre(ordre));
+        ASSERT_TRUE(centres.count(nom)) << nom.toStdString();
+        const double milieu = (x((ordre - 1) * 551) + x(std::min(3000, ordre * 551))) / 2;
+        EXPECT_NEAR(centres.at(nom), milieu, 0.6) << nom.toStdString();
+    }
+    EXPECT_FALSE(centres.count(QString::fromStdString(NomOrdre(7))));
+}
