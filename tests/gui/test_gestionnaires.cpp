@@ -11,7 +11,9 @@
 
 #include <cstdlib>
 
+#ifndef _WIN32
 #include <sys/resource.h>
+#endif
 
 using Gestionnaires = FenetreTest;
 
@@ -121,6 +123,7 @@ TEST_F(Gestionnaires, bothNegative_giveTheSameColoursAsPositive)
 #endif
 #endif
 
+#ifndef _WIN32 // the cap is a POSIX resource limit
 // In a child process whose address space is capped a few megabytes above what it holds, so
 // that a table of 1,000,000 rows (32 MB) cannot be had: the error box, the arrow cursor back,
 // and the next run works.
@@ -149,6 +152,7 @@ TEST_F(Gestionnaires, outOfMemory_reportsAndTheWindowGoesOn)
     };
     EXPECT_EXIT(sousLimite(), ::testing::ExitedWithCode(0), "");
 }
+#endif
 
 struct PasDepuisCurseur {
     int position;
