@@ -41,21 +41,24 @@ install(FILES /usr/share/doc/fonts-liberation2/copyright DESTINATION polices
 
 set(CPACK_GENERATOR ZIP NSIS)
 set(CPACK_PACKAGE_NAME prismelle)
-set(CPACK_PACKAGE_VENDOR "Équipe prismelle")
+# ASCII: the uninstaller finds its Start-menu folder under a registry key of this name.
+set(CPACK_PACKAGE_VENDOR prismelle)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_FILE_NAME prismelle-${PROJECT_VERSION}-windows-x64)
 set(CPACK_PACKAGE_INSTALL_DIRECTORY prismelle)
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_STRIP_FILES ON)
+# A 64-bit installer: a 32-bit one needs Wine's 32-bit half to be checked here.
+set(CPACK_NSIS_COMPRESSOR "lzma\n  Target amd64-unicode")
 set(CPACK_NSIS_DISPLAY_NAME "prismelle")
 set(CPACK_NSIS_PACKAGE_NAME "prismelle ${PROJECT_VERSION}")
-set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 set(CPACK_NSIS_INSTALLED_ICON_NAME prismelle.exe)
 set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
 # The shortcut's working folder is the current output folder when it is made: the
 # installation folder, where the rainbow file lies.
+# Single quotes: CPack's configuration file does not keep double ones.
 set(CPACK_NSIS_CREATE_ICONS_EXTRA
-    "SetOutPath \"$INSTDIR\"
-  CreateShortCut \"$SMPROGRAMS\\\\$STARTMENU_FOLDER\\\\prismelle.lnk\" \"$INSTDIR\\\\prismelle.exe\"")
-set(CPACK_NSIS_DELETE_ICONS_EXTRA "Delete \"$SMPROGRAMS\\\\$MUI_TEMP\\\\prismelle.lnk\"")
+    "SetOutPath '$INSTDIR'
+  CreateShortCut '$SMPROGRAMS\\\\$STARTMENU_FOLDER\\\\prismelle.lnk' '$INSTDIR\\\\prismelle.exe'")
+set(CPACK_NSIS_DELETE_ICONS_EXTRA "Delete '$SMPROGRAMS\\\\$MUI_TEMP\\\\prismelle.lnk'")
 include(CPack)

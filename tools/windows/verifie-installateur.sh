@@ -2,18 +2,21 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The installer under Wine, silent: it puts the program and its rainbow file in the chosen
 # folder, a Start-menu shortcut that starts in that folder, and an uninstaller that takes
-# all of it away again. Needs DISPLAY and the Wine environment (environnement-wine.sh).
+# all of it away again, in a Wine prefix of its own (no earlier installation). Needs DISPLAY.
 #   verifie-installateur.sh INSTALLER
 set -euo pipefail
 
 installateur=$(realpath "$1")
+. "$(dirname "$0")/environnement-wine.sh"
+tmp=$(mktemp -d)
+export WINEPREFIX=$tmp/wine
+trap 'wine_arrete; rm -rf "$tmp"' EXIT
+wine_prepare
 cible='C:\prismelle-essai'
 dossier="$WINEPREFIX/drive_c/prismelle-essai"
 fail() { echo "FAIL: installer: $*" >&2; exit 1; }
 
-rm -rf "$dossier"
-wine "$installateur" /S "/D=$cible" >/dev/null 2>&1
-wineserver -w
+wine "$installateur" /S "/D=$cible" >/dev/null 2>&1 # silent: returns once installed
 for f in prismelle.exe rgb-arc-en-ciel.txt Qt6Core.dll platforms/qwindows.dll \
   translations/qtbase_fr.qm Uninstall.exe; do
   [ -f "$dossier/$f" ] || fail "no $f in $cible"
@@ -24,8 +27,7 @@ lien=$(find "$WINEPREFIX/drive_c" -path '*Start Menu*' -name prismelle.lnk | hea
 strings -el "$lien" | grep -qxF "$cible" || fail "the shortcut does not start in $cible"
 
 wine "$dossier/Uninstall.exe" /S >/dev/null 2>&1
-wineserver -w
-for _ in $(seq 50); do # the uninstaller runs on from a copy of itself
+for _ in $(seq 150); do # the uninstaller runs on from a copy of itself
   [ -e "$dossier/prismelle.exe" ] || [ -e "$lien" ] || break
   sleep 0.2
 done
