@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "BalayageReference.h"
 #include "MichelLevySpectre/interference/Interferences.h"
 #include "MichelLevySpectre/spectra/ArcEnCiel.h"
 
@@ -11,7 +12,7 @@ using Balayage = void (*)(std::int32_t, std::int32_t, std::int32_t, std::span<co
 
 Tab_RetardCouleur arcEnCiel()
 {
-    Tab_RetardCouleur t(401);
+    Tab_RetardCouleur t(EchantillonsSpectre);
     CalculArcEnCiel(t);
     return t;
 }

@@ -14,8 +14,8 @@
 
 namespace {
 
-constexpr std::int32_t premier = 400;
-constexpr std::int32_t dernier = 800;
+constexpr std::int32_t premier = LambdaMin;
+constexpr std::int32_t dernier = LambdaMax;
 constexpr std::int64_t cases = dernier - premier + 1;
 const RetardCouleur marqueur{-7, -1.5, -2.5, -3.5};
 

@@ -10,9 +10,15 @@
 int main(int argc, char *argv[])
 {
     if (!SystemeDeFenetres()) {
-        std::fputs("prismelle : un syst\u00e8me de fen\u00eatres est n\u00e9cessaire (DISPLAY, "
+        std::fputs("prismelle : un système de fenêtres est nécessaire (DISPLAY, "
                    "WAYLAND_DISPLAY et QT_QPA_PLATFORM sont vides).\n",
                    stderr);
+        return 1;
+    }
+    if (const std::string muet = AffichageMuet(); !muet.empty()) {
+        std::fprintf(stderr,
+                     "prismelle : un système de fenêtres est nécessaire (%s ne répond pas).\n",
+                     muet.c_str());
         return 1;
     }
     QApplication application(argc, argv);

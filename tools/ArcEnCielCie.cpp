@@ -6,8 +6,8 @@
 
 namespace {
 
-constexpr int premier = 400;
-constexpr int dernier = 800;
+constexpr int premier = LambdaMin;
+constexpr int dernier = LambdaMax;
 
 RgbLineaire positif(const RgbLineaire &c)
 {

@@ -1,12 +1,25 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when clang-format would change any tracked C++ file; lists the files and the first
-# differences. The style is .clang-format (and the folders' own, which inherit from it).
+# differences. The style is .clang-format.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 CLANG_FORMAT=${CLANG_FORMAT:-clang-format}
 mapfile -t fichiers < <(git ls-files '*.cpp' '*.h')
+
+# One way of writing things, checked cheaply: accented text as raw UTF-8, never as \x or \u
+# escapes, and includes rooted at src/ ("MichelLevySpectre/...", "toolkit/..."), never "../".
+interdits=0
+if git grep --untracked -nE '\\(x[0-9A-Fa-f]|u[0-9A-Fa-f]{4}|U[0-9A-Fa-f]{8})' -- '*.cpp' '*.h' >&2; then
+  echo "escapes above: write the characters as raw UTF-8 (bytes of another code page as numbers)" >&2
+  interdits=1
+fi
+if git grep --untracked -nE '^[[:space:]]*#[[:space:]]*include[[:space:]]*"\.\./' -- '*.cpp' '*.h' >&2; then
+  echo "relative includes above: name them from src/" >&2
+  interdits=1
+fi
+((interdits == 0)) || exit 1
 
 ecarts=()
 for f in "${fichiers[@]}"; do

@@ -73,7 +73,7 @@ std::int32_t LitEntierStrict(std::string_view texte)
 {
     if (auto v = LitEntierOptionnel(texte))
         return *v;
-    throw Erreur("'" + std::string(texte) + "' n'est pas une valeur enti\xC3\xA8re correcte.");
+    throw Erreur("'" + std::string(texte) + "' n'est pas une valeur entière correcte.");
 }
 
 std::int64_t ArrondiPair(double v)

@@ -52,6 +52,10 @@ void PolicesDuProgramme()
 #endif
 }
 
+#ifndef __linux__
+std::string AffichageMuet() { return {}; }
+#endif
+
 bool TextesQtEnFrancais()
 {
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));

@@ -5,6 +5,6 @@
 #include <QByteArray>
 #include <QString>
 
-// Writes the bytes to the file, replacing it only once they are all on disk. On failure
-// the old file is left as it was and an Erreur says why, in French.
+// Writes the bytes to the file, replacing it only once they are all on disk. On failure an
+// Erreur says why in French, and whether the old file is unchanged or was damaged.
 void EnregistreFichier(const QString &nom, const QByteArray &octets);

@@ -23,9 +23,9 @@ void Protege(const std::function<void()> &chaine)
     try {
         chaine();
     } catch (const std::bad_alloc &) {
-        dialogues().erreur(QStringLiteral("M\u00e9moire insuffisante"));
+        dialogues().erreur(QStringLiteral("Mémoire insuffisante"));
     } catch (const std::length_error &) { // a container asked to grow past its largest size
-        dialogues().erreur(QStringLiteral("M\u00e9moire insuffisante"));
+        dialogues().erreur(QStringLiteral("Mémoire insuffisante"));
     } catch (const std::exception &e) {
         dialogues().erreur(QString::fromUtf8(e.what()));
     }

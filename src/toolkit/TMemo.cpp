@@ -9,7 +9,7 @@
 void VerifieCapaciteMemo(qint64 octets, qint64 lignes)
 {
     if (octets > CapaciteMemoOctets || lignes > CapaciteMemoLignes)
-        throw Erreur("Le texte d\xC3\xA9passe la capacit\xC3\xA9 du m\xC3\xA9mo");
+        throw Erreur("Le texte dépasse la capacité du mémo");
 }
 
 TMemo::TMemo(QWidget *parent) : QPlainTextEdit(parent)
@@ -51,10 +51,10 @@ void TMemo::remplaceLignes(const QStringList &lignes)
 
 void TMemo::remplaceTexte(const QString &lignesTerminees)
 {
-    // One character per byte in the program's code page.
+    // One character per byte in the program's code page. The final line break starts no
+    // further line and is not counted: a file takes the same room whatever its line ends.
     const qsizetype n = lignesTerminees.size();
-    const bool derniereOuverte = n > 0 && lignesTerminees.back() != QLatin1Char('\n');
-    VerifieCapaciteMemo(n, lignesTerminees.count(QLatin1Char('\n')) + derniereOuverte);
+    VerifieCapaciteMemo(n > 0 ? n - 1 : 0, lignesTerminees.count(QLatin1Char('\n')));
     setPlainText(lignesTerminees);
 }
 

@@ -17,6 +17,7 @@ public:
     // capacity throws the capacity error and the memo keeps what it held.
     void remplaceLignes(const QStringList &lignes);
     // Same from a text whose lines each end with '\n' (built in one go, for long listings).
+    // Its size is counted without the final break, as a file's would be.
     void remplaceTexte(const QString &lignesTerminees);
 };
 

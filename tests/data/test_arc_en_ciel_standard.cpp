@@ -64,8 +64,8 @@ TEST(ArcEnCielStandard, programReaderAcceptsTheHeaderAndFillsAll401Slots)
     ASSERT_EQ(lignes.size(), 402u);
     EXPECT_TRUE(EnTeteCompatible(lignes[0]));
 
-    Tab_RetardCouleur table(401);
-    ASSERT_TRUE(RemplitArcEnCiel(lignes, 400, 800, table));
+    Tab_RetardCouleur table(EchantillonsSpectre);
+    ASSERT_TRUE(RemplitArcEnCiel(lignes, LambdaMin, LambdaMax, table));
     const std::vector<LigneArcEnCiel> attendu = ArcEnCielStandard();
     for (std::size_t k = 0; k < table.size(); ++k) {
         SCOPED_TRACE(k);

@@ -17,7 +17,7 @@ Tab_RetardCouleur spectreDegrade(int n)
 {
     Tab_RetardCouleur t(static_cast<std::size_t>(n));
     for (int i = 0; i < n; ++i)
-        t[std::size_t(i)] = {400 + i, (i % 7) / 6.0, (i % 5) / 4.0, (i % 3) / 2.0};
+        t[std::size_t(i)] = {LambdaMin + i, (i % 7) / 6.0, (i % 5) / 4.0, (i % 3) / 2.0};
     return t;
 }
 
@@ -70,7 +70,7 @@ using Bandes = FenetreTest;
 TEST_F(Bandes, spectrum401OnTheDesignStrip_columnsAtWidthTimesIndexDiv400)
 {
     ouvre();
-    const Tab_RetardCouleur t = spectreDegrade(401);
+    const Tab_RetardCouleur t = spectreDegrade(EchantillonsSpectre);
     TImage *image = f().Image_lumiere_incidente;
     ASSERT_EQ(image->width(), 593);
     DessineSpectre(image, t, 400, 593, 65);

@@ -79,7 +79,7 @@ TEST_F(Courbes, emptyTableOrNoChart_leavesTheChartAsItWas)
 TEST_F(Courbes, allZeroValues_keepTheFixedVerticalRange)
 {
     ouvre();
-    Tab_RetardCouleur zero(401);
+    Tab_RetardCouleur zero(EchantillonsSpectre);
     std::swap(zero, tab_incidente);
     RafraichitCourbeIncidente();
     attendCourbes(f().Chart1);

@@ -2,7 +2,7 @@
 // The main window as created: every control at its design place, with its design text,
 // font, colour, hint, tab stop and stacking; and the same place once the window is shown.
 #include "Conception.h"
-#include "FenetreTest.h"
+#include "FormulaireCree.h"
 
 #include <gtest/gtest.h>
 #include <qcustomplot.h>
@@ -37,49 +37,25 @@ QString texteDe(QWidget *w)
     return {};
 }
 
-// The whole text fits in the label: nothing of the caption is cut off.
-void attendEtiquetteEntiere(QLabel *l)
-{
-    const QSize texte = QFontMetrics(l->font())
-                            .boundingRect(QRect(0, 0, 10000, 10000), Qt::AlignLeft, l->text())
-                            .size();
-    EXPECT_GE(l->width(), texte.width()) << l->text().toStdString();
-    EXPECT_GE(l->height(), texte.height()) << l->text().toStdString();
-}
-
-// A window just created, in a folder without the rainbow file: the creation handler reports
-// the missing file and leaves the file memo at its design line. Not shown, not activated.
-class FormulaireCree : public FenetreTest {
-protected:
-    void SetUp() override
-    {
-        FenetreTest::SetUp();
-        ouvre(false, false);
-        ASSERT_EQ(dialogues_.messages.size(), 1u);
-        ASSERT_TRUE(dialogues_.messages.front().endsWith(QStringLiteral(" introuvable")));
-    }
-    QWidget *w(const Controle &c) { return c.acces(f()); }
-};
-
 // --- The window ---------------------------------------------------------------------------
 
 using DispositionFenetre = FormulaireCree;
 
-TEST_F(DispositionFenetre, TitreEtZoneClienteDeConception)
+TEST_F(DispositionFenetre, titleAndClientArea_asDesigned)
 {
     EXPECT_EQ(f().windowTitle(), QStringLiteral("prismelle kelvorin v1.4"));
     EXPECT_EQ(f().size(), QSize(1285, 731));
     EXPECT_EQ(f().width() - 40 - 1237, TForm1::MargeDroiteMichelLevy);
 }
 
-TEST_F(DispositionFenetre, FondCouleurOmbreDesBoutons)
+TEST_F(DispositionFenetre, background_isTheButtonFaceColour)
 {
     EXPECT_TRUE(f().autoFillBackground());
     EXPECT_EQ(f().palette().color(QPalette::Window),
               QGuiApplication::palette().color(QPalette::Dark));
 }
 
-TEST_F(DispositionFenetre, PoliceMsSansSerif11PixelsSubstituee)
+TEST_F(DispositionFenetre, msSansSerif11Pixels_isSubstituted)
 {
     EXPECT_EQ(f().font().family(), QStringLiteral("MS Sans Serif"));
     EXPECT_EQ(f().font().pixelSize(), 11);
@@ -91,7 +67,7 @@ TEST_F(DispositionFenetre, PoliceMsSansSerif11PixelsSubstituee)
         << QFontInfo(f().Label18->font()).family().toStdString();
 }
 
-TEST_F(DispositionFenetre, EmpilementDansLOrdreDeCreation)
+TEST_F(DispositionFenetre, stacking_followsTheCreationOrder)
 {
     std::map<QWidget *, const char *> noms;
     for (const Place &p : places())
@@ -106,7 +82,7 @@ TEST_F(DispositionFenetre, EmpilementDansLOrdreDeCreation)
     EXPECT_EQ(pile, creation); // Bevel1 first: behind the controls it frames
 }
 
-TEST_F(DispositionFenetre, ConseilsMontresSeulementOuPrevus)
+TEST_F(DispositionFenetre, tooltips_showOnlyWhereDesigned)
 {
     const QString bande =
         QStringLiteral(" Cliquer + glisser  pour sélectionner la longueur d'onde monochromatique ");
@@ -135,7 +111,7 @@ std::string nomDansLaChaine(TForm1 &f, QWidget *x)
     return x->metaObject()->className();
 }
 
-TEST_F(DispositionFenetre, ChaineDeTabulation)
+TEST_F(DispositionFenetre, tabChain_asDesigned)
 {
     std::vector<std::string> attendu;
     for (const Controle &c : ordreTabulation())
@@ -158,7 +134,7 @@ TEST_F(DispositionFenetre, ChaineDeTabulation)
 
 class DispositionPlace : public FormulaireCree, public testing::WithParamInterface<Place> {};
 
-TEST_P(DispositionPlace, GaucheHautEtTailleDeConception)
+TEST_P(DispositionPlace, leftTopAndSize_asDesigned)
 {
     const Place &p = GetParam();
     QWidget *x = w(p.c);
@@ -221,7 +197,7 @@ void PrintTo(const Texte &t, std::ostream *os) { PrintTo(t.c, os); }
 
 class DispositionTexte : public FormulaireCree, public testing::WithParamInterface<Texte> {};
 
-TEST_P(DispositionTexte, TexteDeConceptionExact)
+TEST_P(DispositionTexte, designText_isExact)
 {
     QWidget *x = w(GetParam().c);
     EXPECT_EQ(texteDe(x), GetParam().texte);
@@ -278,7 +254,7 @@ void PrintTo(const Police &p, std::ostream *os) { PrintTo(p.c, os); }
 
 class DispositionPolice : public FormulaireCree, public testing::WithParamInterface<Police> {};
 
-TEST_P(DispositionPolice, FamilleHauteurEtCouleur)
+TEST_P(DispositionPolice, familyHeightAndColour_asDesigned)
 {
     const Police &p = GetParam();
     const QWidget *x = w(p.c);
@@ -292,128 +268,5 @@ TEST_P(DispositionPolice, FamilleHauteurEtCouleur)
 
 INSTANTIATE_TEST_SUITE_P(Controles, DispositionPolice, testing::ValuesIn(polices),
                          [](const auto &info) { return std::string(info.param.c.nom); });
-
-// --- Design state of the other controls ---------------------------------------------------
-
-using DispositionEtat = FormulaireCree;
-
-TEST_F(DispositionEtat, GlissiereDe500A50000En1000GraduationsDessous)
-{
-    const TTrackBar *t = f().TrackBar1;
-    EXPECT_EQ(t->orientation(), Qt::Horizontal);
-    EXPECT_EQ(t->minimum(), 500);
-    EXPECT_EQ(t->maximum(), 50000);
-    EXPECT_EQ(t->value(), 1000);
-    EXPECT_EQ(t->tickPosition(), QSlider::TicksBelow);
-}
-
-TEST_F(DispositionEtat, FichierChoisiEtCaseDecochee)
-{
-    EXPECT_EQ(f().RadioGroup1->ItemIndex(), 0);
-    EXPECT_TRUE(f().RadioGroup1->bouton(0)->isChecked());
-    EXPECT_FALSE(f().RadioGroup1->bouton(1)->isChecked());
-    EXPECT_FALSE(f().CheckBox1->isChecked());
-}
-
-TEST_F(DispositionEtat, BoutonsSansGlyphe)
-{
-    for (const TBitBtn *b : {f().BitBtn1, f().BitBtn_blanche, f().BitBtn_laser})
-        EXPECT_TRUE(b->icon().isNull()) << b->text().toStdString();
-}
-
-TEST_F(DispositionEtat, BandesEnCroixEtLectureSansBouton)
-{
-    for (const TImage *i :
-         {f().Image_lumiere_blanche, f().Image_lumiere_incidente, f().Image_michel_levy})
-        EXPECT_EQ(i->cursor().shape(), Qt::CrossCursor);
-    EXPECT_TRUE(f().Image_michel_levy->hasMouseTracking());
-}
-
-TEST_F(DispositionEtat, GraphiquesSansLegendeNiTitreFondBlanc)
-{
-    for (TChart *c : {f().Chart1, f().Chart2}) {
-        EXPECT_FALSE(c->legend->visible());
-        EXPECT_EQ(c->plotLayout()->elementCount(), 1); // the axis rectangle alone, no title
-        EXPECT_EQ(c->axisRect()->backgroundBrush().color(), QColor(Qt::white));
-        EXPECT_TRUE(c->plottingHints().testFlag(QCP::phFastPolylines));
-    }
-    // The incident light is plotted during creation: three curves in place of the design
-    // series; the interference chart has none yet.
-    EXPECT_EQ(f().Chart1->graphCount(), 3);
-    EXPECT_EQ(f().Chart2->graphCount(), 0);
-}
-
-// --- The window once shown ----------------------------------------------------------------
-
-// Shown with the rainbow file beside it; the first activation then runs in full.
-class DispositionAffichee : public FenetreTest {
-protected:
-    void SetUp() override
-    {
-        FenetreTest::SetUp();
-        ouvre(true, true);
-        f().activateWindow();
-        QApplication::processEvents();
-        ASSERT_TRUE(dialogues_.messages.empty());
-        ASSERT_TRUE(dialogues_.erreurs.empty());
-    }
-};
-
-TEST_F(DispositionAffichee, ControlesRestentEnPlace)
-{
-    ASSERT_EQ(f().size(), QSize(1285, 731));
-    VerifiePlaces(f());
-}
-
-TEST_F(DispositionAffichee, EtiquettesSuiventLeurTexteReecrit)
-{
-    // The first activation gives Label19 its two-line formula, the creation handler Label8
-    // its longer caption: neither is cut off.
-    ASSERT_TRUE(f().Label19->text().contains(QLatin1Char('\n')));
-    for (const Place &p : places())
-        if (auto *l = qobject_cast<QLabel *>(p.c.acces(f()))) {
-            SCOPED_TRACE(p.c.nom);
-            attendEtiquetteEntiere(l);
-        }
-}
-
-TEST_F(DispositionAffichee, TabulationParcourtLesControlesVisiblesDansLOrdre)
-{
-    f().CheckBox1->setChecked(true); // shows the listing column and its memos
-    for (int origine : {0, 1}) {
-        SCOPED_TRACE(origine);
-        f().RadioGroup1->bouton(origine)->click();
-        QApplication::processEvents();
-        std::vector<QWidget *> attendu;
-        for (const Controle &c : ordreTabulation()) {
-            QWidget *x = c.acces(f());
-            if (x == f().RadioGroup1)
-                x = f().RadioGroup1->bouton(origine);
-            if (x->isVisible())
-                attendu.push_back(x);
-        }
-        ASSERT_GE(attendu.size(), 2u);
-        attendu.front()->setFocus(Qt::TabFocusReason);
-        std::vector<QWidget *> visites{QApplication::focusWidget()};
-        for (std::size_t i = 1; i < attendu.size(); ++i) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            visites.push_back(QApplication::focusWidget());
-        }
-        EXPECT_EQ(visites, attendu);
-    }
-}
-
-TEST_F(DispositionAffichee, FlechesDansLeGroupeChoisissentLOrigine)
-{
-    f().RadioGroup1->bouton(1)->click();
-    ASSERT_EQ(f().Label1->text(), " calculs ");
-    f().Edit2->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(f().Edit2, Qt::Key_Tab);
-    ASSERT_EQ(QApplication::focusWidget(), f().RadioGroup1->bouton(1));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
-    EXPECT_EQ(f().RadioGroup1->ItemIndex(), 0);
-    EXPECT_EQ(f().Label1->text(), " fichier "); // the origin's chain ran, as for a click
-    EXPECT_EQ(QApplication::focusWidget(), f().BitBtn_blanche);
-}
 
 } // namespace

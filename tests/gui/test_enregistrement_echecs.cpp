@@ -8,8 +8,7 @@
 #include "EtatCalcul.h"
 #include "FenetreTest.h"
 
-#include "MichelLevySpectre/Erreur.h"
-#include "toolkit/Fichiers.h"
+#include "Disques.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,51 +16,9 @@
 #include <optional>
 #include <string>
 
-#include <sched.h>
-#include <sys/fsuid.h>
-#include <sys/mount.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
-
-// Root passes every permission check; with another file-system identity it loses that
-// override (Linux drops it with the identity), so a read-only folder is read-only again.
-class IdentiteOrdinaire {
-public:
-    IdentiteOrdinaire()
-    {
-        if (geteuid() == 0)
-            setfsuid(65534);
-    }
-    ~IdentiteOrdinaire()
-    {
-        if (geteuid() == 0)
-            setfsuid(0);
-    }
-    IdentiteOrdinaire(const IdentiteOrdinaire &) = delete;
-    IdentiteOrdinaire &operator=(const IdentiteOrdinaire &) = delete;
-};
-
-// Files of this process may not grow past `octets`. SIGXFSZ keeps its default action, which
-// ends the process: the writer itself must turn it into a reported failure.
-class TailleLimitee {
-public:
-    explicit TailleLimitee(rlim_t octets)
-    {
-        getrlimit(RLIMIT_FSIZE, &ancienne_);
-        rlimit l = ancienne_;
-        l.rlim_cur = octets;
-        setrlimit(RLIMIT_FSIZE, &l);
-    }
-    ~TailleLimitee() { setrlimit(RLIMIT_FSIZE, &ancienne_); }
-    TailleLimitee(const TailleLimitee &) = delete;
-    TailleLimitee &operator=(const TailleLimitee &) = delete;
-
-private:
-    rlimit ancienne_{};
-};
 
 bool peutEcrireDans(const QString &dossier)
 {
@@ -71,31 +28,6 @@ bool peutEcrireDans(const QString &dossier)
         sonde.remove();
     return ok;
 }
-
-// A small disk of its own for a folder, in a private copy of the mount table so that
-// nothing outside this process sees it; unmounted on leaving.
-class PetitDisque {
-public:
-    PetitDisque(const QString &dossier, const char *taille, unsigned long options = 0)
-        : chemin_(dossier.toLocal8Bit())
-    {
-        monte_ = unshare(CLONE_NEWNS) == 0 &&
-                 mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
-                 mount("tmpfs", chemin_.constData(), "tmpfs", options, taille) == 0;
-    }
-    ~PetitDisque()
-    {
-        if (monte_)
-            umount2(chemin_.constData(), MNT_DETACH);
-    }
-    PetitDisque(const PetitDisque &) = delete;
-    PetitDisque &operator=(const PetitDisque &) = delete;
-    bool monte() const { return monte_; }
-
-private:
-    QByteArray chemin_;
-    bool monte_ = false;
-};
 
 // Fills the disk under `dossier` up to its last `libres` bytes.
 void remplit(const QString &dossier, qint64 libres)
@@ -168,7 +100,8 @@ protected:
         ASSERT_EQ(dialogues_.erreurs.size(), 1u);
         EXPECT_TRUE(dialogues_.erreurs[0].contains("garde.txt"))
             << dialogues_.erreurs[0].toStdString();
-        EXPECT_TRUE(dialogues_.erreurs[0].endsWith(QString::fromUtf8(raison)))
+        EXPECT_TRUE(dialogues_.erreurs[0].endsWith(QString::fromUtf8(" : ") + raison +
+                                                   ".\nL'ancien fichier est inchangé."))
             << dialogues_.erreurs[0].toStdString();
         EXPECT_EQ(contenu(cible_), ancien);
         EXPECT_EQ(QDir(dossierCible()).entryList(QDir::Files | QDir::Hidden), fichiersAvant);
@@ -185,12 +118,16 @@ protected:
 
 enum class Cause { DisquePlein, TailleLimitee, DossierLectureSeule };
 
+// The file itself may be writable in a folder that is not: it is then overwritten in place.
+enum class Fichier { Protege, InscriptibleEnPlace };
+
 struct CasEchec {
     const char *nom;
     int pas;
     Cause cause;
     qint64 octets; // free space left on the disk, or the file-size limit
     const char *raison;
+    Fichier fichier = Fichier::Protege;
 };
 
 void PrintTo(const CasEchec &c, std::ostream *os) { *os << c.nom; }
@@ -204,6 +141,13 @@ TEST_P(EnregistrementEchoue, reportsWhyAndKeepsTheOldFile)
     std::optional<PetitDisque> disque;
     std::optional<TailleLimitee> limite;
     std::optional<IdentiteOrdinaire> ordinaire;
+    if (c.fichier == Fichier::InscriptibleEnPlace) {
+        // Writable by anyone: the ordinary identity keeps root's group, whose bits then count.
+        QFile::setPermissions(cible_, QFile::permissions(cible_) | QFileDevice::WriteGroup |
+                                          QFileDevice::WriteOther);
+        dossierEnLectureSeule();
+        ordinaire.emplace();
+    }
     switch (c.cause) {
     case Cause::DisquePlein:
         disque.emplace(dossierCible(), "size=64k");
@@ -234,7 +178,9 @@ INSTANTIATE_TEST_SUITE_P(
                     CasEchec{"largeListing_fileSizeLimit", 1, Cause::TailleLimitee, 16384,
                              "fichier trop grand"},
                     CasEchec{"readOnlyFolder_fileNotWritable", 1, Cause::DossierLectureSeule, 0,
-                             "permission refus\u00e9e"}),
+                             "permission refusée"},
+                    CasEchec{"inPlace_fileSizeLimit", 1, Cause::TailleLimitee, 4096,
+                             "fichier trop grand", Fichier::InscriptibleEnPlace}),
     [](const auto &info) { return std::string(info.param.nom); });
 
 TEST_F(Enregistrement, readOnlyFolder_writableFileIsReplacedInPlace)
@@ -255,55 +201,3 @@ TEST_F(Enregistrement, readOnlyFolder_writableFileIsReplacedInPlace)
     EXPECT_EQ(inode(cible_), avant);
     EXPECT_EQ(QDir(dossierCible()).entryList(QDir::Files | QDir::Hidden), QStringList{"garde.txt"});
 }
-
-// Failures the writer names itself, in French, for any file it is asked to save.
-struct CasRaison {
-    const char *nom;
-    std::string chemin; // below a fresh folder holding "existe.txt/", "fichier" and "disque/"
-    const char *raison;
-    bool disqueEnLectureSeule = false; // "disque/" is then a read-only file system
-};
-
-void PrintTo(const CasRaison &c, std::ostream *os) { *os << c.nom; }
-
-class RaisonEnFrancais : public testing::TestWithParam<CasRaison> {};
-
-TEST_P(RaisonEnFrancais, namesTheCauseAndWritesNothing)
-{
-    const CasRaison &c = GetParam();
-    QTemporaryDir dossier;
-    ASSERT_TRUE(dossier.isValid());
-    const QDir racine(dossier.path());
-    racine.mkdir("existe.txt");
-    racine.mkdir("disque");
-    QFile(dossier.filePath("fichier")).open(QIODevice::WriteOnly);
-    std::optional<PetitDisque> disque;
-    if (c.disqueEnLectureSeule) {
-        disque.emplace(dossier.filePath("disque"), "size=64k", MS_RDONLY);
-        if (!disque->monte())
-            GTEST_SKIP() << "no permission to mount a small disk here";
-    }
-    const QString nom = dossier.filePath(QString::fromStdString(c.chemin));
-    try {
-        EnregistreFichier(nom, "x\r\n");
-        ADD_FAILURE() << "saved to " << nom.toStdString();
-    } catch (const Erreur &e) {
-        const QString texte = QString::fromUtf8(e.what());
-        EXPECT_TRUE(texte.contains(nom)) << e.what();
-        EXPECT_TRUE(texte.endsWith(" : " + QString::fromUtf8(c.raison))) << e.what();
-    }
-    EXPECT_EQ(racine.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-              (QStringList{"disque", "existe.txt", "fichier"}));
-    EXPECT_TRUE(QDir(dossier.filePath("disque")).isEmpty());
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Causes, RaisonEnFrancais,
-    testing::Values(CasRaison{"noSuchFolder", "absent/liste.txt", "dossier inexistant"},
-                    CasRaison{"folderOfThatName", "existe.txt", "un dossier porte ce nom"},
-                    CasRaison{"nameTooLong", std::string(300, 'n') + ".txt", "nom trop long"},
-                    CasRaison{"fileInThePath", "fichier/liste.txt",
-                              "un \u00e9l\u00e9ment du chemin n'est pas un dossier"},
-                    CasRaison{"readOnlyFileSystem", "disque/liste.txt",
-                              "syst\u00e8me de fichiers en lecture seule", true}),
-    [](const auto &info) { return std::string(info.param.nom); });

@@ -8,8 +8,11 @@
 
 #include <QFile>
 
+#include <QApplication>
+
 #include <functional>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 class FichiersLimites : public FenetreTest {
@@ -73,4 +76,76 @@ TEST_F(FichiersLimites, endlessDevice_readErrorInsteadOfReadingForever)
     ASSERT_EQ(dialogues_.erreurs.size(), 1u);
     EXPECT_EQ(dialogues_.erreurs[0], "Impossible de lire le fichier rgb-arc-en-ciel.txt");
     verifieTableVierge();
+}
+
+// The capacity edge is the same for every line end: a file of exactly 2 MiB or 65,536 lines
+// is taken (its header is then refused as incompatible), one byte or one line more is not.
+TEST_F(FichiersLimites, capacityEdge_sameRuleWhateverTheLineEnds)
+{
+    struct Cas {
+        const char *fin;
+        bool finale; // a break after the last line
+        qint64 octets;
+        qint64 lignes;
+        bool accepte;
+    };
+    ouvre();
+    const QString nom = dossier() + "/rgb-arc-en-ciel.txt";
+    const qint64 octets = CapaciteMemoOctets, lignes = CapaciteMemoLignes;
+    for (const Cas &c :
+         {Cas{"\n", true, octets, 32768, true}, Cas{"\n", false, octets, 32768, true},
+          Cas{"\r\n", true, octets, 32768, true}, Cas{"\r\n", false, octets, 32768, true},
+          Cas{"\r", true, octets, 32768, true}, Cas{"\r", false, octets, 32768, true},
+          Cas{"\n", true, octets + 1, 32768, false}, Cas{"\n", true, lignes, lignes, true},
+          Cas{"\n", true, lignes + 1, lignes + 1, false}}) {
+        const QByteArray fin(c.fin);
+        // Lines of equal length; the first one takes what is left over.
+        const qint64 breaks = c.finale ? c.lignes : c.lignes - 1;
+        const qint64 texte = c.octets - breaks * fin.size();
+        QByteArray fichier;
+        for (qint64 i = 0; i < c.lignes; ++i) {
+            const qint64 longueur = texte / c.lignes + (i == 0 ? texte % c.lignes : 0);
+            fichier += QByteArray(longueur, 'a');
+            if (i + 1 < c.lignes || c.finale)
+                fichier += fin;
+        }
+        ASSERT_EQ(fichier.size(), c.octets);
+        ecrit("rgb-arc-en-ciel.txt", fichier);
+        dialogues_.erreurs.clear();
+        dialogues_.messages.clear();
+        f().BitBtn_blanche->click();
+        const std::string quoi = QByteArray(c.fin).toHex().toStdString() +
+                                 (c.finale ? " final " : " open ") + std::to_string(c.octets) +
+                                 " bytes " + std::to_string(c.lignes) + " lines";
+        EXPECT_EQ(dialogues_.erreurs.empty(), c.accepte) << quoi;
+        if (c.accepte) {
+            EXPECT_EQ(f().Memo_fichier->nombreLignes(), c.lignes) << quoi;
+        }
+    }
+    QFile::remove(nom);
+}
+
+// The lines are counted before any is made: two million empty lines are refused for their
+// number in a process that could not hold them all as lines.
+TEST_F(FichiersLimites, millionsOfLines_refusedBeforeTheyAreMade)
+{
+#ifdef SANS_LIMITE_MEMOIRE
+    GTEST_SKIP() << "no address-space limit under the address sanitizer";
+#endif
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    ouvre();
+    ecrit("rgb-arc-en-ciel.txt", QByteArray(CapaciteMemoOctets, '\n'));
+    const auto sousLimite = [this] {
+        rlimit l{};
+        getrlimit(RLIMIT_AS, &l);
+        l.rlim_cur = rlim_t(tailleVirtuelleOctets()) + (24u << 20);
+        if (setrlimit(RLIMIT_AS, &l) != 0)
+            std::_Exit(2);
+        f().BitBtn_blanche->click();
+        std::_Exit(dialogues_.erreurs == std::vector<QString>{QString::fromUtf8(
+                                             "Le texte dépasse la capacité du mémo")}
+                       ? 0
+                       : 1);
+    };
+    EXPECT_EXIT(sousLimite(), ::testing::ExitedWithCode(0), "");
 }

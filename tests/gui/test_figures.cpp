@@ -230,6 +230,19 @@ TEST_F(CharteMichelLevy, awayFromLinesAndTextTheColourIsTheStrips)
                       couleurs[std::size_t(p.retard / 6)])
                 << p.retard << " nm, " << p.epaisseur << " µm";
         }
+        // The dashed thin-section line runs at 30 µm, not elsewhere: dark along about 60 %
+        // of its row between two birefringence lines, at 20 µm along none of it.
+        const auto sombre = [&](double epaisseur) {
+            const int y = int((trace.bottom() - epaisseur / 50 * trace.height()) * pixelsParPoint);
+            int n = 0, total = 0;
+            for (int retard = 2420; retard <= 2680; ++retard, ++total) {
+                const double x = trace.left() + retard / 3000.0 * trace.width();
+                n += qGray(image.pixel(int(x * pixelsParPoint), y)) < 60;
+            }
+            return double(n) / total;
+        };
+        EXPECT_GT(sombre(30), 0.4);
+        EXPECT_LT(sombre(20), 0.05);
     }
 }
 

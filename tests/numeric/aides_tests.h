@@ -13,7 +13,7 @@ inline RetardCouleur Temoin() { return RetardCouleur{-7, 9.0, 9.0, 9.0}; }
 
 inline Tab_RetardCouleur ArcEnCielCalcule()
 {
-    Tab_RetardCouleur t(401);
+    Tab_RetardCouleur t(EchantillonsSpectre);
     CalculArcEnCiel(t);
     return t;
 }

@@ -39,7 +39,7 @@ TEST(LitEntierStrict, failsWithTheConversionMessage)
         LitEntierStrict("abc");
         FAIL() << "no failure";
     } catch (const Erreur &e) {
-        EXPECT_STREQ(e.what(), "'abc' n'est pas une valeur enti\xC3\xA8re correcte.");
+        EXPECT_STREQ(e.what(), "'abc' n'est pas une valeur entière correcte.");
     }
 }
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
 #include <vector>
 
 namespace {
@@ -12,14 +13,22 @@ namespace {
 // A plot of 690 × 405 points with labels at least 9.5 points apart.
 constexpr PlaceEtiquettes Place{690, 405, 9.5};
 
-class GeometrieParRetard : public testing::TestWithParam<double> {};
+struct CasCharte {
+    const char *nom;
+    double retardMax;
+    double intervalle; // of the order marks: 551 nm in white light, λ in monochromatic light
+};
+
+void PrintTo(const CasCharte &c, std::ostream *os) { *os << c.nom; }
+
+class GeometrieParRetard : public testing::TestWithParam<CasCharte> {};
 
 } // namespace
 
 TEST_P(GeometrieParRetard, linesFromTheOriginPassThroughDeltaTimes30umAt30um)
 {
-    const double retardMax = GetParam();
-    const GeometrieCharte g = GeometrieMichelLevy(retardMax, Place);
+    const double retardMax = GetParam().retardMax, intervalle = GetParam().intervalle;
+    const GeometrieCharte g = GeometrieMichelLevy(retardMax, Place, intervalle);
     const std::vector<int> usuels{1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 12, 14, 16,
                                   18, 20, 25, 30, 35, 40, 45, 50, 60, 70, 80, 90, 100};
     ASSERT_GE(g.lignes.size(), usuels.size());
@@ -46,14 +55,27 @@ TEST_P(GeometrieParRetard, linesFromTheOriginPassThroughDeltaTimes30umAt30um)
     // Beyond 0.10 a line is kept only with its label.
     for (std::size_t i = usuels.size(); i < g.lignes.size(); ++i)
         EXPECT_TRUE(g.lignes[i].etiquetee);
-    ASSERT_EQ(g.ordres.size(), std::size_t(retardMax / 551));
-    if (!g.ordres.empty()) {
-        EXPECT_EQ(g.ordres.back(), 551.0 * double(g.ordres.size()));
+    // A mark at every multiple of the interval while they stay readable, else at every
+    // 1, 2 or 5 × 10^k-th one, never closer than half a label's distance.
+    const double pas = double(g.pasOrdres) * intervalle;
+    ASSERT_EQ(g.ordres.size(), std::size_t(retardMax / pas));
+    for (std::size_t n = 0; n < g.ordres.size(); ++n)
+        ASSERT_EQ(g.ordres[n], pas * double(n + 1)) << n;
+    EXPECT_GE(pas / retardMax * Place.largeur, Place.ecart / 2);
+    if (g.pasOrdres > 1) {
+        EXPECT_LT(pas / retardMax * Place.largeur, Place.ecart * 5 / 2);
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Retards, GeometrieParRetard,
-                         testing::Values(3000.0, 2000.0, 551.0, 100.0, 50000.0));
+INSTANTIATE_TEST_SUITE_P(
+    Retards, GeometrieParRetard,
+    testing::Values(CasCharte{"white3000", 3000, 551}, CasCharte{"white2000", 2000, 551},
+                    CasCharte{"white551", 551, 551}, CasCharte{"white100", 100, 551},
+                    CasCharte{"white50000", 50000, 551}, CasCharte{"white1000000", 1e6, 551},
+                    CasCharte{"whiteLargestTable", 2147483647, 551},
+                    CasCharte{"fringesOf633nm3000", 3000, 633},
+                    CasCharte{"fringesOf400nm200000000", 2e8, 400}),
+    [](const auto &info) { return std::string(info.param.nom); });
 
 TEST(TexteBirefringence, decimalCommaThreeFiguresBelow006)
 {

@@ -52,8 +52,8 @@ RetardCouleur caseUnique(const std::string &ligneDeDonnees)
 
 TEST(RemplitArcEnCiel, standardFile_fillsEverySlotWithItsWavelengthAndShares)
 {
-    Tab_RetardCouleur t(401);
-    ASSERT_TRUE(RemplitArcEnCiel(fichier(401), 400, 800, t));
+    Tab_RetardCouleur t(EchantillonsSpectre);
+    ASSERT_TRUE(RemplitArcEnCiel(fichier(EchantillonsSpectre), LambdaMin, LambdaMax, t));
     ASSERT_EQ(t.size(), 401u);
     for (int k = 0; k <= 400; ++k) {
         SCOPED_TRACE(k);
@@ -63,9 +63,10 @@ TEST(RemplitArcEnCiel, standardFile_fillsEverySlotWithItsWavelengthAndShares)
 
 TEST(RemplitArcEnCiel, wavelengthColumn_isIgnored)
 {
-    Tab_RetardCouleur compte(401), zeros(401);
-    ASSERT_TRUE(RemplitArcEnCiel(fichier(401), 400, 800, compte));
-    ASSERT_TRUE(RemplitArcEnCiel(fichier(401, [](int) { return 0; }), 400, 800, zeros));
+    Tab_RetardCouleur compte(EchantillonsSpectre), zeros(401);
+    ASSERT_TRUE(RemplitArcEnCiel(fichier(EchantillonsSpectre), LambdaMin, LambdaMax, compte));
+    ASSERT_TRUE(RemplitArcEnCiel(fichier(EchantillonsSpectre, [](int) { return 0; }), LambdaMin,
+                                 LambdaMax, zeros));
     for (int k = 0; k <= 400; ++k)
         ExpectMemeLigne(zeros[k], compte[k]);
 }
@@ -73,7 +74,7 @@ TEST(RemplitArcEnCiel, wavelengthColumn_isIgnored)
 TEST(RemplitArcEnCiel, fewerLinesThanSlots_leavesUnreachedSlotsUnwritten)
 {
     Tab_RetardCouleur t(401, Temoin());
-    ASSERT_TRUE(RemplitArcEnCiel(fichier(201), 400, 800, t));
+    ASSERT_TRUE(RemplitArcEnCiel(fichier(201), LambdaMin, LambdaMax, t));
     for (int k = 0; k <= 400; ++k) {
         SCOPED_TRACE(k);
         if (k % 2 == 0)
@@ -93,7 +94,7 @@ TEST(RemplitArcEnCiel, moreLinesThanSlots_halvesGoToEvenSlotsAndTheLastLineStays
     EXPECT_EQ(CaseDeLigne(801, 801, 401), 400);
 
     Tab_RetardCouleur t(401, Temoin());
-    ASSERT_TRUE(RemplitArcEnCiel(fichier(801), 400, 800, t));
+    ASSERT_TRUE(RemplitArcEnCiel(fichier(801), LambdaMin, LambdaMax, t));
     expectLigneDeDonnees(t[0], 400, 2);
     expectLigneDeDonnees(t[1], 401, 3);
     expectLigneDeDonnees(t[2], 402, 6);
@@ -110,7 +111,7 @@ TEST(RemplitArcEnCiel, firstAndLastDataLines_alwaysReachTheEndSlots)
         Tab_RetardCouleur t(401, Temoin());
         EXPECT_EQ(CaseDeLigne(1, donnees, 401), 0);
         EXPECT_EQ(CaseDeLigne(donnees, donnees, 401), 400);
-        ASSERT_TRUE(RemplitArcEnCiel(fichier(donnees), 400, 800, t));
+        ASSERT_TRUE(RemplitArcEnCiel(fichier(donnees), LambdaMin, LambdaMax, t));
         if (donnees <= 401) // with more lines, line 2 may share slot 0 and overwrite line 1
             expectLigneDeDonnees(t[0], 400, 1);
         expectLigneDeDonnees(t[400], 800, donnees);
@@ -132,7 +133,7 @@ TEST(RemplitArcEnCiel, tooFewLinesOrBadHeader_isRejectedAndTableUntouched)
     for (const Lignes &lignes : rejetes) {
         SCOPED_TRACE(lignes.empty() ? std::string("(no line)") : lignes[0]);
         Tab_RetardCouleur t(401, Temoin());
-        EXPECT_FALSE(RemplitArcEnCiel(lignes, 400, 800, t));
+        EXPECT_FALSE(RemplitArcEnCiel(lignes, LambdaMin, LambdaMax, t));
         ASSERT_EQ(t.size(), 401u);
         for (const RetardCouleur &e : t)
             ExpectMemeLigne(e, Temoin());
@@ -175,26 +176,26 @@ TEST(RemplitArcEnCiel, doubleTab_dropsTheEmptyField)
 TEST(RemplitArcEnCiel, targetShorterThanTheSlots_isNeverWrittenPastItsEnd)
 {
     Tab_RetardCouleur t(100, Temoin());
-    ASSERT_TRUE(RemplitArcEnCiel(fichier(401), 400, 800, t));
+    ASSERT_TRUE(RemplitArcEnCiel(fichier(EchantillonsSpectre), LambdaMin, LambdaMax, t));
     ASSERT_EQ(t.size(), 100u);
     expectLigneDeDonnees(t[0], 400, 1);
     expectLigneDeDonnees(t[99], 499, 100);
 
     Tab_RetardCouleur vide;
-    ASSERT_TRUE(RemplitArcEnCiel(fichier(401), 400, 800, vide));
+    ASSERT_TRUE(RemplitArcEnCiel(fichier(EchantillonsSpectre), LambdaMin, LambdaMax, vide));
     EXPECT_TRUE(vide.empty());
 }
 
 TEST(RemplitArcEnCiel, crLfText_readsLikeLfText)
 {
     std::string lf, crlf;
-    for (const std::string &l : fichier(401)) {
+    for (const std::string &l : fichier(EchantillonsSpectre)) {
         lf += l + "\n";
         crlf += l + "\r\n";
     }
-    Tab_RetardCouleur a(401), b(401);
-    ASSERT_TRUE(RemplitArcEnCiel(DecoupeLignes(lf), 400, 800, a));
-    ASSERT_TRUE(RemplitArcEnCiel(DecoupeLignes(crlf), 400, 800, b));
+    Tab_RetardCouleur a(EchantillonsSpectre), b(401);
+    ASSERT_TRUE(RemplitArcEnCiel(DecoupeLignes(lf), LambdaMin, LambdaMax, a));
+    ASSERT_TRUE(RemplitArcEnCiel(DecoupeLignes(crlf), LambdaMin, LambdaMax, b));
     for (int k = 0; k <= 400; ++k)
         ExpectMemeLigne(b[k], a[k]);
     expectLigneDeDonnees(b[400], 800, 401);
@@ -203,8 +204,9 @@ TEST(RemplitArcEnCiel, crLfText_readsLikeLfText)
 TEST(RemplitArcEnCiel, whiteSpectrumListing_readsBackAsTheRoundedSpectrum)
 {
     const Tab_RetardCouleur arc = ArcEnCielCalcule();
-    Tab_RetardCouleur relu(401);
-    ASSERT_TRUE(RemplitArcEnCiel(DecoupeLignes(ListeSpectreFichier(arc, 400)), 400, 800, relu));
+    Tab_RetardCouleur relu(EchantillonsSpectre);
+    ASSERT_TRUE(
+        RemplitArcEnCiel(DecoupeLignes(ListeSpectreFichier(arc, 400)), LambdaMin, LambdaMax, relu));
     for (int k = 0; k <= 400; ++k) {
         SCOPED_TRACE(k);
         ExpectLigne(relu[k], 400 + k, Part255(arc[k].R) / 255.0, Part255(arc[k].G) / 255.0,

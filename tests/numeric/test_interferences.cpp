@@ -185,7 +185,7 @@ TEST(Sweep, sampleWithXZero_addsNothingAndGivesNoNaN)
 
 TEST(Sweep, unfilledSpectrum_givesBlackRowsWithoutNaN)
 {
-    const Tab_RetardCouleur vide(401);
+    const Tab_RetardCouleur vide(EchantillonsSpectre);
     for (ModeLumiere mode : {Blanche, Mono}) {
         const Tab_RetardCouleur t = balayage(2000, 10, vide, mode);
         for (int i = 0; i <= 200; ++i)

@@ -55,17 +55,16 @@ TEST(ListeTableInterferences, emptyTable_givesTheHeaderAlone)
 
 TEST(QuestionEnregistrement, stepOne_asksWithoutTheNote)
 {
-    EXPECT_EQ(QuestionEnregistrement(1, 3000, 3002),
-              "  Enregistrer les 3001 interf\xC3\xA9rences  ?  ");
-    EXPECT_EQ(QuestionEnregistrement(0, 3000, 2), "  Enregistrer les 1 interf\xC3\xA9rences  ?  ");
+    EXPECT_EQ(QuestionEnregistrement(1, 3000, 3002), "  Enregistrer les 3001 interférences  ?  ");
+    EXPECT_EQ(QuestionEnregistrement(0, 3000, 2), "  Enregistrer les 1 interférences  ?  ");
 }
 
 TEST(QuestionEnregistrement, largerStep_startsWithTheNoteAndThreeBreaks)
 {
     EXPECT_EQ(QuestionEnregistrement(2, 3000, 1502),
-              "  (il est possible de diminuer le pas \xC3\xA0 1 pour une plus grande "
-              "r\xC3\xA9solution de 3000)           \n\n\n"
-              "  Enregistrer les 1501 interf\xC3\xA9rences  ?  ");
+              "  (il est possible de diminuer le pas à 1 pour une plus grande "
+              "résolution de 3000)           \n\n\n"
+              "  Enregistrer les 1501 interférences  ?  ");
     EXPECT_EQ(QuestionEnregistrement(10, 3000, 302).substr(0, 3), "  (");
     EXPECT_NE(
         QuestionEnregistrement(10, 3000, 302).find(")           \n\n\n  Enregistrer les 301 "),
@@ -74,5 +73,5 @@ TEST(QuestionEnregistrement, largerStep_startsWithTheNoteAndThreeBreaks)
 
 TEST(QuestionEnregistrement, memoWithItsInitialLineOnly_asksForZero)
 {
-    EXPECT_EQ(QuestionEnregistrement(1, 2000, 1), "  Enregistrer les 0 interf\xC3\xA9rences  ?  ");
+    EXPECT_EQ(QuestionEnregistrement(1, 2000, 1), "  Enregistrer les 0 interférences  ?  ");
 }

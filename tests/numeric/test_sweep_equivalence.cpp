@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The fast sweep against the straightforward row by sample loop, value by value.
+#include "BalayageReference.h"
 #include "MichelLevySpectre/interference/Interferences.h"
 #include "aides_tests.h"
 
@@ -32,10 +33,10 @@ std::int32_t entre(std::mt19937_64 &g, std::int32_t a, std::int32_t b)
 // 400..800 nm with random weights; about one row in twenty left unfilled (x = 0, no colour).
 Tab_RetardCouleur arcAleatoire(std::mt19937_64 &g)
 {
-    Tab_RetardCouleur t(401);
-    for (std::int32_t k = 0; k < 401; ++k)
+    Tab_RetardCouleur t(EchantillonsSpectre);
+    for (std::int32_t k = 0; k < EchantillonsSpectre; ++k)
         if (entre(g, 0, 19) != 0)
-            t[k] = {400 + k, poids(g), poids(g), poids(g)};
+            t[k] = {LambdaMin + k, poids(g), poids(g), poids(g)};
     return t;
 }
 
@@ -43,7 +44,7 @@ Tab_RetardCouleur arcAleatoire(std::mt19937_64 &g)
 Tab_RetardCouleur bandeAleatoire(std::mt19937_64 &g)
 {
     Tab_RetardCouleur t = arcAleatoire(g);
-    const std::int32_t centre = entre(g, 400, 800), demi = entre(g, 0, 20);
+    const std::int32_t centre = entre(g, LambdaMin, LambdaMax), demi = entre(g, 0, 20);
     for (RetardCouleur &e : t)
         if (std::abs(e.x - centre) > demi)
             e.R = e.G = e.B = 0;
@@ -54,7 +55,7 @@ Tab_RetardCouleur bandeAleatoire(std::mt19937_64 &g)
 // and x = 0 rows that carry a colour, which both sweeps must ignore.
 Tab_RetardCouleur longueursQuelconques(std::mt19937_64 &g)
 {
-    Tab_RetardCouleur t(401);
+    Tab_RetardCouleur t(EchantillonsSpectre);
     for (RetardCouleur &e : t)
         e = {entre(g, 0, 9) == 0 ? 0 : entre(g, 1, 5000), poids(g), poids(g), poids(g)};
     return t;
@@ -220,7 +221,7 @@ TEST(SweepEquivalence, largeRetardationsUpToTheIntegerRange)
     }
     Tab_RetardCouleur quelques(3);
     for (RetardCouleur &e : quelques)
-        e = {entre(g, 400, 800), poids(g), poids(g), poids(g)};
+        e = {entre(g, LambdaMin, LambdaMax), poids(g), poids(g), poids(g)};
     compareDeuxModes(quelques, 999'999, 1, 1'000'000);
     compareDeuxModes(arcAleatoire(g), plusGrand, plusGrand / 1000, 1001);
 }

@@ -120,20 +120,6 @@ void NormaliseInterferences(Tab_RetardCouleur &table, std::int64_t derniere,
         normaliseBlanche(table, derniere, maxima);
 }
 
-void CalculInterferencesReference(std::int32_t debut, std::int32_t fin, std::int32_t pas_,
-                                  std::span<const RetardCouleur> spectre, Tab_RetardCouleur &table,
-                                  ModeLumiere mode)
-{
-    const std::int64_t derniere = DerniereLigne(debut, fin, pas_, table.size());
-    for (std::int64_t i = 0; i <= derniere; ++i) {
-        RetardCouleur &l = table[static_cast<std::size_t>(i)];
-        l.x = RetardDeLigne(i, pas_);
-        const CouleurSomme s = CouleurRetard(l.x, spectre, mode);
-        l.R = s.R, l.G = s.G, l.B = s.B;
-    }
-    NormaliseInterferences(table, derniere, maximaBruts(table, derniere), mode);
-}
-
 void CalculInterferences(std::int32_t debut, std::int32_t fin, std::int32_t pas_,
                          std::span<const RetardCouleur> spectre, Tab_RetardCouleur &table,
                          ModeLumiere mode)

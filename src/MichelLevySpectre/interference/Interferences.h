@@ -29,11 +29,6 @@ void CalculInterferences(std::int32_t debut, std::int32_t fin, std::int32_t pas_
                          std::span<const RetardCouleur> spectre, Tab_RetardCouleur &table,
                          ModeLumiere mode);
 
-// The straightforward row by sample loop: the oracle of the tests and the benchmarks' reference.
-void CalculInterferencesReference(std::int32_t debut, std::int32_t fin, std::int32_t pas_,
-                                  std::span<const RetardCouleur> spectre, Tab_RetardCouleur &table,
-                                  ModeLumiere mode);
-
 // Retardation of row i: i × pas_, held to the 32-bit range.
 std::int32_t RetardDeLigne(std::int64_t i, std::int32_t pas_);
 

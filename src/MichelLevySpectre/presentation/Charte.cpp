@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <limits>
 
 namespace {
 
@@ -56,7 +57,19 @@ private:
 
 } // namespace
 
-GeometrieCharte GeometrieMichelLevy(double retardMax, const PlaceEtiquettes &place)
+std::int64_t PasReperes(double largeurIntervalle, double ecart)
+{
+    if (!(largeurIntervalle > 0))
+        return std::numeric_limits<std::int64_t>::max();
+    for (std::int64_t puissance = 1; puissance < std::int64_t(1) << 60; puissance *= 10)
+        for (const std::int64_t f : {1, 2, 5})
+            if (double(f * puissance) * largeurIntervalle >= ecart)
+                return f * puissance;
+    return std::numeric_limits<std::int64_t>::max();
+}
+
+GeometrieCharte GeometrieMichelLevy(double retardMax, const PlaceEtiquettes &place,
+                                    double intervalleOrdres)
 {
     GeometrieCharte g;
     g.retardMax = retardMax;
@@ -81,9 +94,20 @@ GeometrieCharte GeometrieMichelLevy(double retardMax, const PlaceEtiquettes &pla
             break;
         g.lignes.push_back(l);
     }
-    for (double o = IntervalleOrdres; o <= retardMax; o += IntervalleOrdres)
-        g.ordres.push_back(o);
+    if (!(intervalleOrdres > 0))
+        return g;
+    const std::int64_t pas =
+        PasReperes(intervalleOrdres / retardMax * place.largeur, place.ecart / 2);
+    g.pasOrdres = int(std::min<std::int64_t>(pas, std::numeric_limits<int>::max()));
+    // Counted in whole marks, so that no sum drifts.
+    for (std::int64_t n = pas; double(n) * intervalleOrdres <= retardMax; n += pas)
+        g.ordres.push_back(double(n) * intervalleOrdres);
     return g;
+}
+
+std::string NomFrange(std::int64_t n)
+{
+    return std::to_string(n) + (n == 1 ? "re frange" : "e frange");
 }
 
 std::string TexteBirefringence(int milliemes)

@@ -33,13 +33,33 @@ struct LigneBirefringence {
 struct GeometrieCharte {
     double retardMax = 0; // nm
     std::vector<LigneBirefringence> lignes;
-    std::vector<double> ordres; // each multiple of 551 nm up to retardMax
+    // The order marks: every `pasOrdres`-th multiple of the order interval up to retardMax,
+    // so that two marks stay at least half `place.ecart` apart.
+    std::vector<double> ordres;
+    int pasOrdres = 1;
 };
 
 // δ from 0.001 to 0.010 by 0.001, to 0.020 by 0.002, to 0.050 by 0.005, to 0.10 by 0.01,
 // then by 0.01 while their labels fit. A label too close to the previous one on its edge,
-// or to a corner on the right edge, is left out; its line stays.
-GeometrieCharte GeometrieMichelLevy(double retardMax, const PlaceEtiquettes &place);
+// or to a corner on the right edge, is left out; its line stays. The orders last
+// `intervalleOrdres` nm: 551 in white light, the band's wavelength in monochromatic light
+// (its dark fringes); none when it is not positive.
+GeometrieCharte GeometrieMichelLevy(double retardMax, const PlaceEtiquettes &place,
+                                    double intervalleOrdres = IntervalleOrdres);
+
+// What the order marks stand for: the orders of white light, 551 nm each, or the dark
+// fringes of monochromatic light, one per wavelength.
+struct ReperesCharte {
+    double intervalle = IntervalleOrdres; // nm
+    bool franges = false;
+};
+
+// "1re frange", "2e frange", …
+std::string NomFrange(std::int64_t n);
+
+// The step between two shown marks: 1, 2 or 5 × 10^k marks, the first that puts them at
+// least `ecart` apart when one interval takes `largeurIntervalle`.
+std::int64_t PasReperes(double largeurIntervalle, double ecart);
 
 // δ as printed: "0,001", "0,025", "0,06", "0,10".
 std::string TexteBirefringence(int milliemes);

@@ -44,7 +44,7 @@ std::string ListeSpectreLumiere(std::span<const RetardCouleur> spectre)
 
 std::string LigneSpectreDessine(std::int64_t i, std::int64_t r, std::int64_t g, std::int64_t b)
 {
-    return "i =" + std::to_string(i) + "  " + std::to_string(i + 400) + " --- " +
+    return "i =" + std::to_string(i) + "  " + std::to_string(i + LambdaMin) + " --- " +
            std::to_string(r) + "  " + std::to_string(g) + "  " + std::to_string(b) + "\n";
 }
 
@@ -71,9 +71,8 @@ std::string QuestionEnregistrement(std::int32_t pas_, std::int32_t retardMax,
 {
     std::string note;
     if (pas_ > 1)
-        note = "  (il est possible de diminuer le pas \xC3\xA0 1 pour une plus grande "
-               "r\xC3\xA9solution de " +
+        note = "  (il est possible de diminuer le pas à 1 pour une plus grande "
+               "résolution de " +
                std::to_string(retardMax) + ")           \n\n\n";
-    return note + "  Enregistrer les " + std::to_string(lignesMemo - 1) +
-           " interf\xC3\xA9rences  ?  ";
+    return note + "  Enregistrer les " + std::to_string(lignesMemo - 1) + " interférences  ?  ";
 }

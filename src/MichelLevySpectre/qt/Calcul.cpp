@@ -21,7 +21,7 @@ void LitParametres()
     retard_max = EntierDuChamp(Form1->Edit1, 2000);
     pas = EntierDuChamp(Form1->Edit2, 10);
     if (pas == 0)
-        throw Erreur("Division par z\xC3\xA9ro : le pas doit \xC3\xAAtre diff\xC3\xA9rent de 0");
+        throw Erreur("Division par zéro : le pas doit être différent de 0");
     Form1->Label6->setText(QString::number(nombreLignes()));
 }
 
@@ -30,9 +30,9 @@ void CalculMichelLevy()
     LitParametres();
     const std::int64_t n = nombreLignes();
     if (n < 0)
-        throw Erreur("Le retard maximum et le pas doivent \xC3\xAAtre de m\xC3\xAAme signe");
+        throw Erreur("Le retard maximum et le pas doivent être de même signe");
     if (n > LignesInterferencesMax)
-        throw Erreur("Trop de valeurs d'interf\xC3\xA9rence : " + std::to_string(n) + " (au plus " +
+        throw Erreur("Trop de valeurs d'interférence : " + std::to_string(n) + " (au plus " +
                      std::to_string(LignesInterferencesMax) + "). Augmenter le pas.");
     tab_interferences.resize(static_cast<std::size_t>(n));
     CalculInterferences(0, retard_max, pas, tab_incidente, tab_interferences, ModeLumiereCourant());

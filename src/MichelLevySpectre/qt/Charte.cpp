@@ -4,6 +4,7 @@
 #include "MichelLevySpectre/qt/Figures.h"
 
 #include "MichelLevySpectre/MichelLevySpectre.h"
+#include "MichelLevySpectre/presentation/Ordres.h"
 #include "Unit1.h"
 #include "toolkit/Fichiers.h"
 
@@ -146,12 +147,13 @@ void axeEpaisseur(QPainter &p, double retardMax)
     p.restore();
 }
 
-QString nomOrdre(int n)
+// The order's name between two marks; the number of the mark under it when they are thinned.
+QString nomIntervalle(std::int64_t n, bool franges)
 {
-    return n == 1 ? QStringLiteral("1er ordre") : QString::number(n) + QStringLiteral("e ordre");
+    return QString::fromStdString(franges ? NomFrange(n) : NomOrdre(int(n)));
 }
 
-void axeRetard(QPainter &p, const GeometrieCharte &g)
+void axeRetard(QPainter &p, const GeometrieCharte &g, bool franges)
 {
     p.setPen(QPen(Qt::black, 0.6));
     p.setFont(police(9));
@@ -159,26 +161,35 @@ void axeRetard(QPainter &p, const GeometrieCharte &g)
     for (double r = 0; r <= g.retardMax + 1e-9; r += pas) {
         const QPointF a = point(r, 0, g.retardMax);
         p.drawLine(a, a + QPointF(0, 4));
-        texte(p, a + QPointF(0, 5), Qt::AlignHCenter | Qt::AlignTop, QString::number(r));
+        texte(p, a + QPointF(0, 5), Qt::AlignHCenter | Qt::AlignTop,
+              QString::number(std::llround(r)));
     }
-    // Orders: a mark at each multiple of 551 nm, the order's name between two marks.
     const double haut = Trace.bottom() + 18, bas = Trace.bottom() + 32;
-    p.setPen(QPen(Qt::black, 1));
+    p.setFont(police(8.5, false, true));
+    const QFontMetricsF mesure(p.font());
+    double libreDes = Trace.left(); // page x where the next label may start
     double debut = 0;
     for (std::size_t n = 0; n <= g.ordres.size(); ++n) {
         const double fin = n < g.ordres.size() ? g.ordres[n] : g.retardMax;
+        const double x0 = point(debut, 0, g.retardMax).x(), x1 = point(fin, 0, g.retardMax).x();
         if (n < g.ordres.size()) {
-            const double x = point(fin, 0, g.retardMax).x();
-            trait(p, {QPointF(x, Trace.bottom() - 8), QPointF(x, Trace.bottom())},
+            trait(p, {QPointF(x1, Trace.bottom() - 8), QPointF(x1, Trace.bottom())},
                   QPen(Qt::black, 1, Qt::SolidLine, Qt::FlatCap));
             p.setPen(QPen(Qt::black, 1));
-            p.drawLine(QPointF(x, haut), QPointF(x, bas));
+            p.drawLine(QPointF(x1, haut), QPointF(x1, bas));
         }
-        const double x0 = point(debut, 0, g.retardMax).x(), x1 = point(fin, 0, g.retardMax).x();
-        p.setFont(police(8.5, false, true));
-        const QString nom = nomOrdre(int(n) + 1);
-        if (QFontMetricsF(p.font()).horizontalAdvance(nom) < x1 - x0 - 4)
-            texte(p, {(x0 + x1) / 2, (haut + bas) / 2}, Qt::AlignCenter, nom);
+        if (g.pasOrdres == 1) {
+            const QString nom = nomIntervalle(std::int64_t(n) + 1, franges);
+            if (mesure.horizontalAdvance(nom) < x1 - x0 - 4)
+                texte(p, {(x0 + x1) / 2, (haut + bas) / 2}, Qt::AlignCenter, nom);
+        } else if (n < g.ordres.size()) { // each mark's count, where it has room
+            const QString nombre = QString::number(std::int64_t(n + 1) * g.pasOrdres);
+            const double demi = mesure.horizontalAdvance(nombre) / 2;
+            if (x1 - demi - 3 >= libreDes && x1 + demi <= Trace.right()) {
+                texte(p, {x1 + 2, (haut + bas) / 2}, Qt::AlignLeft | Qt::AlignVCenter, nombre);
+                libreDes = x1 + 2 + 2 * demi + 6;
+            }
+        }
         debut = fin;
     }
     p.setFont(police(11));
@@ -186,7 +197,21 @@ void axeRetard(QPainter &p, const GeometrieCharte &g)
           QString::fromUtf8("Retard optique Δ (nm)"));
 }
 
-void titre(QPainter &p, const QString &lumiere, std::span<const RetardCouleur> table)
+// What the marks under the axis stand for, in the chart's second title line.
+QString texteReperes(const GeometrieCharte &g, const ReperesCharte &r)
+{
+    QString t = (r.franges ? QStringLiteral("franges sombres tous les %1 nm")
+                           : QStringLiteral("repères d'ordre tous les %1 nm"))
+                    .arg(r.intervalle);
+    if (g.pasOrdres > 1)
+        t += (r.franges ? QStringLiteral(", une sur %1 marquée")
+                        : QStringLiteral(", un sur %1 marqué"))
+                 .arg(g.pasOrdres);
+    return t;
+}
+
+void titre(QPainter &p, const QString &lumiere, std::span<const RetardCouleur> table,
+           const QString &reperes)
 {
     p.setPen(Qt::black);
     p.setFont(police(16, true));
@@ -195,19 +220,20 @@ void titre(QPainter &p, const QString &lumiere, std::span<const RetardCouleur> t
     p.setFont(police(9));
     const QString detail =
         QString::fromUtf8("Retard de 0 à %1 nm, %2 valeurs ;  Δ = δ × épaisseur ;  "
-                          "tirets : lame mince de %3 µm ;  repères d'ordre tous les %4 nm")
+                          "tirets : lame mince de %3 µm ;  %4")
             .arg(table.back().x)
             .arg(table.size())
             .arg(EpaisseurLameMince)
-            .arg(IntervalleOrdres);
+            .arg(reperes);
     texte(p, {Page.width() / 2, 50}, Qt::AlignHCenter | Qt::AlignTop, detail);
 }
 
-void dessineCharte(QPainter &p, std::span<const RetardCouleur> table, const QString &lumiere)
+void dessineCharte(QPainter &p, std::span<const RetardCouleur> table, const QString &lumiere,
+                   const ReperesCharte &reperes)
 {
     const double retardMax = table.back().x;
-    const GeometrieCharte g =
-        GeometrieMichelLevy(retardMax, {Trace.width(), Trace.height(), EcartEtiquettes});
+    const GeometrieCharte g = GeometrieMichelLevy(
+        retardMax, {Trace.width(), Trace.height(), EcartEtiquettes}, reperes.intervalle);
     p.fillRect(QRectF(QPointF(0, 0), Page), Qt::white);
     fond(p, table, retardMax);
     p.setRenderHint(QPainter::Antialiasing, true);
@@ -222,8 +248,8 @@ void dessineCharte(QPainter &p, std::span<const RetardCouleur> table, const QStr
     p.setBrush(Qt::NoBrush);
     p.drawRect(Trace);
     axeEpaisseur(p, retardMax);
-    axeRetard(p, g);
-    titre(p, lumiere, table);
+    axeRetard(p, g, reperes.franges);
+    titre(p, lumiere, table, texteReperes(g, reperes));
 }
 
 } // namespace
@@ -239,15 +265,27 @@ QString LumiereDeLaCharte()
         .arg(EntierDuChamp(Form1->Edit4, 2));
 }
 
-QByteArray OctetsCharteMichelLevy(FormatFigure format, std::span<const RetardCouleur> table,
-                                  const QString &lumiere)
+ReperesCharte ReperesDeLaCharte()
+{
+    if (ModeLumiereCourant() == ModeLumiere::Blanche)
+        return {};
+    return {double(EntierDuChamp(Form1->Edit3, 550)), true};
+}
+
+void VerifieTableCharte(std::span<const RetardCouleur> table)
 {
     if (table.empty() || table.back().x <= 0)
         throw Erreur("La charte demande un retard maximum positif");
+}
+
+QByteArray OctetsCharteMichelLevy(FormatFigure format, std::span<const RetardCouleur> table,
+                                  const QString &lumiere, const ReperesCharte &reperes)
+{
+    VerifieTableCharte(table);
     const QString nom = QString::fromUtf8("Charte de Michel-Lévy");
     if (format != FormatFigure::Png)
         return FigureVectorielle(format, Page, Pouce, nom,
-                                 [&](QCPPainter &p) { dessineCharte(p, table, lumiere); });
+                                 [&](QCPPainter &p) { dessineCharte(p, table, lumiere, reperes); });
     const double echelle = Dpi / Pouce;
     QImage image(QSizeF(Page * echelle).toSize(), QImage::Format_RGB32);
     const auto resolution = [&](double dpi) {
@@ -258,7 +296,7 @@ QByteArray OctetsCharteMichelLevy(FormatFigure format, std::span<const RetardCou
     {
         QPainter p(&image);
         p.scale(echelle, echelle);
-        dessineCharte(p, table, lumiere);
+        dessineCharte(p, table, lumiere, reperes);
     }
     resolution(Dpi);
     return OctetsPng(image);
@@ -266,7 +304,8 @@ QByteArray OctetsCharteMichelLevy(FormatFigure format, std::span<const RetardCou
 
 void EnregistreCharteMichelLevy()
 {
+    VerifieTableCharte(tab_interferences); // before the user picks a name
     if (const std::optional<QString> nom = DemandeNomFigure())
         EnregistreFichier(*nom, OctetsCharteMichelLevy(FormatDuNom(*nom), tab_interferences,
-                                                       LumiereDeLaCharte()));
+                                                       LumiereDeLaCharte(), ReperesDeLaCharte()));
 }

@@ -23,6 +23,12 @@ QByteArray octetsListe(const QStringList &lignes)
 void EnregistreInterferences()
 {
     TMemo *memo = Form1->memo_interferences;
+    if (memo->nombreLignes() == 0) {
+        dialogues().message(QStringLiteral("Rien à enregistrer : la liste des interférences est "
+                                           "vide (un tableau trop long pour le mémo n'est pas "
+                                           "listé)."));
+        return;
+    }
     const std::string question = QuestionEnregistrement(pas, retard_max, memo->nombreLignes());
     if (!dialogues().confirme(QString::fromUtf8(question)))
         return;

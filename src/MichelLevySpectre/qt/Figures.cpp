@@ -17,6 +17,7 @@
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPdfWriter>
+#include <QStandardPaths>
 #include <QSvgGenerator>
 
 namespace {
@@ -63,8 +64,8 @@ QByteArray bande(FormatFigure format, const TImage *source)
     const int largeur = source->width(), hauteur = source->height();
     if (format == FormatFigure::Png)
         return bandePng(largeur, hauteur);
-    return FigureVectorielle(format, QSizeF(largeur, hauteur), Ecran,
-                             QStringLiteral("Michel-L\u00e9vy"), [&](QCPPainter &p) {
+    return FigureVectorielle(format, QSizeF(largeur, hauteur), Ecran, QStringLiteral("Michel-Lévy"),
+                             [&](QCPPainter &p) {
                                  ToilePeintre toile{p, {}};
                                  peinture::michelLevy(toile, tab_interferences, largeur, hauteur);
                              });
@@ -115,13 +116,24 @@ FormatFigure FormatDuNom(const QString &nom)
     return FormatFigure::Png;
 }
 
+// The user's pictures folder, else the home folder, until a figure is saved somewhere: then
+// the last folder used, for the rest of the run (kept on the window).
 std::optional<QString> DemandeNomFigure()
 {
+    static const char *const dernier = "dernierDossierFigures";
     OptionsEnregistrement o;
     o.extensionParDefaut = QStringLiteral("png");
-    o.dossierInitial = QDir::currentPath();
+    o.dossierInitial = Form1 ? Form1->property(dernier).toString() : QString();
+    if (o.dossierInitial.isEmpty()) {
+        const QString images = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+        o.dossierInitial =
+            !images.isEmpty() && QFileInfo(images).isDir() ? images : QDir::homePath();
+    }
     o.filtre = QStringLiteral("Image PNG|*.png|Image vectorielle SVG|*.svg|Document PDF|*.pdf");
-    return dialogues().enregistrerSous(o);
+    std::optional<QString> nom = dialogues().enregistrerSous(o);
+    if (nom && Form1)
+        Form1->setProperty(dernier, QFileInfo(*nom).absolutePath());
+    return nom;
 }
 
 QByteArray FigureVectorielle(FormatFigure format, const QSizeF &taille, double dpi,
@@ -167,6 +179,11 @@ void CopieImage(QWidget *source)
 
 void EnregistreImage(QWidget *source)
 {
+    if (qobject_cast<TImage *>(source) == Form1->Image_michel_levy && tab_interferences.empty()) {
+        dialogues().message(QStringLiteral("Rien à enregistrer : le tableau des interférences est "
+                                           "vide."));
+        return;
+    }
     const std::optional<QString> nom = DemandeNomFigure();
     if (!nom)
         return;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the figure exports share: the formats on offer and the save dialog that picks one.
+#include "MichelLevySpectre/presentation/Charte.h"
+
 #include <QByteArray>
 #include <QRectF>
 #include <QSizeF>
@@ -33,9 +35,13 @@ QByteArray FigureVectorielle(FormatFigure format, const QSizeF &taille, double d
 QByteArray OctetsPng(const QImage &image);
 
 // The full Michel-Lévy chart of that table on an A4 landscape page (PNG at 300 dpi), its
-// title naming the light.
+// title naming the light, its marks the light's orders or fringes.
 QByteArray OctetsCharteMichelLevy(FormatFigure format, std::span<const RetardCouleur> table,
-                                  const QString &lumiere);
+                                  const QString &lumiere, const ReperesCharte &reperes = {});
+// The chart's refusal of a table without a positive maximum, as an Erreur.
+void VerifieTableCharte(std::span<const RetardCouleur> table);
+// The marks of the current light: orders in white light, fringes of the band's wavelength.
+ReperesCharte ReperesDeLaCharte();
 // The chart's plot on its page, in points.
 QRectF TraceCharteMichelLevy();
 // The light of the current table as the chart's title names it.

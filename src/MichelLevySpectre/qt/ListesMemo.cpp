@@ -33,8 +33,13 @@ void ListeInterferences()
     if (!listeActive())
         return;
     // A header and a line per row: a table too long for the memo is refused before its text
-    // is made.
-    VerifieCapaciteMemo(0, qint64(tab_interferences.size()) + 1);
+    // is made, and the memo emptied, so that no earlier listing passes for this table's.
+    try {
+        VerifieCapaciteMemo(0, qint64(tab_interferences.size()) + 1);
+    } catch (const Erreur &) {
+        RemplaceTexteGele(Form1->memo_interferences, QString());
+        throw;
+    }
     remplitMemo(Form1->memo_interferences, ListeTableInterferences(tab_interferences));
     Form1->Label12->setText(QString::number(tab_interferences.size()) + QStringLiteral(" valeurs"));
 }

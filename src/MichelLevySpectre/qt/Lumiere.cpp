@@ -67,22 +67,22 @@ void PrepareLumiereBlanche()
     tab_blanche.clear();
     tab_interferences.clear();
     if (Form1->RadioGroup1->ItemIndex() == 0) {
-        lambda_min = 400;
-        lambda_max = 800;
+        lambda_min = LambdaMin;
+        lambda_max = LambdaMax;
         tab_blanche.resize(std::size_t(lambda_max - lambda_min + 1));
         LitFichierArcEnCiel(QStringLiteral("rgb-arc-en-ciel.txt"), Form1->Memo_fichier, lambda_min,
                             lambda_max, tab_blanche);
         const QString m = QString::number(Form1->Memo_fichier->nombreLignes() - 1);
-        Form1->Label8->setText(QStringLiteral("Lumi\u00e8re blanche   400 - 800 nm  fichier :") +
-                               m + QStringLiteral(" valeurs  =>  array[0..") +
+        Form1->Label8->setText(QStringLiteral("Lumière blanche   400 - 800 nm  fichier :") + m +
+                               QStringLiteral(" valeurs  =>  array[0..") +
                                QString::number(tab_blanche.size() - 1) + QStringLiteral("] "));
         Form1->Label9->setText(m + QStringLiteral(" valeurs"));
         Form1->Label1->setText(QStringLiteral(" fichier "));
     } else {
-        tab_blanche.resize(401);
+        tab_blanche.resize(EchantillonsSpectre);
         CalculArcEnCiel(tab_blanche);
         Form1->Label8->setText(
-            QStringLiteral("Lumi\u00e8re blanche   400 - 800 nm  Calculs  valeurs  =>  array[0..") +
+            QStringLiteral("Lumière blanche   400 - 800 nm  Calculs  valeurs  =>  array[0..") +
             QString::number(tab_blanche.size() - 1) + QStringLiteral("] "));
         Form1->Label1->setText(QStringLiteral(" calculs "));
         ListeFichier();

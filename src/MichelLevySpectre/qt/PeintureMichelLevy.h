@@ -38,7 +38,7 @@ void michelLevy(Toile &c, std::span<const RetardCouleur> table, std::int32_t wid
     const std::int64_t W =
         last > 0 ? std::max<std::int64_t>(1, ArrondiPair(s + 0.5)) : std::max(1, width);
     const std::vector<std::uint32_t> couleurs = CouleursMichelLevy(table);
-    std::int64_t T = 551;
+    std::int64_t T = IntervalleOrdres;
     for (std::int64_t i = 0; i <= last; ++i) {
         const RetardCouleur &l = table[std::size_t(i)];
         c.Pen.Color = couleurs[std::size_t(i)];
@@ -49,7 +49,7 @@ void michelLevy(Toile &c, std::span<const RetardCouleur> table, std::int32_t wid
             c.Pen.Color = Jaune;
             c.MoveTo(enPixel(x), 0);
             c.LineTo(enPixel(x), 10);
-            T += 551;
+            T += IntervalleOrdres;
         }
     }
 }

@@ -10,7 +10,7 @@ RetardCouleur echantillonArcEnCiel(int lambda)
     RetardCouleur e;
     e.x = lambda;
     if (lambda < 440) {
-        const double t = (lambda - 400) / 40.0;
+        const double t = (lambda - LambdaMin) / 40.0;
         e.R = 1 - t, e.G = 0, e.B = 1;
     } else if (lambda < 490) {
         const double t = (lambda - 440) / 50.0;
@@ -36,7 +36,7 @@ RetardCouleur echantillonArcEnCiel(int lambda)
 
 void CalculArcEnCiel(Tab_RetardCouleur &table)
 {
-    const std::size_t n = std::min<std::size_t>(401, table.size());
+    const std::size_t n = std::min<std::size_t>(EchantillonsSpectre, table.size());
     for (std::size_t i = 0; i < n; ++i)
-        table[i] = echantillonArcEnCiel(static_cast<int>(i) + 400);
+        table[i] = echantillonArcEnCiel(static_cast<int>(i) + LambdaMin);
 }

@@ -57,35 +57,38 @@ std::string Extrait(std::string_view ligne, std::uint8_t n, char separateur)
     return TrimGauche(TrimDroite(std::string_view(l).substr(debut + 1, fin - debut - 1)));
 }
 
-std::vector<std::string> DecoupeLignes(std::string_view texte)
+namespace {
+
+// The one scan of line breaks: each line handed over as a view into the text.
+template <typename Ligne> void parcourtLignes(std::string_view texte, Ligne &&ligne)
 {
-    std::vector<std::string> lignes;
     std::size_t debut = 0;
     for (std::size_t i = 0; i < texte.size(); ++i) {
         if (texte[i] != '\r' && texte[i] != '\n')
             continue;
-        lignes.emplace_back(texte.substr(debut, i - debut));
+        ligne(texte.substr(debut, i - debut));
         if (texte[i] == '\r' && i + 1 < texte.size() && texte[i + 1] == '\n')
             ++i;
         debut = i + 1;
     }
     if (debut < texte.size())
-        lignes.emplace_back(texte.substr(debut));
+        ligne(texte.substr(debut));
+}
+
+} // namespace
+
+std::vector<std::string> DecoupeLignes(std::string_view texte)
+{
+    std::vector<std::string> lignes;
+    parcourtLignes(texte, [&](std::string_view l) { lignes.emplace_back(l); });
     return lignes;
 }
 
 std::int64_t CompteLignes(std::string_view texte)
 {
     std::int64_t n = 0;
-    for (std::size_t i = 0; i < texte.size(); ++i) {
-        if (texte[i] != '\r' && texte[i] != '\n')
-            continue;
-        ++n;
-        if (texte[i] == '\r' && i + 1 < texte.size() && texte[i + 1] == '\n')
-            ++i;
-    }
-    const char dernier = texte.empty() ? '\n' : texte.back();
-    return n + (dernier != '\r' && dernier != '\n');
+    parcourtLignes(texte, [&](std::string_view) { ++n; });
+    return n;
 }
 
 bool EnTeteCompatible(std::string_view entete)

@@ -1,0 +1,144 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The writer's French reasons for common failures, and what it asks of the system: every
+// sync checked, the folder synced after the rename, SIGXFSZ given back as it was.
+#include "Aides.h"
+#include "Disques.h"
+
+#include "MichelLevySpectre/Erreur.h"
+#include "toolkit/EcritureSysteme.h"
+#include "toolkit/Fichiers.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <csignal>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <sys/stat.h>
+
+// Failures the writer names itself, in French, for any file it is asked to save.
+struct CasRaison {
+    const char *nom;
+    std::string chemin; // below a fresh folder holding "existe.txt/", "fichier" and "disque/"
+    const char *raison;
+    bool disqueEnLectureSeule = false; // "disque/" is then a read-only file system
+};
+
+void PrintTo(const CasRaison &c, std::ostream *os) { *os << c.nom; }
+
+class RaisonEnFrancais : public testing::TestWithParam<CasRaison> {};
+
+TEST_P(RaisonEnFrancais, namesTheCauseAndWritesNothing)
+{
+    const CasRaison &c = GetParam();
+    QTemporaryDir dossier;
+    ASSERT_TRUE(dossier.isValid());
+    const QDir racine(dossier.path());
+    racine.mkdir("existe.txt");
+    racine.mkdir("disque");
+    QFile(dossier.filePath("fichier")).open(QIODevice::WriteOnly);
+    std::optional<PetitDisque> disque;
+    if (c.disqueEnLectureSeule) {
+        disque.emplace(dossier.filePath("disque"), "size=64k", MS_RDONLY);
+        if (!disque->monte())
+            GTEST_SKIP() << "no permission to mount a small disk here";
+    }
+    const QString nom = dossier.filePath(QString::fromStdString(c.chemin));
+    try {
+        EnregistreFichier(nom, "x\r\n");
+        ADD_FAILURE() << "saved to " << nom.toStdString();
+    } catch (const Erreur &e) {
+        const QString texte = QString::fromUtf8(e.what());
+        EXPECT_TRUE(texte.contains(nom)) << e.what();
+        EXPECT_TRUE(texte.endsWith(" : " + QString::fromUtf8(c.raison) + ".")) << e.what();
+    }
+    EXPECT_EQ(racine.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+              (QStringList{"disque", "existe.txt", "fichier"}));
+    EXPECT_TRUE(QDir(dossier.filePath("disque")).isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Causes, RaisonEnFrancais,
+    testing::Values(CasRaison{"noSuchFolder", "absent/liste.txt", "dossier inexistant"},
+                    CasRaison{"folderOfThatName", "existe.txt", "un dossier porte ce nom"},
+                    CasRaison{"nameTooLong", std::string(300, 'n') + ".txt", "nom trop long"},
+                    CasRaison{"fileInThePath", "fichier/liste.txt",
+                              "un élément du chemin n'est pas un dossier"},
+                    CasRaison{"readOnlyFileSystem", "disque/liste.txt",
+                              "système de fichiers en lecture seule", true}),
+    [](const auto &info) { return std::string(info.param.nom); });
+
+namespace {
+
+struct Synchronise {
+    bool dossier;
+    QByteArray cibleAlors; // the target's content at that moment
+};
+std::vector<Synchronise> synchronisations;
+QString cibleObservee;
+
+int echoueEnEntreeSortie(int)
+{
+    errno = EIO;
+    return -1;
+}
+
+int observe(int fd)
+{
+    struct stat s {};
+    fstat(fd, &s);
+    synchronisations.push_back({S_ISDIR(s.st_mode), contenu(cibleObservee)});
+    return ::fsync(fd);
+}
+
+void signalTaille(int) {}
+
+} // namespace
+
+// A failed sync keeps the old file; a good save syncs the new file, then the folder once the
+// rename is done.
+TEST(EcritureSysteme, syncFailureKeepsTheOldFile_andTheFolderIsSyncedAfterTheRename)
+{
+    QTemporaryDir dossier;
+    cibleObservee = dossier.filePath("liste.txt");
+    QFile ancien(cibleObservee);
+    ASSERT_TRUE(ancien.open(QIODevice::WriteOnly) && ancien.write("ancien") == 6);
+    ancien.close();
+    RemplaceSynchronisation(echoueEnEntreeSortie);
+    EXPECT_THROW(EnregistreFichier(cibleObservee, "nouveau"), Erreur);
+    EXPECT_EQ(contenu(cibleObservee), "ancien");
+    EXPECT_EQ(QDir(dossier.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"liste.txt"});
+    synchronisations.clear();
+    RemplaceSynchronisation(observe);
+    EnregistreFichier(cibleObservee, "nouveau");
+    RemplaceSynchronisation(nullptr);
+    ASSERT_EQ(synchronisations.size(), 2u);
+    EXPECT_FALSE(synchronisations[0].dossier);
+    EXPECT_EQ(synchronisations[0].cibleAlors, "ancien");
+    EXPECT_TRUE(synchronisations[1].dossier);
+    EXPECT_EQ(synchronisations[1].cibleAlors, "nouveau");
+}
+
+// The writer ignores SIGXFSZ while it writes; afterwards the program's own handling is back,
+// after a failed save as after a good one.
+TEST(EcritureSysteme, fileSizeSignal_getsItsDispositionBack)
+{
+    QTemporaryDir dossier;
+    struct sigaction propre {
+    }, avant{}, apres{};
+    propre.sa_handler = signalTaille;
+    sigaction(SIGXFSZ, &propre, &avant);
+    EnregistreFichier(dossier.filePath("a.txt"), "a");
+    {
+        const TailleLimitee limite(1);
+        EXPECT_THROW(EnregistreFichier(dossier.filePath("b.txt"), "bb"), Erreur);
+    }
+    sigaction(SIGXFSZ, &avant, &apres);
+    EXPECT_EQ(apres.sa_handler, signalTaille);
+}
