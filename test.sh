@@ -9,7 +9,12 @@
 #                      with AddressSanitizer and UndefinedBehaviorSanitizer (any finding,
 #                      leaks included, fails), then the fuzz targets (clang, libFuzzer)
 #                      with a bounded smoke run each; every build treats warnings as
-#                      errors. This is what CI runs.
+#                      errors. This is what CI runs. Then the Windows part, when the
+#                      cross-built Qt is cached; otherwise it says plainly that it was
+#                      not run, and fails if PRISMELLE_EXIGE_WINDOWS=1.
+#   ./test.sh --windows  the Windows build, its zip and installer, its tests under Wine and
+#                      the real-window check (tools/windows/teste-windows.sh); builds the
+#                      cross-built Qt on first use (half an hour or more on two cores).
 #
 # Build folders: BUILD_DIR (default build), SAN_DIR (build-san), FUZZ_DIR (build-fuzz).
 # ENDURANCE_SAN sets the soak's number of events under the sanitizers (default: the same
@@ -20,8 +25,9 @@ cd "$(dirname "$0")"
 tout=false
 case "${1:-}" in
   --all) tout=true ;;
+  --windows) exec tools/windows/teste-windows.sh ;;
   "") ;;
-  *) echo "usage: $0 [--all]" >&2; exit 2 ;;
+  *) echo "usage: $0 [--all|--windows]" >&2; exit 2 ;;
 esac
 
 if $tout; then
@@ -61,3 +67,10 @@ CXX=clang++ cmake -S . -B "$FUZZ" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPRISMELLE_
   -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
 cmake --build "$FUZZ" -j"$jobs"
 ctest --test-dir "$FUZZ" --output-on-failure -j"$jobs"
+
+if raison=$(tools/windows/construit-qt.sh --present); then
+  tools/windows/teste-windows.sh
+else
+  echo "WINDOWS PART NOT RUN: $raison. Run ./test.sh --windows to build it once."
+  if [ "${PRISMELLE_EXIGE_WINDOWS:-0}" = 1 ]; then exit 1; fi
+fi

@@ -24,6 +24,7 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("prismelle"));
     TextesQtEnFrancais();
+    PolicesDuProgramme();
     TForm1 fenetre;
     // Centred on its outer size (client area plus the usual frame).
     if (const QScreen *ecran = fenetre.screen()) {

@@ -2,6 +2,8 @@
 #include "toolkit/Demarrage.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFontDatabase>
 #include <QHash>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -32,10 +34,22 @@ public:
 
 bool SystemeDeFenetres()
 {
+#ifdef Q_OS_WIN
+    return true;
+#endif
     for (const char *variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         if (!qEnvironmentVariableIsEmpty(variable))
             return true;
     return false;
+}
+
+void PolicesDuProgramme()
+{
+#ifdef Q_OS_WIN
+    const QDir dossier(QCoreApplication::applicationDirPath() + QStringLiteral("/polices"));
+    for (const QString &nom : dossier.entryList({QStringLiteral("*.ttf")}, QDir::Files))
+        QFontDatabase::addApplicationFont(dossier.filePath(nom));
+#endif
 }
 
 #ifndef __linux__

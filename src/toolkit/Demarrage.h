@@ -3,9 +3,14 @@
 // What the program sets up before and right after the application object exists.
 #include <string>
 
-// True when a window system can be reached: DISPLAY, WAYLAND_DISPLAY or QT_QPA_PLATFORM is
-// set. Without one Qt aborts, so the program checks first. Needs no application object.
+// True when a window system can be reached: on Linux, DISPLAY, WAYLAND_DISPLAY or
+// QT_QPA_PLATFORM is set; Windows always has one. Without one Qt aborts, so the program
+// checks first. Needs no application object.
 bool SystemeDeFenetres();
+
+// On Windows, the fonts shipped in the program's "polices" folder (Liberation Sans, whose
+// metrics the layout was checked with on Linux). Elsewhere the system's own are used.
+void PolicesDuProgramme();
 
 // The display that is set but does not answer ("DISPLAY=:189"), empty when one answers or
 // when the platform is left to Qt. Qt would abort there, so the program checks first; the

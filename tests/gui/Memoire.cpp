@@ -3,6 +3,27 @@
 
 #include <cstdio>
 
+#ifdef _WIN32
+#include <windows.h>
+// windows.h first: psapi.h needs its types.
+#include <psapi.h>
+
+namespace {
+
+PROCESS_MEMORY_COUNTERS compteurs()
+{
+    PROCESS_MEMORY_COUNTERS c{};
+    GetProcessMemoryInfo(GetCurrentProcess(), &c, sizeof c);
+    return c;
+}
+
+} // namespace
+
+long residentOctets() { return long(compteurs().WorkingSetSize); }
+
+long tailleVirtuelleOctets() { return long(compteurs().PagefileUsage); }
+
+#else
 #include <unistd.h>
 
 namespace {
@@ -29,3 +50,4 @@ Pages pages()
 long residentOctets() { return pages().resident * sysconf(_SC_PAGESIZE); }
 
 long tailleVirtuelleOctets() { return pages().total * sysconf(_SC_PAGESIZE); }
+#endif

@@ -11,7 +11,9 @@
 
 #include <cstdlib>
 
+#ifndef _WIN32
 #include <sys/resource.h>
+#endif
 
 using Gestionnaires = FenetreTest;
 
@@ -113,6 +115,7 @@ TEST_F(Gestionnaires, bothNegative_giveTheSameColoursAsPositive)
     }
 }
 
+#ifndef _WIN32 // the cap is a POSIX resource limit
 // In a child process whose address space is capped a few megabytes above what it holds, so
 // that a table of 1,000,000 rows (32 MB) cannot be had: the error box, the arrow cursor back,
 // and the next run works.
@@ -141,6 +144,7 @@ TEST_F(Gestionnaires, outOfMemory_reportsAndTheWindowGoesOn)
     };
     EXPECT_EXIT(sousLimite(), ::testing::ExitedWithCode(0), "");
 }
+#endif
 
 struct PasDepuisCurseur {
     int position;

@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <numbers>
 #include <numeric>
 
 namespace {
@@ -54,7 +55,7 @@ std::vector<Lineaire> lineairesAttendus(const std::vector<std::int32_t> &lambdas
     for (int i = 0; i < lignes; ++i) {
         double s[3] = {};
         for (int l : lambdas) {
-            const double c = std::cos(M_PI * i * pas_ / l);
+            const double c = std::cos(std::numbers::pi * i * pas_ / l);
             const double w = blanche ? c * c : 1 - c * c;
             const Tristimulus t = CorrespondanceCie1931(l);
             s[0] += t.X * w, s[1] += t.Y * w, s[2] += t.Z * w;

@@ -38,6 +38,15 @@ struct SommesBloc {
 // as auto would deduce the plain vector type, whose 16- or 32-byte alignment both compilers
 // then assume.
 typedef double Quatre __attribute__((vector_size(4 * sizeof(double)), aligned(alignof(double))));
+
+// An AVX2 copy chosen when the program loads: an ELF indirect function, which Windows
+// executables cannot have; there the one default copy serves.
+#ifdef __ELF__
+#define CopieAvx2 __attribute__((target_clones("avx2", "default")))
+#else
+#define CopieAvx2
+#endif
+
 constexpr int quatres = voies / 4;
 
 // Retardation of row i, held to the 32-bit range.
@@ -62,9 +71,9 @@ void ajouteDirect(const EchantillonBalayage &e, std::int64_t de, std::int64_t a,
 
 // Rows [de, a): lanes seeded at rows de .. de + voies - 1 from one std::cos/std::sin, then
 // each lane turned by voies rows at a time.
-__attribute__((target_clones("avx2", "default"))) void
-ajouteRotation(const EchantillonBalayage &e, std::int64_t de, std::int64_t a, std::int64_t bloc,
-               std::int32_t pas_, std::int32_t origine, ModeLumiere mode, SommesBloc &s)
+CopieAvx2 void ajouteRotation(const EchantillonBalayage &e, std::int64_t de, std::int64_t a,
+                              std::int64_t bloc, std::int32_t pas_, std::int32_t origine,
+                              ModeLumiere mode, SommesBloc &s)
 {
     alignas(32) double c[voies], sn[voies];
     const Rotation depart = RotationDe(PhaseRetard(retard(origine, de, pas_), e.x));

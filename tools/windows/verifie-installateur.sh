@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The installer under Wine, silent: it puts the program and its rainbow file in the chosen
+# folder, a Start-menu shortcut that starts in that folder, and an uninstaller that takes
+# all of it away again, in a Wine prefix of its own (no earlier installation). Needs DISPLAY.
+#   verifie-installateur.sh INSTALLER
+set -euo pipefail
+
+installateur=$(realpath "$1")
+. "$(dirname "$0")/environnement-wine.sh"
+tmp=$(mktemp -d)
+export WINEPREFIX=$tmp/wine
+trap 'wine_arrete; rm -rf "$tmp"' EXIT
+wine_prepare
+cible='C:\prismelle-essai'
+dossier="$WINEPREFIX/drive_c/prismelle-essai"
+fail() { echo "FAIL: installer: $*" >&2; exit 1; }
+
+wine "$installateur" /S "/D=$cible" >/dev/null 2>&1 # silent: returns once installed
+for f in prismelle.exe rgb-arc-en-ciel.txt Qt6Core.dll platforms/qwindows.dll \
+  translations/qtbase_fr.qm Uninstall.exe; do
+  [ -f "$dossier/$f" ] || fail "no $f in $cible"
+done
+lien=$(find "$WINEPREFIX/drive_c" -path '*Start Menu*' -name prismelle.lnk | head -n1)
+[ -n "$lien" ] || fail "no Start-menu shortcut prismelle.lnk"
+# The link's strings (UTF-16): its target, then its working folder.
+strings -el "$lien" | grep -qxF "$cible" || fail "the shortcut does not start in $cible"
+
+wine "$dossier/Uninstall.exe" /S >/dev/null 2>&1
+for _ in $(seq 150); do # the uninstaller runs on from a copy of itself
+  [ -e "$dossier/prismelle.exe" ] || [ -e "$lien" ] || break
+  sleep 0.2
+done
+[ ! -e "$dossier/prismelle.exe" ] || fail "the uninstaller left prismelle.exe"
+[ ! -e "$lien" ] || fail "the uninstaller left the shortcut"
+echo "installer OK: installed into $cible with its shortcut, uninstalled"
