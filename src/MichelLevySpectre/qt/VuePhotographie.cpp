@@ -22,8 +22,8 @@ constexpr int Rayon = 2; // 5 × 5 pixels
 // A JPEG ends with its end-of-image marker; a cut file lacks it and Qt fills the rest grey.
 bool jpegComplet(const QByteArray &octets)
 {
-    const QByteArray fin = octets.right(64);
-    return fin.contains(QByteArray("\xFF\xD9", 2));
+    constexpr char FinImage[] = {char(0xFF), char(0xD9)}; // the EOI marker
+    return octets.right(64).contains(QByteArray(FinImage, 2));
 }
 
 Photographie refus(const QString &raison) { return {QImage(), raison}; }
