@@ -6,6 +6,7 @@
 #include "MichelLevySpectre/MichelLevySpectre.h"
 #include "MichelLevySpectre/presentation/Ordres.h"
 #include "MichelLevySpectre/qt/CharteMineraux.h"
+#include "MichelLevySpectre/qt/Typographie.h"
 #include "Unit1.h"
 #include "toolkit/Fichiers.h"
 
@@ -17,6 +18,9 @@
 
 namespace {
 
+using typo::police;
+using typo::texte;
+
 // The page in points, and the plot on it.
 constexpr double Pouce = 72.0;
 const QSizeF Page(297 / 25.4 * Pouce, 210 / 25.4 * Pouce);
@@ -24,40 +28,11 @@ const QRectF Trace(QPointF(72, 112), QPointF(Page.width() - 78, Page.height() - 
 constexpr int Dpi = 300;                // of the PNG
 constexpr double EcartEtiquettes = 9.5; // points between two δ labels along an edge
 
-QFont police(double points, bool gras = false, bool italique = false)
-{
-    // The package's own font first, so that an installed program prints the same chart.
-    QFont f;
-    f.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    f.setStyleHint(QFont::SansSerif);
-    f.setPointSizeF(points);
-    f.setBold(gras);
-    f.setItalic(italique);
-    return f;
-}
-
 // Page coordinates of a point of the chart (nm, µm).
 QPointF point(double retard, double epaisseur, double retardMax)
 {
     return {Trace.left() + retard / retardMax * Trace.width(),
             Trace.bottom() - epaisseur / EpaisseurMaxCharte * Trace.height()};
-}
-
-// A text placed by its alignment around the anchor: AlignLeft starts there, AlignRight
-// ends there, AlignHCenter centres on it, and likewise vertically.
-void texte(QPainter &p, const QPointF &ancre, Qt::Alignment alignement, const QString &t)
-{
-    QRectF r(ancre, QSizeF(0, 0));
-    r.adjust(-400, -100, 400, 100);
-    if (alignement & Qt::AlignLeft)
-        r.moveLeft(ancre.x());
-    if (alignement & Qt::AlignRight)
-        r.moveRight(ancre.x());
-    if (alignement & Qt::AlignTop)
-        r.moveTop(ancre.y());
-    if (alignement & Qt::AlignBottom)
-        r.moveBottom(ancre.y());
-    p.drawText(r, int(alignement) | Qt::TextDontClip, t);
 }
 
 void fond(QPainter &p, std::span<const RetardCouleur> table, double retardMax)
@@ -95,7 +70,7 @@ void lignes(QPainter &p, const GeometrieCharte &g)
 void etiquettes(QPainter &p, const GeometrieCharte &g)
 {
     p.setPen(Qt::black);
-    p.setFont(police(7.5));
+    p.setFont(police(typo::Annotation));
     for (const LigneBirefringence &l : g.lignes) {
         if (!l.etiquetee)
             continue;
@@ -115,7 +90,7 @@ void etiquettes(QPainter &p, const GeometrieCharte &g)
     p.save();
     p.translate(Trace.right() + 45, Trace.center().y());
     p.rotate(-90);
-    p.setFont(police(11));
+    p.setFont(police(typo::TitreAxe));
     texte(p, {0, 0}, Qt::AlignCenter, QString::fromUtf8("Biréfringence δ"));
     p.restore();
 }
@@ -133,7 +108,7 @@ void lameMince(QPainter &p, double retardMax)
 void axeEpaisseur(QPainter &p, double retardMax)
 {
     p.setPen(QPen(Qt::black, 0.6));
-    p.setFont(police(9));
+    p.setFont(police(typo::Texte));
     const double pas = PasGraduation(EpaisseurMaxCharte, 10);
     for (double t = 0; t <= EpaisseurMaxCharte + 1e-9; t += pas) {
         const QPointF a = point(0, t, retardMax);
@@ -143,7 +118,7 @@ void axeEpaisseur(QPainter &p, double retardMax)
     p.save();
     p.translate(Trace.left() - 38, Trace.center().y());
     p.rotate(-90);
-    p.setFont(police(11));
+    p.setFont(police(typo::TitreAxe));
     texte(p, {0, 0}, Qt::AlignCenter, QString::fromUtf8("Épaisseur de la lame (µm)"));
     p.restore();
 }
@@ -157,7 +132,7 @@ QString nomIntervalle(std::int64_t n, bool franges)
 void axeRetard(QPainter &p, const GeometrieCharte &g, bool franges)
 {
     p.setPen(QPen(Qt::black, 0.6));
-    p.setFont(police(9));
+    p.setFont(police(typo::Texte));
     const double pas = PasGraduation(g.retardMax, 12);
     for (double r = 0; r <= g.retardMax + 1e-9; r += pas) {
         const QPointF a = point(r, 0, g.retardMax);
@@ -166,7 +141,7 @@ void axeRetard(QPainter &p, const GeometrieCharte &g, bool franges)
               QString::number(std::llround(r)));
     }
     const double haut = Trace.bottom() + 18, bas = Trace.bottom() + 32;
-    p.setFont(police(8.5, false, true));
+    p.setFont(police(typo::Ordre, false, true));
     const QFontMetricsF mesure(p.font());
     double libreDes = Trace.left(); // page x where the next label may start
     double debut = 0;
@@ -193,7 +168,7 @@ void axeRetard(QPainter &p, const GeometrieCharte &g, bool franges)
         }
         debut = fin;
     }
-    p.setFont(police(11));
+    p.setFont(police(typo::TitreAxe));
     texte(p, {Trace.center().x(), bas + 4}, Qt::AlignHCenter | Qt::AlignTop,
           QString::fromUtf8("Retard optique Δ (nm)"));
 }
@@ -215,10 +190,10 @@ void titre(QPainter &p, const QString &lumiere, std::span<const RetardCouleur> t
            const QString &reperes)
 {
     p.setPen(Qt::black);
-    p.setFont(police(16, true));
+    p.setFont(police(typo::Titre, true));
     texte(p, {Page.width() / 2, 26}, Qt::AlignHCenter | Qt::AlignTop,
           QString::fromUtf8("Charte de Michel-Lévy en ") + lumiere);
-    p.setFont(police(9));
+    p.setFont(police(typo::Texte));
     const QString detail =
         QString::fromUtf8("Retard de 0 à %1 nm, %2 valeurs ;  Δ = δ × épaisseur ;  "
                           "tirets : lame mince de %3 µm ;  %4")
@@ -257,34 +232,6 @@ void dessineCharte(QPainter &p, std::span<const RetardCouleur> table, const QStr
 } // namespace
 
 QRectF TraceCharteMichelLevy() { return Trace; }
-
-// The colour mode and the settings are named once either leaves its default.
-QString LumiereDeLaCharte()
-{
-    QString lumiere = QString::fromUtf8("lumière blanche");
-    if (ModeLumiereCourant() == ModeLumiere::Monochromatique)
-        lumiere = QString::fromUtf8("lumière monochromatique de %1 nm, largeur %2 nm")
-                      .arg(EntierDuChamp(Form1->Edit3, 550))
-                      .arg(EntierDuChamp(Form1->Edit4, 2));
-    ReglagesMicroscope vus = ReglagesCourants();
-    if (!CouleursColorimetriquesChoisies()) // the table's colours follow the plate and polarisers
-                                            // only
-        vus.source = {}, vus.vision = {};
-    const std::string reglages = DescriptionReglages(vus);
-    if (!CouleursColorimetriquesChoisies() && reglages.empty())
-        return lumiere;
-    const char *mode =
-        CouleursColorimetriquesChoisies() ? "couleurs colorimétriques" : "couleurs du tableau";
-    return lumiere + QString::fromUtf8(" ; ") + QString::fromUtf8(mode) +
-           QString::fromStdString(reglages.empty() ? "" : ", " + reglages);
-}
-
-ReperesCharte ReperesDeLaCharte()
-{
-    if (ModeLumiereCourant() == ModeLumiere::Blanche)
-        return {};
-    return {double(EntierDuChamp(Form1->Edit3, 550)), true};
-}
 
 void VerifieTableCharte(std::span<const RetardCouleur> table)
 {

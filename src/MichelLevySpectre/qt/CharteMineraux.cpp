@@ -3,6 +3,8 @@
 // that it reads over the dark colours too; SVG and PDF keep the names as text.
 #include "MichelLevySpectre/qt/CharteMineraux.h"
 
+#include "MichelLevySpectre/qt/Typographie.h"
+
 #include "MichelLevySpectre/presentation/Charte.h"
 #include "MichelLevySpectre/qt/Lecture.h"
 
@@ -17,14 +19,7 @@ constexpr double Voie = 9.0;   // points between two rows of names
 constexpr int Voies = 6;
 constexpr double Ecart = 4.0;
 
-QFont police()
-{
-    QFont f;
-    f.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    f.setStyleHint(QFont::SansSerif);
-    f.setPointSizeF(Points);
-    return f;
-}
+QFont police() { return typo::police(Points); }
 
 // Widths in points, as a 72 dpi device measures them.
 double largeur(const QString &texte)
