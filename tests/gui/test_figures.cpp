@@ -217,51 +217,6 @@ TEST_F(CopieFigures, copyPutsThePictureOnTheClipboardAtScreenSize)
     EXPECT_TRUE(dialogues_.enregistrements.empty());
 }
 
-using CharteMichelLevy = FenetreTest;
-
-TEST_F(CharteMichelLevy, awayFromLinesAndTextTheColourIsTheStrips)
-{
-    ouvre(); // 0 to 3000 nm by 6
-    ASSERT_EQ(tab_interferences.size(), 501u);
-    for (const bool colorimetriques : {false, true}) { // the chart follows the strip's colours
-        SCOPED_TRACE(colorimetriques ? "colorimetric colours" : "table colours");
-        ChoisitCouleursColorimetriques(colorimetriques);
-        const QImage image = QImage::fromData(
-            OctetsCharteMichelLevy(FormatFigure::Png, tab_interferences, LumiereDeLaCharte()));
-        ASSERT_EQ(image.size(), QSize(3508, 2480));
-        EXPECT_EQ(qRound(image.dotsPerMeterX() * 0.0254), 300);
-        const double pixelsParPoint = 300 / 72.0;
-        const QRectF trace = TraceCharteMichelLevy();
-        const std::vector<std::uint32_t> couleurs = CouleursMichelLevy(tab_interferences);
-        struct Point {
-            int retard;
-            double epaisseur;
-        };
-        // Clear of the lines Δ = δ t, the dashed 30 µm line and the order marks.
-        for (const Point p : {Point{702, 3}, Point{1500, 3}, Point{2400, 3}, Point{2400, 45}}) {
-            const double x = trace.left() + p.retard / 3000.0 * trace.width();
-            const double y = trace.bottom() - p.epaisseur / 50 * trace.height();
-            const QRgb c = image.pixel(int(x * pixelsParPoint), int(y * pixelsParPoint));
-            EXPECT_EQ(CouleurValeur(qRed(c), qGreen(c), qBlue(c)),
-                      couleurs[std::size_t(p.retard / 6)])
-                << p.retard << " nm, " << p.epaisseur << " µm";
-        }
-        // The dashed thin-section line runs at 30 µm, not elsewhere: dark along about 60 %
-        // of its row between two birefringence lines, at 20 µm along none of it.
-        const auto sombre = [&](double epaisseur) {
-            const int y = int((trace.bottom() - epaisseur / 50 * trace.height()) * pixelsParPoint);
-            int n = 0, total = 0;
-            for (int retard = 2420; retard <= 2680; ++retard, ++total) {
-                const double x = trace.left() + retard / 3000.0 * trace.width();
-                n += qGray(image.pixel(int(x * pixelsParPoint), y)) < 60;
-            }
-            return double(n) / total;
-        };
-        EXPECT_GT(sombre(30), 0.4);
-        EXPECT_LT(sombre(20), 0.05);
-    }
-}
-
 namespace {
 
 struct ChoixDialogue {

@@ -4,6 +4,7 @@
 // window, bad input and the thickness entry.
 #include "Aides.h"
 #include "FenetreTest.h"
+#include "PhotographieSynthetique.h"
 
 #include "MichelLevySpectre/MichelLevySpectre.h"
 #include "MichelLevySpectre/qt/FenetreIdentification.h"
@@ -21,104 +22,9 @@
 #include <QToolTip>
 #include <QtEndian>
 
-#include <array>
 #include <cmath>
-#include <cstdio>
-#include <fstream>
-#include <random>
 
 namespace {
-
-// Patches rendered from the published CIE 1931 2° table at 1 nm (CIE 018:2019, ISO 11664-1,
-// data/cie1931-2deg-1nm.csv), not from the program's observer:
-// equal-energy light 400..800 nm between crossed polarisers, seen by an eye adapted to D65.
-using Xyz = std::array<double, 3>;
-constexpr Xyz D65{0.9505, 1.0, 1.089};
-
-const std::vector<std::array<double, 4>> &cie()
-{
-    static const std::vector<std::array<double, 4>> lignes = [] {
-        std::vector<std::array<double, 4>> l;
-        std::ifstream f(CIE_1931_CSV);
-        std::string ligne;
-        std::array<double, 4> v{};
-        while (std::getline(f, ligne)) // the header reads as no numbers
-            if (std::sscanf(ligne.c_str(), "%lf,%lf,%lf,%lf", &v[0], &v[1], &v[2], &v[3]) == 4 &&
-                v[0] >= 400)
-                l.push_back(v);
-        return l;
-    }();
-    return lignes;
-}
-
-Xyz xyzDuRetard(double retard)
-{
-    Xyz somme{}, total{};
-    for (const auto &l : cie()) {
-        const double t = std::pow(std::sin(M_PI * retard / l[0]), 2);
-        for (int c = 0; c < 3; ++c)
-            somme[c] += l[1 + c] * t, total[c] += l[1 + c];
-    }
-    // Equal-energy white seen by an eye adapted to D65: the Bradford transform.
-    const double m[3][3] = {
-        {0.8951, 0.2664, -0.1614}, {-0.7502, 1.7135, 0.0367}, {0.0389, -0.0685, 1.0296}};
-    const double inverse[3][3] = {{0.9869929, -0.1470543, 0.1599627},
-                                  {0.4323053, 0.5183603, 0.0492912},
-                                  {-0.0085287, 0.0400428, 0.9684867}};
-    Xyz cone{};
-    for (int i = 0; i < 3; ++i) {
-        double de = 0, vers = 0;
-        for (int j = 0; j < 3; ++j) {
-            de += m[i][j], vers += m[i][j] * D65[j];
-            cone[i] += m[i][j] * somme[j] / total[j];
-        }
-        cone[i] *= vers / de;
-    }
-    Xyz xyz{};
-    for (int i = 0; i < 3; ++i)
-        for (int j = 0; j < 3; ++j)
-            xyz[i] += inverse[i][j] * cone[j];
-    return xyz;
-}
-
-int code(double v)
-{
-    v = std::clamp(v, 0.0, 1.0);
-    return int(
-        std::lround(255 * (v <= 0.0031308 ? 12.92 * v : 1.055 * std::pow(v, 1 / 2.4) - 0.055)));
-}
-
-// Linear sRGB brought into the cube as the screen shows it: mixed with a mid grey (0.5 in
-// linear light) just enough to fit, so that hues stay.
-Rgb8 srgb(const Xyz &x)
-{
-    double c[3] = {3.2406 * x[0] - 1.5372 * x[1] - 0.4986 * x[2],
-                   -0.9689 * x[0] + 1.8758 * x[1] + 0.0415 * x[2],
-                   0.0557 * x[0] - 0.2040 * x[1] + 1.0570 * x[2]};
-    double k = 1;
-    for (const double v : c)
-        k = std::min(k, v < 0 ? 0.5 / (0.5 - v) : v > 1 ? 0.5 / (v - 0.5) : 1.0);
-    for (double &v : c)
-        v = 0.5 + k * (v - 0.5);
-    return {std::uint8_t(code(c[0])), std::uint8_t(code(c[1])), std::uint8_t(code(c[2]))};
-}
-
-// The colour moved by 2 ΔE*ab in a random direction of CIELAB.
-Xyz bruite(const Xyz &x, std::mt19937 &hasard)
-{
-    const auto f = [](double t) {
-        return t > 216.0 / 24389 ? std::cbrt(t) : (24389.0 / 27 * t + 16) / 116;
-    };
-    const auto g = [](double t) { return t > 6.0 / 29 ? t * t * t : (116 * t - 16) * 27 / 24389; };
-    const double fx = f(x[0] / D65[0]), fy = f(x[1] / D65[1]), fz = f(x[2] / D65[2]);
-    std::normal_distribution<double> n;
-    Xyz d{n(hasard), n(hasard), n(hasard)};
-    const double norme = std::hypot(d[0], d[1], d[2]) / 2;
-    const double L = 116 * fy - 16 + d[0] / norme, a = 500 * (fx - fy) + d[1] / norme,
-                 b = 200 * (fy - fz) + d[2] / norme;
-    const double y = (L + 16) / 116;
-    return {g(y + a / 500) * D65[0], g(y) * D65[1], g(y - b / 200) * D65[2]};
-}
 
 QByteArray encode(const QImage &image, const char *format)
 {
@@ -139,25 +45,6 @@ quint32 crc32(const QByteArray &octets)
             c = (c >> 1) ^ (0xEDB88320 & (0 - (c & 1)));
     }
     return ~c;
-}
-
-constexpr int Cote = 40;      // pixels per patch
-constexpr int Pastilles = 33; // at 50, 100, … 1650 nm, 11 to a row
-int vrai(int i) { return 50 * (i + 1); }
-
-QImage photographie(bool bruit)
-{
-    QImage image(11 * Cote, 3 * Cote, QImage::Format_RGB32);
-    image.fill(Qt::black);
-    std::mt19937 hasard(19);
-    for (int i = 0; i < Pastilles; ++i) {
-        const Xyz x = xyzDuRetard(vrai(i));
-        const Rgb8 c = srgb(bruit ? bruite(x, hasard) : x);
-        for (int y = 0; y < Cote; ++y)
-            for (int z = 0; z < Cote; ++z)
-                image.setPixel(i % 11 * Cote + z, i / 11 * Cote + y, qRgb(c.r, c.g, c.b));
-    }
-    return image;
 }
 
 class Identification : public FenetreTest {
@@ -249,7 +136,7 @@ TEST_F(Identification, classroomSecondOrderBlueAt30umNamesHornblendeAugiteSillim
     EXPECT_EQ(f().Label18->text(), retard); // the labels keep their own handler
 
     FenetreIdentification &w = fenetre();
-    w.choisitCouleur(srgb(xyzDuRetard(650)));
+    w.choisitCouleur(CouleurDuRetard(650));
     const auto &r = w.resultats();
     const auto bleu =
         std::find_if(r.begin(), r.end(), [](const auto &l) { return l.candidat.ordre == 2; });

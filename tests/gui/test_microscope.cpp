@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <vector>
 
 namespace {
@@ -54,7 +55,7 @@ RgbLineaire rendu(double delta, const ReglagesMicroscope &r)
     };
     double s[3] = {}, w[3] = {};
     for (int l = 400; l <= 800; ++l) {
-        const double p = puissance(l), sin2 = std::pow(std::sin(M_PI * delta / l), 2);
+        const double p = puissance(l), sin2 = std::pow(std::sin(std::numbers::pi * delta / l), 2);
         for (int c = 0; c < 3; ++c) {
             w[c] += cmf[std::size_t(l - 380)][std::size_t(c + 1)] * p;
             s[c] += cmf[std::size_t(l - 380)][std::size_t(c + 1)] * p * sin2;

@@ -170,7 +170,7 @@ std::vector<std::int32_t> longueursOnde(int premier, int dernier)
 double teinte(const Rgb8 &c)
 {
     const Lab lab = SrgbVersLab(c);
-    return std::atan2(lab.b, lab.a) * 180 / M_PI;
+    return std::atan2(lab.b, lab.a) * 180 / std::numbers::pi;
 }
 
 ReglagesMicroscope avec(SourceLumineuse source, Vision vision = Vision::OeilAdapte,
