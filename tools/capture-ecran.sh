@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Screenshots of the window under a virtual X server: docs/prismelle.png in the start-up
 # state, docs/bande-simple.png and docs/bande-colorimetrique.png the Michel-Lévy strip at
-# half size in the table's colours and in colorimetric colours (the strip's menu, 4th entry),
+# half size in the table's colours and in colorimetric colours (the strip's menu, 5th entry),
 # docs/prismelle-monochromatique.png after a pick at 589 nm on the white-light strip, and
 # docs/charte-michel-levy.png, the full chart saved back in white light.
 # Usage: tools/capture-ecran.sh   (BUILD_DIR chooses the build folder, default build)
@@ -43,7 +43,7 @@ for _ in $(seq 40); do [ -s "$travail/charte.png" ] && break; sleep 0.25; done
 convert "$travail/charte.png" -resize 1000x -strip +dither -colors 256 docs/charte-michel-levy.png
 
 # Last, as they move the readouts: the strip at (40, 622), 1237 by 97 pixels, at half size, in
-# the table's colours and in colorimetric colours (the strip's menu, 4th entry).
+# the table's colours and in colorimetric colours (the strip's menu, 5th entry).
 bande() { convert "$1" -crop 1237x97+40+622 +repage -resize 50% -strip "png:$2"; }
 couleurs_colorimetriques()
 {
