@@ -20,4 +20,4 @@ if [ ! -f "$liste" ] && ! grep -rqs '^\(deb-src\|Types:.*deb-src\)' /etc/apt/sou
   $SUDO apt-get update -qq
 fi
 bash "$ici/../install-deps.sh" test g++-mingw-w64-x86-64-posix wine wine64 nsis ninja-build \
-  dpkg-dev googletest
+  dpkg-dev googletest ccache
