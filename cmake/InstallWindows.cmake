@@ -8,7 +8,8 @@ endif()
 install(TARGETS prismelle RUNTIME DESTINATION .)
 # Read from the working folder, as on Linux: the shortcut starts the program in this folder,
 # and so does a double click on prismelle.exe.
-install(FILES ${PROJECT_SOURCE_DIR}/data/rgb-arc-en-ciel.txt DESTINATION .)
+install(FILES ${PROJECT_SOURCE_DIR}/data/rgb-arc-en-ciel.txt ${PROJECT_SOURCE_DIR}/data/mineraux.tsv
+        DESTINATION .)
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
 install(FILES ${PROJECT_SOURCE_DIR}/tools/windows/LISEZMOI.txt
               ${PROJECT_SOURCE_DIR}/tools/windows/qt.conf DESTINATION .)
@@ -26,6 +27,9 @@ foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
 endforeach()
 install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platforms)
 install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION styles)
+# Photographs are JPEG or PNG (PNG is built into Qt); SVG figures are read back by the tests.
+install(FILES $<TARGET_FILE:Qt6::QJpegPlugin> $<TARGET_FILE:Qt6::QSvgPlugin>
+        DESTINATION imageformats)
 
 # Qt's French texts (qt.conf names this folder) and the layout's font with its licence.
 set(PRISMELLE_TRADUCTIONS_QT /usr/share/qt6/translations
@@ -61,4 +65,5 @@ set(CPACK_NSIS_CREATE_ICONS_EXTRA
     "SetOutPath '$INSTDIR'
   CreateShortCut '$SMPROGRAMS\\\\$STARTMENU_FOLDER\\\\prismelle.lnk' '$INSTDIR\\\\prismelle.exe'")
 set(CPACK_NSIS_DELETE_ICONS_EXTRA "Delete '$SMPROGRAMS\\\\$MUI_TEMP\\\\prismelle.lnk'")
+include(cmake/NsisFrancais.cmake)
 include(CPack)

@@ -8,12 +8,13 @@ XVFB_PID=""
 PROG_PID=""
 FENETRE=""
 
-# Starts Xvfb on the first free display number and exports DISPLAY.
+# Starts Xvfb on the first free display number and exports DISPLAY. XVFB_ECRAN: the screen
+# (default 1400x900x24).
 xvfb_demarre()
 {
     local numero
     numero=$(mktemp)
-    Xvfb -displayfd 3 -screen 0 1400x900x24 -nolisten tcp 3>"$numero" >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 "${XVFB_ECRAN:-1400x900x24}" -nolisten tcp 3>"$numero" >/dev/null 2>&1 &
     XVFB_PID=$!
     for _ in $(seq 100); do
         [ -s "$numero" ] && break

@@ -21,6 +21,8 @@ public:
     {
         static const QHash<QByteArray, QString> textes{{"Drive", QStringLiteral("Lecteur")},
                                                        {"File", QStringLiteral("Fichier")},
+                                                       // Windows' word, as its Explorer has it
+                                                       {"File Folder", QStringLiteral("Dossier")},
                                                        {"Folder", QStringLiteral("Dossier")},
                                                        {"Shortcut", QStringLiteral("Raccourci")},
                                                        {"Unknown", QStringLiteral("Inconnu")}};

@@ -35,7 +35,9 @@ std::uint32_t graine()
 // million rows): that is not growth, so it is left out.
 long memoireVive()
 {
-    malloc_trim(0);
+#ifdef __GLIBC__
+    malloc_trim(0); // glibc's own: other C libraries hand memory back as they go
+#endif
     return residentOctets() - long(tab_interferences.capacity() * sizeof(RetardCouleur));
 }
 

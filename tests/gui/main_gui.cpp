@@ -39,10 +39,18 @@ public:
 
 } // namespace
 
+#ifdef _WIN32
+constexpr const char *PlateformeDesTests = "windows";
+#else
+constexpr const char *PlateformeDesTests = "offscreen";
+#endif
+
 int main(int argc, char *argv[])
 {
+    // The Windows Qt has no offscreen plugin, and Wine hands no QT_ variable to the program:
+    // there, the real platform.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qputenv("QT_QPA_PLATFORM", PlateformeDesTests);
     QApplication application(argc, argv);
     TextesQtEnFrancais();
     ::testing::InitGoogleTest(&argc, argv);

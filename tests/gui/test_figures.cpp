@@ -33,8 +33,12 @@ using Controle = std::function<QWidget *(TForm1 &)>;
 void pressionDroite(QWidget *controle, int x, int y)
 {
     QWidget *fenetre = controle->window();
-    QTest::mousePress(fenetre->windowHandle(), Qt::RightButton, {},
-                      controle->mapTo(fenetre, QPoint(x, y)));
+    const QPoint point = controle->mapTo(fenetre, QPoint(x, y));
+    QTest::mousePress(fenetre->windowHandle(), Qt::RightButton, {}, point);
+#ifdef _WIN32
+    // Windows opens a context menu when the button is released.
+    QTest::mouseRelease(fenetre->windowHandle(), Qt::RightButton, {}, point);
+#endif
 }
 
 // The open menu's entries joined by "|", and the menu closed.
@@ -139,10 +143,12 @@ void verifieOuverture(const QString &nom, const Export &e)
         while (!xml.atEnd())
             xml.readNext();
         EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    } else if (const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
+               pdftoppm.isEmpty()) { // no renderer (the Windows build): the file's frame at least
+        EXPECT_TRUE(octets.startsWith("%PDF-1."));
+        EXPECT_TRUE(octets.contains("/Page") && octets.contains("startxref"));
+        EXPECT_TRUE(octets.trimmed().endsWith("%%EOF"));
     } else {
-        const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
-        if (pdftoppm.isEmpty())
-            GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";
         const QString sortie = nom + QStringLiteral(".rendu");
         EXPECT_EQ(QProcess::execute(pdftoppm, {QStringLiteral("-r"), QStringLiteral("20"),
                                                QStringLiteral("-png"),

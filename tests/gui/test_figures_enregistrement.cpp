@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <qcustomplot.h>
 
@@ -41,7 +42,13 @@ TEST_F(FiguresEnregistrement, nothingToSaveIsSaidBeforeTheDialog_whichOpensInThe
     EnregistreImage(f().Chart1);
     EnregistreImage(f().Chart1);
     ASSERT_EQ(dialogues_.enregistrements.size(), 2u);
-    EXPECT_EQ(dialogues_.enregistrements[0].dossierInitial, maison.filePath("Pictures"));
+#ifdef _WIN32
+    // Windows names its pictures folder itself, whatever HOME says.
+    const QString images = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+#else
+    const QString images = maison.filePath("Pictures");
+#endif
+    EXPECT_EQ(dialogues_.enregistrements[0].dossierInitial, images);
     EXPECT_EQ(dialogues_.enregistrements[1].dossierInitial, maison.filePath("ailleurs"));
     EXPECT_TRUE(QFileInfo::exists(*dialogues_.nomChoisi));
     qputenv("HOME", ancienneMaison);

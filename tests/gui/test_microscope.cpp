@@ -10,6 +10,7 @@
 #include "MichelLevySpectre/presentation/Colorimetrie.h"
 #include "MichelLevySpectre/presentation/EcartsCouleur.h"
 
+#include <QDir>
 #include <QFile>
 #include <QMenu>
 
@@ -20,10 +21,14 @@
 
 namespace {
 
+// Resolved (drive included) before a test moves into its temporary folder, which on Windows
+// is on another drive.
+const QDir DossierDonnees(QDir(QStringLiteral(PRISMELLE_DATA_DIR)).canonicalPath());
+
 // The rows of a CIE file in data/, comments and header left out.
 std::vector<std::vector<double>> tableCie(const char *nom)
 {
-    QFile f(QStringLiteral(PRISMELLE_DATA_DIR "/") + QString::fromUtf8(nom));
+    QFile f(DossierDonnees.filePath(QString::fromUtf8(nom)));
     EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << nom;
     std::vector<std::vector<double>> lignes;
     for (const QByteArray &l : f.readAll().split('\n')) {

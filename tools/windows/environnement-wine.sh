@@ -11,6 +11,9 @@ chemin_wine() { echo "Z:${1//\//\\}"; }
 wine_prepare() {
   mkdir -p "$WINEPREFIX"
   wine wineboot --init >/dev/null 2>&1
+  # A crash ends the program with its status instead of waiting behind Wine's dialog.
+  wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
+    >/dev/null 2>&1
   wineserver -w
 }
 

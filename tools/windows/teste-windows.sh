@@ -21,7 +21,8 @@ IFS=';' read -r qcp gtest <<<"$(tools/windows/construit-dependances.sh "$qt" | t
 . tools/xvfb-fenetre.sh
 . tools/windows/environnement-wine.sh
 trap 'wine_arrete; fenetre_arrete' EXIT
-xvfb_demarre
+# A real screen as large as the window at pixel density 2: Windows fits windows to it.
+XVFB_ECRAN=2800x1800x24 xvfb_demarre
 wine_prepare
 
 # The tests run from the build tree: Wine finds Qt, QCustomPlot and the MinGW runtime
