@@ -44,7 +44,7 @@ QString erreurDeLecture(const QCommandLineParser &parseur, const QStringList &ar
 
 bool pourLaLigneDeCommande(const QStringList &arguments)
 {
-    for (const QString &a : arguments.sliced(1))
+    for (const QString &a : arguments.mid(1))
         if (a.startsWith(QStringLiteral("--")) || a == QStringLiteral("-h") ||
             a == QStringLiteral("-?"))
             return true;

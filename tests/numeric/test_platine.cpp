@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <limits>
 #include <numbers>
@@ -82,8 +83,9 @@ TEST(Platine, nanNeverReachesTheColour)
 {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const LumierePlatine l = PrepareLumierePlatine({});
-    for (const MontagePlatine m :
-         {MontagePlatine{nan, 45, 0, true}, {300, nan, 551, true}, {300, 45, nan, false}}) {
+    for (const MontagePlatine &m :
+         std::array{MontagePlatine{nan, 45, 0, true}, MontagePlatine{300, nan, 551, true},
+                    MontagePlatine{300, 45, nan, false}}) {
         const VuePlatine v = VoitPlatine(l, m);
         EXPECT_EQ(v.couleur, Rgb8{});
         EXPECT_EQ(v.luminosite, 0.0);

@@ -22,7 +22,7 @@ namespace {
 constexpr int largeurChamp = 70;     // pixels, the typed values' fields
 constexpr int proximiteDefaut = 100; // %: a section cut parallel to the optic axis
 
-QLineEdit *champ(QWidget *parent)
+QLineEdit *champSaisie(QWidget *parent)
 {
     auto *c = new QLineEdit(parent);
     c->setMaximumWidth(largeurChamp);
@@ -62,7 +62,7 @@ FenetrePlatine::FenetrePlatine(LiensPlatine liens, QWidget *parent)
     cadran_->setFixedSize(90, 90);
     platine->addWidget(cadran_);
     connect(cadran_, &QDial::valueChanged, this, &FenetrePlatine::choisitAngle);
-    angleTexte_ = champ(this);
+    angleTexte_ = champSaisie(this);
     platine->addWidget(new QLabel(QString::fromUtf8("Angle de la platine :"), this));
     platine->addWidget(avecUnite(this, angleTexte_, QString::fromUtf8("°")));
     connect(angleTexte_, &QLineEdit::editingFinished, this, &FenetrePlatine::litAngle);
@@ -107,7 +107,7 @@ QWidget *FenetrePlatine::creeGrain()
         else
             litMineral();
     });
-    retardTexte_ = champ(boite);
+    retardTexte_ = champSaisie(boite);
     f->addRow(QString::fromUtf8("Retard saisi :"),
               avecUnite(boite, retardTexte_, QStringLiteral("nm")));
     connect(retardTexte_, &QLineEdit::editingFinished, this, &FenetrePlatine::litRetard);
@@ -115,7 +115,7 @@ QWidget *FenetrePlatine::creeGrain()
     mineral_->setPlaceholderText(QString::fromUtf8("quartz, calcite…"));
     f->addRow(QString::fromUtf8("Minéral :"), mineral_);
     connect(mineral_, &QLineEdit::editingFinished, this, &FenetrePlatine::litMineral);
-    epaisseur_ = champ(boite);
+    epaisseur_ = champSaisie(boite);
     f->addRow(QString::fromUtf8("Épaisseur :"),
               avecUnite(boite, epaisseur_, QString::fromUtf8("µm")));
     connect(epaisseur_, &QLineEdit::editingFinished, this, &FenetrePlatine::litMineral);
@@ -147,7 +147,7 @@ QWidget *FenetrePlatine::creeAccessoires()
     connect(lame_, &QComboBox::currentIndexChanged, this, &FenetrePlatine::calcule);
     biseauCurseur_ = new QSlider(Qt::Horizontal, boite);
     biseauCurseur_->setRange(0, int(BiseauMax));
-    biseauTexte_ = champ(boite);
+    biseauTexte_ = champSaisie(boite);
     biseauTexte_->setText(QStringLiteral("0"));
     auto *biseau = new QWidget(boite);
     auto *ligne = new QHBoxLayout(biseau);
