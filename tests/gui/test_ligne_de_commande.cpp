@@ -124,6 +124,7 @@ TEST(LigneDeCommande, parallelPolarisersAtExtinction_passTheLampsWhite)
 }
 
 struct Mauvais {
+    const char *nom;
     std::vector<const char *> arguments;
     const char *message;
 };
@@ -142,17 +143,19 @@ TEST_P(ArgumentsIncorrects, frenchMessage_status2_nothingWritten)
 
 INSTANTIATE_TEST_SUITE_P(
     Lignes, ArgumentsIncorrects,
-    ::testing::Values(Mauvais{{"--couleurs", "--bidule"}, "option inconnue : --bidule"},
-                      Mauvais{{"--couleurs", "--angle", "abc"}, "angle en degrés"},
-                      Mauvais{{"--couleurs", "--angle", "nan"}, "angle en degrés"},
-                      Mauvais{{"--couleurs", "--angle", "400"}, "de -360 à 360"},
-                      Mauvais{{"--couleurs", "--pas", "0"}, "entier de 1 à 100000"},
-                      Mauvais{{"--couleurs", "--retard-max", "3e3"}, "entier de 0 à 100000"},
-                      Mauvais{{"--couleurs", "--lame", "biseau:2000.5"}, "de 0 à 2000 nm"},
-                      Mauvais{{"--couleurs", "--source", "B"}, "E, D65, halogene ou A"},
-                      Mauvais{{"--couleurs", "--angle"}, "valeur manquante après --angle"},
-                      Mauvais{{"--couleurs", "trop"}, "argument inattendu : trop"},
-                      Mauvais{{"--angle", "30"}, "aucune commande"}));
+    ::testing::Values(
+        Mauvais{"unknownOption", {"--couleurs", "--bidule"}, "option inconnue : --bidule"},
+        Mauvais{"angleNotANumber", {"--couleurs", "--angle", "abc"}, "angle en degrés"},
+        Mauvais{"angleNaN", {"--couleurs", "--angle", "nan"}, "angle en degrés"},
+        Mauvais{"angleOutOfRange", {"--couleurs", "--angle", "400"}, "de -360 à 360"},
+        Mauvais{"stepZero", {"--couleurs", "--pas", "0"}, "entier de 1 à 100000"},
+        Mauvais{"maxNotAnInteger", {"--couleurs", "--retard-max", "3e3"}, "entier de 0 à 100000"},
+        Mauvais{"wedgeBeyond2000", {"--couleurs", "--lame", "biseau:2000.5"}, "de 0 à 2000 nm"},
+        Mauvais{"unknownSource", {"--couleurs", "--source", "B"}, "E, D65, halogene ou A"},
+        Mauvais{"missingValue", {"--couleurs", "--angle"}, "valeur manquante après --angle"},
+        Mauvais{"strayArgument", {"--couleurs", "trop"}, "argument inattendu : trop"},
+        Mauvais{"noCommand", {"--angle", "30"}, "aucune commande"}),
+    [](const auto &info) { return std::string(info.param.nom); });
 
 TEST(LigneDeCommande, helpIsFrench)
 {
