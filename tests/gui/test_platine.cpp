@@ -2,6 +2,8 @@
 // The rotating stage's window, opened from the strip's menu.
 #include "FenetreTest.h"
 
+#include "MichelLevySpectre/MichelLevySpectre.h"
+
 #include "MichelLevySpectre/platine/ChampPlatine.h"
 #include "MichelLevySpectre/platine/FenetrePlatine.h"
 #include "MichelLevySpectre/platine/PolairePlatine.h"
@@ -62,6 +64,12 @@ TEST_F(Platine, opensFromTheMenu_extinctAt0_keysTurnIt_brightestAt45)
     EXPECT_DOUBLE_EQ(w.vue().luminosite, *std::max_element(tour.begin(), tour.end()));
     EXPECT_EQ(QColor(w.vue().couleur.r, w.vue().couleur.g, w.vue().couleur.b),
               w.champ()->couleurGrain());
+    // The lamp and the viewer are the strip's.
+    const Rgb8 sousE = w.vue().couleur;
+    ChoisitReglages({SourceLumineuse::Halogene, Vision::AppareilLumiereDuJour});
+    w.reprendBande();
+    EXPECT_NE(w.vue().couleur, sousE);
+    ChoisitReglages({});
     // The λ plate adds at 45° and subtracts at 135°.
     saisit(w.champRetard(), "300");
     w.choixLame()->setCurrentIndex(1);

@@ -58,11 +58,13 @@ FenetrePlatine::FenetrePlatine(LiensPlatine liens, QWidget *parent)
     cadran_ = new QDial(this);
     cadran_->setRange(0, 359);
     cadran_->setWrapping(true);
+    cadran_->setInvertedAppearance(true); // anticlockwise, as the stage turns
     cadran_->setNotchesVisible(true);
     cadran_->setFixedSize(90, 90);
     platine->addWidget(cadran_);
     connect(cadran_, &QDial::valueChanged, this, &FenetrePlatine::choisitAngle);
     angleTexte_ = champSaisie(this);
+    angleTexte_->setText(QStringLiteral("0"));
     platine->addWidget(new QLabel(QString::fromUtf8("Angle de la platine :"), this));
     platine->addWidget(avecUnite(this, angleTexte_, QString::fromUtf8("°")));
     connect(angleTexte_, &QLineEdit::editingFinished, this, &FenetrePlatine::litAngle);
