@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Right-button menus: figures of the Michel-Lévy strip and of the two charts, the strip's
-// colorimetric colours, microscope settings, the section's thickness and the identification of
-// a colour; the strip's readout tooltip. The light strips have none: every release there runs a
-// chain of its own.
+// colorimetric colours, microscope settings, the section's thickness, the identification of a
+// colour and the rotating stage; the strip's readout tooltip. The light strips have none: every
+// release there runs a chain of its own.
 #include "Unit1.h"
 
 #include "MichelLevySpectre/MichelLevySpectre.h"

@@ -116,10 +116,10 @@ std::optional<double> RetardDeColonne(const TImage *image, int x)
 
 QString LectureMichelLevy(const TImage *image, int x)
 {
-    const std::optional<double> colonne = RetardDeColonne(image, x);
-    if (!colonne)
+    const std::optional<double> sousLaColonne = RetardDeColonne(image, x);
+    if (!sousLaColonne)
         return {};
-    const double retard = *colonne;
+    const double retard = *sousLaColonne;
     // Colour names hold for white light between crossed polarisers, the plate's included.
     const ReglagesMicroscope &r = ReglagesCourants();
     const bool nommee =
