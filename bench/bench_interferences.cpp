@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "BalayageReference.h"
 #include "MichelLevySpectre/interference/Interferences.h"
+#include "MichelLevySpectre/presentation/Platine.h"
 #include "MichelLevySpectre/presentation/Teintes.h"
 #include "MichelLevySpectre/spectra/ArcEnCiel.h"
 
@@ -74,6 +75,28 @@ void BM_IdentifieTeinte(benchmark::State &etat)
         benchmark::DoNotOptimize(IdentifieTeinte(reference, couleur));
 }
 BENCHMARK(BM_IdentifieTeinte)->Unit(benchmark::kMillisecond);
+
+// The rotating stage under the halogen lamp with the λ plate: one step of the stage (Jones over
+// the spectrum, then the colour) at most 0.5 ms; the polar plot's full turn at most 50 ms.
+void BM_PasPlatine(benchmark::State &etat)
+{
+    const LumierePlatine lumiere = PrepareLumierePlatine({SourceLumineuse::Halogene});
+    MontagePlatine montage{830, 0, RetardLameTeinteSensible, true};
+    for (auto _ : etat) {
+        montage.angleGrain = montage.angleGrain >= 359 ? 0 : montage.angleGrain + 1;
+        benchmark::DoNotOptimize(VoitPlatine(lumiere, montage));
+    }
+}
+BENCHMARK(BM_PasPlatine)->Unit(benchmark::kMicrosecond);
+
+void BM_TourPlatine(benchmark::State &etat)
+{
+    const LumierePlatine lumiere = PrepareLumierePlatine({SourceLumineuse::Halogene});
+    for (auto _ : etat)
+        benchmark::DoNotOptimize(
+            LuminositesTour(lumiere, {830, 20, RetardLameTeinteSensible, true}));
+}
+BENCHMARK(BM_TourPlatine)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

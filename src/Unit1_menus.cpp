@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Right-button menus: figures of the Michel-Lévy strip and of the two charts, the strip's
-// colorimetric colours, microscope settings, the section's thickness and the identification of
-// a colour; the strip's readout tooltip. The light strips have none: every release there runs a
-// chain of its own.
+// colorimetric colours, microscope settings, the section's thickness, the identification of a
+// colour and the rotating stage; the strip's readout tooltip. The light strips have none: every
+// release there runs a chain of its own.
 #include "Unit1.h"
 
 #include "MichelLevySpectre/MichelLevySpectre.h"
+#include "MichelLevySpectre/platine/Platine.h"
 #include "MichelLevySpectre/qt/Lecture.h"
 #include "toolkit/Programme.h"
 
@@ -71,6 +72,16 @@ void reglage(QMenu *menu, const QString &texte, T ReglagesMicroscope::*champ, T 
     });
 }
 
+// The retardation under the last right press on the strip: the stage's grain starts there.
+std::optional<double> retardDuClic;
+
+LiensPlatine liensPlatine()
+{
+    return {ReglagesCourants, [] { return retardDuClic; },
+            [] { return tab_interferences.empty() ? 0.0 : double(tab_interferences.back().x); },
+            [](QString *erreur) { return TableMineraux(erreur); }, EpaisseurLame};
+}
+
 void menusMicroscope(QMenu *bande)
 {
     QMenu *source = bande->addMenu(QStringLiteral("Source lumineuse"));
@@ -124,6 +135,11 @@ void TForm1::creeMenus()
     QObject::connect(bande, &QMenu::aboutToShow, epaisseur,
                      [epaisseur] { epaisseur->setText(TexteEntreeEpaisseur()); });
     entree(bande, QStringLiteral("Identifier une teinte…"), [this] { OuvreIdentification(this); });
+    QObject::connect(
+        Image_michel_levy, &QWidget::customContextMenuRequested, bande,
+        [this](const QPoint &pos) { retardDuClic = RetardDeColonne(Image_michel_levy, pos.x()); });
+    entree(bande, QStringLiteral("Platine tournante…"),
+           [this] { OuvrePlatine(this, liensPlatine()); });
     InstalleLectureMichelLevy(Image_michel_levy);
 
     for (TChart *chart : {Chart1, Chart2}) {

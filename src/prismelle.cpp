@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Unit1.h"
+#include "commandes/LigneDeCommande.h"
 #include "toolkit/Demarrage.h"
 
 #include <QApplication>
@@ -9,6 +10,8 @@
 
 int main(int argc, char *argv[])
 {
+    if (const std::optional<int> statut = LigneDeCommande(argc, argv))
+        return *statut;
     if (!SystemeDeFenetres()) {
         std::fputs("prismelle : un système de fenêtres est nécessaire (DISPLAY, "
                    "WAYLAND_DISPLAY et QT_QPA_PLATFORM sont vides).\n",

@@ -11,20 +11,6 @@
 
 namespace {
 
-// The light's samples with x̄, ȳ, z̄ times the source's power as their three channels.
-Tab_RetardCouleur spectreCie(std::span<const std::int32_t> longueursOnde, SourceLumineuse source)
-{
-    Tab_RetardCouleur spectre;
-    for (const std::int32_t lambda : longueursOnde) {
-        if (lambda == 0) // no wavelength: the sweep divides by it
-            continue;
-        const Tristimulus t = CorrespondanceCie1931(lambda);
-        const double p = PuissanceSource(source, lambda);
-        spectre.push_back({lambda, t.X * p, t.Y * p, t.Z * p});
-    }
-    return spectre;
-}
-
 Tristimulus totaux(const Tab_RetardCouleur &spectre)
 {
     Tristimulus t;
@@ -89,6 +75,21 @@ Rgb8 encode(const RgbLineaire &c) { return {OctetSrgb(c.R), OctetSrgb(c.G), Octe
 
 } // namespace
 
+Tab_RetardCouleur SpectreCie(std::span<const std::int32_t> longueursOnde, SourceLumineuse source)
+{
+    Tab_RetardCouleur spectre;
+    for (const std::int32_t lambda : longueursOnde) {
+        if (lambda == 0) // no wavelength: the sweep divides by it
+            continue;
+        const Tristimulus t = CorrespondanceCie1931(lambda);
+        const double p = PuissanceSource(source, lambda);
+        spectre.push_back({lambda, t.X * p, t.Y * p, t.Z * p});
+    }
+    return spectre;
+}
+
+Rgb8 EncodeDansGamut(const RgbLineaire &couleur) { return encode(DansGamut(couleur)); }
+
 RgbLineaire VersSrgbLineaire(const Tristimulus &t)
 {
     const Tristimulus c = Applique(MatriceSrgb, t);
@@ -125,7 +126,7 @@ std::vector<Rgb8> CouleursColorimetriques(std::span<const std::int32_t> longueur
                                           std::int32_t pas_, std::size_t lignes, ModeLumiere mode,
                                           const ReglagesMicroscope &reglages)
 {
-    const Tab_RetardCouleur spectre = spectreCie(longueursOnde, reglages.source);
+    const Tab_RetardCouleur spectre = SpectreCie(longueursOnde, reglages.source);
     const bool croises = reglages.polariseurs == Polariseurs::Croises;
     Tab_RetardCouleur sommes(lignes);
     // cos² is white light's own weight, sin² monochromatic light's.
@@ -145,7 +146,6 @@ std::vector<Rgb8> CouleursColorimetriques(std::span<const std::int32_t> longueur
             c = {c.R * echelle, c.G * echelle, c.B * echelle};
     }
     std::vector<Rgb8> couleurs(lignes);
-    std::transform(lineaires.begin(), lineaires.end(), couleurs.begin(),
-                   [](const RgbLineaire &c) { return encode(DansGamut(c)); });
+    std::transform(lineaires.begin(), lineaires.end(), couleurs.begin(), EncodeDansGamut);
     return couleurs;
 }

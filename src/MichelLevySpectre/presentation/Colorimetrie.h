@@ -36,6 +36,13 @@ double CanalLePlusClair(std::span<const RgbLineaire> couleurs);
 // A linear channel clipped to 0..1, through the sRGB transfer curve, rounded to 0..255.
 std::uint8_t OctetSrgb(double lineaire);
 
+// The light's samples at the given wavelengths (nm, none 0: left out) with x̄, ȳ, z̄ times the
+// source's power as their R, G, B.
+Tab_RetardCouleur SpectreCie(std::span<const std::int32_t> longueursOnde, SourceLumineuse source);
+
+// A linear sRGB colour brought into the gamut (DansGamut) and encoded: the strip's last step.
+Rgb8 EncodeDansGamut(const RgbLineaire &couleur);
+
 // Rows 0..lignes - 1 at retardation i × pas_, for the light of the microscope's source at the
 // given wavelengths (nm, none 0), each sample weighing x̄, ȳ, z̄ times the source's power, seen
 // through the settings: an accessory plate shows the colour of |Δ ± Γ|, parallel polarisers pass

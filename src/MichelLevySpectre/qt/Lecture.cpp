@@ -106,12 +106,20 @@ void DemandeEpaisseurLame()
                                 .arg(*texte, actuelle));
 }
 
-QString LectureMichelLevy(const TImage *image, int x)
+std::optional<double> RetardDeColonne(const TImage *image, int x)
 {
     if (tab_interferences.size() < 2 || !image || image->width() < 2)
-        return {};
+        return std::nullopt;
     const double colonne = std::clamp(x, 0, image->width() - 1);
-    const double retard = colonne / (image->width() - 1) * tab_interferences.back().x;
+    return colonne / (image->width() - 1) * tab_interferences.back().x;
+}
+
+QString LectureMichelLevy(const TImage *image, int x)
+{
+    const std::optional<double> sousLaColonne = RetardDeColonne(image, x);
+    if (!sousLaColonne)
+        return {};
+    const double retard = *sousLaColonne;
     // Colour names hold for white light between crossed polarisers, the plate's included.
     const ReglagesMicroscope &r = ReglagesCourants();
     const bool nommee =

@@ -7,6 +7,7 @@
 
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 class QWidget;
@@ -26,6 +27,8 @@ QString TexteEntreeEpaisseur();
 // Asks for a thickness; bad text is refused with a message and the old value kept.
 void DemandeEpaisseurLame();
 
+// The retardation at column x of the strip, none without a table.
+std::optional<double> RetardDeColonne(const TImage *image, int x);
 // The readout at column x of the strip, empty without a table.
 QString LectureMichelLevy(const TImage *image, int x);
 // Shows that readout as the strip's tooltip, beside its own mouse handlers.

@@ -1,0 +1,172 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The window's controls and their layout; what they compute is in CalculPlatine.cpp.
+#include "MichelLevySpectre/platine/FenetrePlatine.h"
+
+#include "MichelLevySpectre/platine/ChampPlatine.h"
+#include "MichelLevySpectre/platine/PolairePlatine.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDial>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSlider>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int largeurChamp = 70;     // pixels, the typed values' fields
+constexpr int proximiteDefaut = 100; // %: a section cut parallel to the optic axis
+
+QLineEdit *champSaisie(QWidget *parent)
+{
+    auto *c = new QLineEdit(parent);
+    c->setMaximumWidth(largeurChamp);
+    return c;
+}
+
+// A field and its unit on one line.
+QWidget *avecUnite(QWidget *parent, QWidget *controle, const QString &unite)
+{
+    auto *boite = new QWidget(parent);
+    auto *ligne = new QHBoxLayout(boite);
+    ligne->setContentsMargins(0, 0, 0, 0);
+    ligne->addWidget(controle);
+    ligne->addWidget(new QLabel(unite, boite));
+    ligne->addStretch();
+    return boite;
+}
+
+} // namespace
+
+FenetrePlatine::FenetrePlatine(LiensPlatine liens, QWidget *parent)
+    : QWidget(parent, Qt::Window), liens_(std::move(liens))
+{
+    setWindowTitle(QString::fromUtf8("Platine tournante"));
+    auto *colonnes = new QHBoxLayout(this);
+    auto *gauche = new QVBoxLayout;
+    colonnes->addLayout(gauche, 3);
+    champ_ = new ChampPlatine(this);
+    gauche->addWidget(champ_, 1);
+    connect(champ_, &ChampPlatine::tourne, this, &FenetrePlatine::tourne);
+    auto *platine = new QHBoxLayout;
+    gauche->addLayout(platine);
+    cadran_ = new QDial(this);
+    cadran_->setRange(0, 359);
+    cadran_->setWrapping(true);
+    cadran_->setInvertedAppearance(true); // anticlockwise, as the stage turns
+    cadran_->setNotchesVisible(true);
+    cadran_->setFixedSize(90, 90);
+    platine->addWidget(cadran_);
+    connect(cadran_, &QDial::valueChanged, this, &FenetrePlatine::choisitAngle);
+    angleTexte_ = champSaisie(this);
+    angleTexte_->setText(QStringLiteral("0"));
+    platine->addWidget(new QLabel(QString::fromUtf8("Angle de la platine :"), this));
+    platine->addWidget(avecUnite(this, angleTexte_, QString::fromUtf8("°")));
+    connect(angleTexte_, &QLineEdit::editingFinished, this, &FenetrePlatine::litAngle);
+    lecture_ = new QLabel(this);
+    lecture_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    gauche->addWidget(lecture_);
+    message_ = new QLabel(this);
+    message_->setStyleSheet(QStringLiteral("color: #a01010"));
+    message_->setWordWrap(true);
+    gauche->addWidget(message_);
+
+    auto *droite = new QVBoxLayout;
+    colonnes->addLayout(droite, 2);
+    droite->addWidget(creeGrain());
+    droite->addWidget(creeAccessoires());
+    polaire_ = new PolairePlatine(this);
+    droite->addWidget(polaire_, 1);
+    caseReponse_ = new QCheckBox(QString::fromUtf8("Montrer la réponse"), this);
+    droite->addWidget(caseReponse_);
+    reponse_ = new QLabel(this);
+    reponse_->setWordWrap(true);
+    droite->addWidget(reponse_);
+    connect(caseReponse_, &QCheckBox::toggled, this, &FenetrePlatine::montreLectures);
+
+    resize(820, 600);
+    reprendBande();
+}
+
+QWidget *FenetrePlatine::creeGrain()
+{
+    auto *boite = new QGroupBox(QString::fromUtf8("Grain"), this);
+    auto *f = new QFormLayout(boite);
+    origine_ = new QComboBox(boite);
+    origine_->addItems({QString::fromUtf8("Retard de la bande"), QString::fromUtf8("Retard saisi"),
+                        QString::fromUtf8("Minéral de la table")});
+    f->addRow(QString::fromUtf8("Retard :"), origine_);
+    connect(origine_, &QComboBox::activated, this, [this](int i) {
+        if (i == 0)
+            reprendBande();
+        else if (i == 1)
+            litRetard();
+        else
+            litMineral();
+    });
+    retardTexte_ = champSaisie(boite);
+    f->addRow(QString::fromUtf8("Retard saisi :"),
+              avecUnite(boite, retardTexte_, QStringLiteral("nm")));
+    connect(retardTexte_, &QLineEdit::editingFinished, this, &FenetrePlatine::litRetard);
+    mineral_ = new QLineEdit(boite);
+    mineral_->setPlaceholderText(QString::fromUtf8("quartz, calcite…"));
+    f->addRow(QString::fromUtf8("Minéral :"), mineral_);
+    connect(mineral_, &QLineEdit::editingFinished, this, &FenetrePlatine::litMineral);
+    epaisseur_ = champSaisie(boite);
+    f->addRow(QString::fromUtf8("Épaisseur :"),
+              avecUnite(boite, epaisseur_, QString::fromUtf8("µm")));
+    connect(epaisseur_, &QLineEdit::editingFinished, this, &FenetrePlatine::litMineral);
+    proximite_ = new QSlider(Qt::Horizontal, boite);
+    proximite_->setRange(0, 100);
+    proximite_->setValue(proximiteDefaut);
+    proximite_->setToolTip(QString::fromUtf8("δ de la section, en part du δ max du minéral"));
+    f->addRow(QString::fromUtf8("Proche de δ max :"), proximite_);
+    connect(proximite_, &QSlider::valueChanged, this, &FenetrePlatine::litMineral);
+    extinction_ = new QSpinBox(boite);
+    extinction_->setRange(0, 90);
+    extinction_->setSuffix(QString::fromUtf8("°"));
+    extinction_->setToolTip(QString::fromUtf8(
+        "Entre la longueur du grain et sa direction lente (0° : extinction droite)"));
+    f->addRow(QString::fromUtf8("Angle d'extinction :"), extinction_);
+    connect(extinction_, &QSpinBox::valueChanged, this, &FenetrePlatine::calcule);
+    return boite;
+}
+
+QWidget *FenetrePlatine::creeAccessoires()
+{
+    auto *boite = new QGroupBox(QString::fromUtf8("Lame auxiliaire et polariseurs"), this);
+    auto *f = new QFormLayout(boite);
+    lame_ = new QComboBox(boite);
+    lame_->addItems({QString::fromUtf8("Aucune"), QString::fromUtf8("Lame λ (551 nm)"),
+                     QString::fromUtf8("Lame λ/4 (147 nm)"),
+                     QString::fromUtf8("Biseau de quartz")});
+    f->addRow(QString::fromUtf8("Lame à 45° :"), lame_);
+    connect(lame_, &QComboBox::currentIndexChanged, this, &FenetrePlatine::calcule);
+    biseauCurseur_ = new QSlider(Qt::Horizontal, boite);
+    biseauCurseur_->setRange(0, int(BiseauMax));
+    biseauTexte_ = champSaisie(boite);
+    biseauTexte_->setText(QStringLiteral("0"));
+    auto *biseau = new QWidget(boite);
+    auto *ligne = new QHBoxLayout(biseau);
+    ligne->setContentsMargins(0, 0, 0, 0);
+    ligne->addWidget(biseauCurseur_, 1);
+    ligne->addWidget(avecUnite(biseau, biseauTexte_, QStringLiteral("nm")));
+    f->addRow(QString::fromUtf8("Biseau :"), biseau);
+    connect(biseauCurseur_, &QSlider::valueChanged, this, [this](int v) {
+        biseau_ = v;
+        biseauTexte_->setText(QString::number(v));
+        calcule();
+    });
+    connect(biseauTexte_, &QLineEdit::editingFinished, this, &FenetrePlatine::litBiseau);
+    polariseurs_ = new QComboBox(boite);
+    polariseurs_->addItems({QString::fromUtf8("Croisés (analyseur N–S)"),
+                            QString::fromUtf8("Parallèles (analyseur E–O)")});
+    f->addRow(QString::fromUtf8("Polariseurs :"), polariseurs_);
+    connect(polariseurs_, &QComboBox::currentIndexChanged, this, &FenetrePlatine::calcule);
+    return boite;
+}

@@ -1,0 +1,99 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// "Platine tournante": one grain turned between the polarisers, its colour from Jones matrices
+// and the strip's colour pipeline, its brightness over a turn, and the answers of the exercise.
+#include "MichelLevySpectre/platine/Platine.h"
+#include "MichelLevySpectre/presentation/Platine.h"
+
+#include <QWidget>
+
+#include <optional>
+#include <vector>
+
+class ChampPlatine;
+class PolairePlatine;
+class QCheckBox;
+class QComboBox;
+class QDial;
+class QLabel;
+class QLineEdit;
+class QSlider;
+class QSpinBox;
+
+class FenetrePlatine : public QWidget {
+    Q_OBJECT
+public:
+    explicit FenetrePlatine(LiensPlatine liens, QWidget *parent = nullptr);
+
+    // The stage's angle, 0..359°.
+    int angle() const { return angle_; }
+    void choisitAngle(int degres);
+    void tourne(int degres) { choisitAngle(angle_ + degres); }
+    double retard() const { return retard_; }
+    const VuePlatine &vue() const { return vue_; }
+    const MontagePlatine &montage() const { return montage_; }
+    // Takes the strip's retardation and its lamp and viewer again.
+    void reprendBande();
+
+    // What the window shows, for its tests.
+    QString message() const;
+    QString lecture() const;
+    QString reponse() const;
+    ChampPlatine *champ() const { return champ_; }
+    PolairePlatine *polaire() const { return polaire_; }
+    QLineEdit *champAngle() const { return angleTexte_; }
+    QLineEdit *champRetard() const { return retardTexte_; }
+    QLineEdit *champMineral() const { return mineral_; }
+    QLineEdit *champBiseau() const { return biseauTexte_; }
+    QComboBox *choixLame() const { return lame_; }
+    QComboBox *choixPolariseurs() const { return polariseurs_; }
+    QSpinBox *choixExtinction() const { return extinction_; }
+    QCheckBox *caseReponse() const { return caseReponse_; }
+
+protected:
+    void keyPressEvent(QKeyEvent *evenement) override;
+    void changeEvent(QEvent *evenement) override;
+
+private:
+    QWidget *creeGrain();
+    QWidget *creeAccessoires();
+    void litAngle();
+    void litRetard();
+    void litMineral();
+    void litBiseau();
+    void choisitRetard(double retard);
+    void calcule();
+    void montreLectures();
+    void dit(const QString &message);
+
+    LiensPlatine liens_;
+    int angle_ = 0;
+    double retard_ = 400; // nm, a first-order white until the strip gives one
+    double biseau_ = 0;
+    MontagePlatine montage_;
+    VuePlatine vue_;
+    ReglagesMicroscope lumierePour_;
+    std::optional<LumierePlatine> lumiere_;
+    // The turn depends on all but the stage's angle: kept until something else changes.
+    std::optional<MontagePlatine> tourPour_;
+    std::vector<double> tourSansLame_;
+
+    ChampPlatine *champ_ = nullptr;
+    PolairePlatine *polaire_ = nullptr;
+    QDial *cadran_ = nullptr;
+    QLineEdit *angleTexte_ = nullptr;
+    QComboBox *origine_ = nullptr;
+    QLineEdit *retardTexte_ = nullptr;
+    QLineEdit *mineral_ = nullptr;
+    QLineEdit *epaisseur_ = nullptr;
+    QSlider *proximite_ = nullptr;
+    QSpinBox *extinction_ = nullptr;
+    QComboBox *lame_ = nullptr;
+    QSlider *biseauCurseur_ = nullptr;
+    QLineEdit *biseauTexte_ = nullptr;
+    QComboBox *polariseurs_ = nullptr;
+    QLabel *lecture_ = nullptr;
+    QCheckBox *caseReponse_ = nullptr;
+    QLabel *reponse_ = nullptr;
+    QLabel *message_ = nullptr;
+};

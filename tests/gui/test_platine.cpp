@@ -1,0 +1,123 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The rotating stage's window, opened from the strip's menu.
+#include "FenetreTest.h"
+
+#include "MichelLevySpectre/MichelLevySpectre.h"
+
+#include "MichelLevySpectre/platine/ChampPlatine.h"
+#include "MichelLevySpectre/platine/FenetrePlatine.h"
+#include "MichelLevySpectre/platine/PolairePlatine.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QSpinBox>
+#include <QTest>
+
+#include <algorithm>
+
+namespace {
+
+class Platine : public FenetreTest {
+protected:
+    FenetrePlatine &platine()
+    {
+        for (QAction *a : f().MenuMichelLevy->actions())
+            if (a->text() == QString::fromUtf8("Platine tournante…"))
+                a->trigger();
+        auto *w = f().findChild<FenetrePlatine *>();
+        EXPECT_NE(w, nullptr);
+        return *w;
+    }
+};
+
+void saisit(QLineEdit *champ, const char *texte)
+{
+    champ->setText(QString::fromUtf8(texte));
+    emit champ->editingFinished();
+}
+
+} // namespace
+
+TEST_F(Platine, opensFromTheMenu_extinctAt0_keysTurnIt_brightestAt45)
+{
+    ouvre();
+    FenetrePlatine &w = platine();
+    EXPECT_EQ(w.windowTitle(), QString::fromUtf8("Platine tournante"));
+    EXPECT_FALSE(w.isModal());
+    EXPECT_EQ(w.angle(), 0);
+    EXPECT_EQ(w.vue().couleur, Rgb8{});
+    EXPECT_TRUE(w.lecture().contains(QString::fromUtf8("extinction"))) << w.lecture().toStdString();
+    QTest::keyClick(w.champ(), Qt::Key_Right);
+    EXPECT_EQ(w.angle(), 1);
+    QTest::keyClick(w.champ(), Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_EQ(w.angle(), 11);
+    QTest::keyClick(w.champ(), Qt::Key_Left, Qt::ShiftModifier);
+    QTest::keyClick(w.champ(), Qt::Key_Left);
+    QTest::keyClick(w.champ(), Qt::Key_Left);
+    EXPECT_EQ(w.angle(), 359); // past 0
+    EXPECT_NE(w.vue().couleur, Rgb8{});
+    w.choisitAngle(45);
+    const std::vector<double> &tour = w.polaire()->tour();
+    ASSERT_EQ(tour.size(), 360u);
+    EXPECT_DOUBLE_EQ(w.vue().luminosite, *std::max_element(tour.begin(), tour.end()));
+    EXPECT_EQ(QColor(w.vue().couleur.r, w.vue().couleur.g, w.vue().couleur.b),
+              w.champ()->couleurGrain());
+    // The lamp and the viewer are the strip's.
+    const Rgb8 sousE = w.vue().couleur;
+    ChoisitReglages({SourceLumineuse::Halogene, Vision::AppareilLumiereDuJour});
+    w.reprendBande();
+    EXPECT_NE(w.vue().couleur, sousE);
+    ChoisitReglages({});
+    // The λ plate adds at 45° and subtracts at 135°.
+    saisit(w.champRetard(), "300");
+    w.choixLame()->setCurrentIndex(1);
+    EXPECT_EQ(w.montage().retardLame, 551);
+    EXPECT_TRUE(w.lecture().contains(QString::fromUtf8("2e ordre"))) << w.lecture().toStdString();
+    w.choisitAngle(135);
+    EXPECT_TRUE(w.lecture().contains(QString::fromUtf8("1er ordre"))) << w.lecture().toStdString();
+    EXPECT_TRUE(dialogues_.erreurs.empty());
+}
+
+TEST_F(Platine, badInput_saysWhyInFrench_andKeepsTheOldValue)
+{
+    ouvre();
+    FenetrePlatine &w = platine();
+    saisit(w.champRetard(), "620");
+    w.choisitAngle(30);
+    struct Cas {
+        QLineEdit *champ;
+        const char *texte, *message;
+    };
+    for (const Cas &c :
+         {Cas{w.champAngle(), "abc", "« abc » n'est pas un angle : la platine reste à 30°."},
+          Cas{w.champRetard(), "99999", "« 99999 » n'est pas un retard de 0 à"},
+          Cas{w.champBiseau(), "2500", "« 2500 » n'est pas un biseau de 0 à 2000 nm"},
+          Cas{w.champMineral(), "kryptonite", "« kryptonite » n'est pas dans la table"}}) {
+        const MontagePlatine avant = w.montage();
+        saisit(c.champ, c.texte);
+        EXPECT_TRUE(w.message().startsWith(QString::fromUtf8(c.message)))
+            << w.message().toStdString();
+        EXPECT_EQ(w.montage(), avant) << c.texte;
+    }
+    saisit(w.champMineral(), "quartz"); // δ 0,009 at 30 µm
+    EXPECT_NEAR(w.retard(), 270, 1e-9);
+    EXPECT_TRUE(w.message().isEmpty());
+}
+
+TEST_F(Platine, answer_measuresTheExtinctionAngle_andNamesTheElongation)
+{
+    ouvre();
+    FenetrePlatine &w = platine();
+    w.choixExtinction()->setValue(20);
+    EXPECT_TRUE(w.reponse().isEmpty());
+    w.caseReponse()->setChecked(true);
+    EXPECT_EQ(w.reponse(),
+              QString::fromUtf8("Angle d'extinction mesuré : 20° ; allongement positif (lent)."));
+    w.choixExtinction()->setValue(70);
+    EXPECT_EQ(w.reponse(),
+              QString::fromUtf8("Angle d'extinction mesuré : 20° ; allongement négatif (rapide)."));
+    w.choisitAngle(20); // the slow direction at 90°: extinction
+    EXPECT_EQ(w.vue().couleur, Rgb8{});
+}
