@@ -5,23 +5,12 @@
 #include <QApplication>
 #include <QScreen>
 
-#include <cstdio>
-
 int main(int argc, char *argv[])
 {
-    if (!SystemeDeFenetres()) {
-        std::fputs("prismelle : un système de fenêtres est nécessaire (DISPLAY, "
-                   "WAYLAND_DISPLAY et QT_QPA_PLATFORM sont vides).\n",
-                   stderr);
+    if (!GuetteOuverturePlateforme(argc, argv))
         return 1;
-    }
-    if (const std::string muet = AffichageMuet(); !muet.empty()) {
-        std::fprintf(stderr,
-                     "prismelle : un système de fenêtres est nécessaire (%s ne répond pas).\n",
-                     muet.c_str());
-        return 1;
-    }
     QApplication application(argc, argv);
+    PlateformeOuverte();
     QApplication::setApplicationName(QStringLiteral("prismelle"));
     TextesQtEnFrancais();
     PolicesDuProgramme();
