@@ -186,6 +186,10 @@ TEST(Microscope, sensitiveTintInDaylight_deepRedBands_andADarkBandIsBlack)
     EXPECT_NEAR(PuissanceSource(SourceLumineuse::IlluminantA, 400), 14.708, 0.001);
     EXPECT_NEAR(PuissanceSource(SourceLumineuse::IlluminantA, 780), 241.675, 0.001);
     EXPECT_NEAR(PuissanceSource(SourceLumineuse::D65, 555), (104.046 + 100) / 2, 1e-9);
+    // Held at its ends (49.9755 at 380 nm, 63.3828 at 780 nm); nothing at NaN.
+    EXPECT_EQ(PuissanceSource(SourceLumineuse::D65, -1e300), 49.9755);
+    EXPECT_NEAR(PuissanceSource(SourceLumineuse::D65, INFINITY), 63.3828, 1e-9);
+    EXPECT_EQ(PuissanceSource(SourceLumineuse::D65, std::nan("")), 0);
     const std::vector<std::int32_t> blanche = longueursOnde(400, 800);
     const Rgb8 teinteSensible = CouleursColorimetriques(blanche, 551, 2, ModeLumiere::Blanche,
                                                         avec(SourceLumineuse::D65))[1];
