@@ -18,6 +18,7 @@
 #include <cstdlib>
 #include <numbers>
 #include <numeric>
+#include <utility>
 
 namespace {
 
@@ -110,6 +111,19 @@ INSTANTIATE_TEST_SUITE_P(Lumieres, Colorimetrie,
                                            Cas{"band550", 546, 555, ModeLumiere::Monochromatique},
                                            Cas{"band750", 746, 755, ModeLumiere::Monochromatique}),
                          [](const auto &info) { return std::string(info.param.nom); });
+
+// Out of the gamut, mixed with linear grey 0.5 just enough to fit (values worked by hand).
+TEST(Colorimetrie, outOfGamut_mixedWithHalfGrey)
+{
+    for (const auto &[hors, dans] :
+         {std::pair<RgbLineaire, RgbLineaire>{{1.5, 0.5, 0.25}, {1, 0.5, 0.375}},
+          {{-0.5, 0.5, 0.9}, {0, 0.5, 0.7}}}) {
+        const RgbLineaire c = DansGamut(hors);
+        EXPECT_NEAR(c.R, dans.R, 1e-12);
+        EXPECT_NEAR(c.G, dans.G, 1e-12);
+        EXPECT_NEAR(c.B, dans.B, 1e-12);
+    }
+}
 
 TEST(Colorimetrie, fullTransmissionIsWhite_andTheCurveIsSrgbs)
 {
