@@ -145,9 +145,9 @@ TEST(EcritureSysteme, fileSizeSignal_getsItsDispositionBack)
     EXPECT_EQ(apres.sa_handler, signalTaille);
 }
 
-// Saves that once failed or harmed, as root: "nouveau" saved to one name of a folder holding
-// "f.txt" ("ancien"), links l1 → l2 → f.txt, and temporaries: ours two minutes old, ours new,
-// old but not of our form. The umask is 027.
+// Saves that once failed or harmed, as root: "neuf" (shorter: glibc's stand-in for fallocate then
+// reads) saved to one name of a folder holding "f.txt" ("ancien"), links l1 → l2 → f.txt, and
+// temporaries: ours two minutes old, ours new, old but not of our form. The umask is 027.
 struct CasReussi {
     const char *nom;
     const char *sauve;
@@ -194,10 +194,10 @@ TEST_P(EcritureReussie, savesThroughLinks_keepsAttributes_removesOnlyOurOldTempo
         std::optional<IdentiteOrdinaire> ordinaire;
         if (c.ordinaire)
             ordinaire.emplace();
-        EXPECT_NO_THROW(EnregistreFichier(d.filePath(c.sauve), "nouveau"));
+        EXPECT_NO_THROW(EnregistreFichier(d.filePath(c.sauve), "neuf"));
     }
     EXPECT_EQ(umask(masque), 027u);
-    EXPECT_EQ(contenu(d.filePath(c.sauve)), "nouveau");
+    EXPECT_EQ(contenu(d.filePath(c.sauve)), "neuf");
     struct stat s {};
     ASSERT_EQ(stat(nom.constData(), &s), 0);
     EXPECT_EQ(s.st_mode & 07777, c.mode);
