@@ -7,6 +7,7 @@
 
 #include "MichelLevySpectre/MichelLevySpectre.h"
 #include "MichelLevySpectre/qt/Lecture.h"
+#include "MichelLevySpectre/qt/Preferences.h"
 #include "toolkit/Programme.h"
 
 #include <qcustomplot.h>
@@ -67,6 +68,7 @@ void reglage(QMenu *menu, const QString &texte, T ReglagesMicroscope::*champ, T 
             ReglagesMicroscope r = ReglagesCourants();
             r.*champ = valeur;
             ChoisitReglages(r);
+            RetientReglagesUtilisateur();
         });
     });
 }
@@ -118,12 +120,21 @@ void TForm1::creeMenus()
            [] { EnregistreCharteMichelLevy(); });
     entree(bande, QStringLiteral("Enregistrer une planche…"), [] { EnregistrePlanche(); });
     option(bande, QStringLiteral("Couleurs colorimétriques (CIE 1931, sRGB)"),
-           CouleursColorimetriquesChoisies, ChoisitCouleursColorimetriques);
+           CouleursColorimetriquesChoisies, [](bool actif) {
+               ChoisitCouleursColorimetriques(actif);
+               RetientReglagesUtilisateur();
+           });
     menusMicroscope(bande);
-    QAction *epaisseur = entree(bande, TexteEntreeEpaisseur(), [] { DemandeEpaisseurLame(); });
+    QAction *epaisseur = entree(bande, TexteEntreeEpaisseur(), [] {
+        DemandeEpaisseurLame();
+        RetientReglagesUtilisateur();
+    });
     QObject::connect(bande, &QMenu::aboutToShow, epaisseur,
                      [epaisseur] { epaisseur->setText(TexteEntreeEpaisseur()); });
     entree(bande, QStringLiteral("Identifier une teinte…"), [this] { OuvreIdentification(this); });
+    bande->addSeparator();
+    entree(bande, QStringLiteral("Rétablir les réglages d'origine"),
+           [] { RetablitReglagesDOrigine(); });
     InstalleLectureMichelLevy(Image_michel_levy);
 
     for (TChart *chart : {Chart1, Chart2}) {

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "MichelLevySpectre/qt/Preferences.h"
 #include "Unit1.h"
 #include "toolkit/Demarrage.h"
 
@@ -14,6 +15,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("prismelle"));
     TextesQtEnFrancais();
     PolicesDuProgramme();
+    RetablitReglagesUtilisateur();
     TForm1 fenetre;
     // Centred on its outer size (client area plus the usual frame).
     if (const QScreen *ecran = fenetre.screen()) {
