@@ -48,7 +48,7 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     // The settings the window keeps go to a folder of the tests' own, never the user's.
     const QTemporaryDir reglages;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, reglages.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, reglages.path());
     TextesQtEnFrancais();
     ::testing::InitGoogleTest(&argc, argv);
     static DialoguesInterdits interdits;

@@ -19,6 +19,13 @@ const QString CleSens = QStringLiteral("microscope/sens");
 const QString ClePolariseurs = QStringLiteral("microscope/polariseurs");
 const QString CleEpaisseur = QStringLiteral("epaisseur");
 
+// A file in the user's settings folder on every system (~/.config, %APPDATA%), so that
+// tests can send it elsewhere with QSettings::setPath.
+QSettings reglages()
+{
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, Organisation, Application);
+}
+
 // The value of an enumeration kept as its number, 0 to `dernier`.
 template <typename E> E litEnum(const QSettings &s, const QString &cle, E dernier, E defaut)
 {
@@ -31,7 +38,7 @@ template <typename E> E litEnum(const QSettings &s, const QString &cle, E dernie
 
 void RetablitReglagesUtilisateur()
 {
-    const QSettings s(Organisation, Application);
+    const QSettings s = reglages();
     const ReglagesMicroscope origine;
     ReglagesMicroscope r;
     r.source = litEnum(s, CleSource, SourceLumineuse::IlluminantA, origine.source);
@@ -52,7 +59,7 @@ void RetablitReglagesUtilisateur()
 
 void RetientReglagesUtilisateur()
 {
-    QSettings s(Organisation, Application);
+    QSettings s = reglages();
     const ReglagesMicroscope &r = ReglagesCourants();
     s.setValue(CleCouleurs, CouleursColorimetriquesChoisies());
     s.setValue(CleSource, int(r.source));
@@ -68,7 +75,7 @@ void RetablitReglagesDOrigine()
     ChoisitCouleursColorimetriques(false);
     ChoisitReglages({});
     ChoisitEpaisseurLame(EpaisseurLameMince);
-    QSettings(Organisation, Application).clear();
+    reglages().clear();
 }
 
-QString FichierReglagesUtilisateur() { return QSettings(Organisation, Application).fileName(); }
+QString FichierReglagesUtilisateur() { return reglages().fileName(); }
