@@ -8,6 +8,7 @@
 #include "MichelLevySpectre/MichelLevySpectre.h"
 #include "MichelLevySpectre/platine/Platine.h"
 #include "MichelLevySpectre/qt/Lecture.h"
+#include "MichelLevySpectre/qt/Preferences.h"
 #include "toolkit/Programme.h"
 
 #include <qcustomplot.h>
@@ -68,6 +69,7 @@ void reglage(QMenu *menu, const QString &texte, T ReglagesMicroscope::*champ, T 
             ReglagesMicroscope r = ReglagesCourants();
             r.*champ = valeur;
             ChoisitReglages(r);
+            RetientReglagesUtilisateur();
         });
     });
 }
@@ -129,9 +131,15 @@ void TForm1::creeMenus()
            [] { EnregistreCharteMichelLevy(); });
     entree(bande, QStringLiteral("Enregistrer une planche…"), [] { EnregistrePlanche(); });
     option(bande, QStringLiteral("Couleurs colorimétriques (CIE 1931, sRGB)"),
-           CouleursColorimetriquesChoisies, ChoisitCouleursColorimetriques);
+           CouleursColorimetriquesChoisies, [](bool actif) {
+               ChoisitCouleursColorimetriques(actif);
+               RetientReglagesUtilisateur();
+           });
     menusMicroscope(bande);
-    QAction *epaisseur = entree(bande, TexteEntreeEpaisseur(), [] { DemandeEpaisseurLame(); });
+    QAction *epaisseur = entree(bande, TexteEntreeEpaisseur(), [] {
+        DemandeEpaisseurLame();
+        RetientReglagesUtilisateur();
+    });
     QObject::connect(bande, &QMenu::aboutToShow, epaisseur,
                      [epaisseur] { epaisseur->setText(TexteEntreeEpaisseur()); });
     entree(bande, QStringLiteral("Identifier une teinte…"), [this] { OuvreIdentification(this); });
@@ -140,6 +148,9 @@ void TForm1::creeMenus()
         [this](const QPoint &pos) { retardDuClic = RetardDeColonne(Image_michel_levy, pos.x()); });
     entree(bande, QStringLiteral("Platine tournante…"),
            [this] { OuvrePlatine(this, liensPlatine()); });
+    bande->addSeparator();
+    entree(bande, QStringLiteral("Rétablir les réglages d'origine"),
+           [] { RetablitReglagesDOrigine(); });
     InstalleLectureMichelLevy(Image_michel_levy);
 
     for (TChart *chart : {Chart1, Chart2}) {

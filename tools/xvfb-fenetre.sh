@@ -7,6 +7,7 @@ TITRE_FENETRE='prismelle kelvorin v1.4'
 XVFB_PID=""
 PROG_PID=""
 FENETRE=""
+REGLAGES_ESSAI=""
 
 # Starts Xvfb on the first free display number and exports DISPLAY. XVFB_ECRAN: the screen
 # (default 1400x900x24).
@@ -33,11 +34,13 @@ xvfb_demarre()
     xdotool mousemove 1399 899
 }
 
-# Starts the program ($1) in the working folder $2 on the virtual display; its output goes
-# to $3.
+# Starts the program ($1) in the working folder $2 on the virtual display, as at a first start
+# (settings folder of its own, empty); its output goes to $3.
 fenetre_lance()
 {
-    (cd "$2" && exec env -u QT_SCALE_FACTOR QT_QPA_PLATFORM=xcb "$1") >"$3" 2>&1 &
+    REGLAGES_ESSAI=$(mktemp -d)
+    (cd "$2" && exec env -u QT_SCALE_FACTOR QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$REGLAGES_ESSAI" \
+        "$1") >"$3" 2>&1 &
     PROG_PID=$!
 }
 
@@ -81,4 +84,5 @@ fenetre_arrete()
     done
     PROG_PID=""
     XVFB_PID=""
+    [ -z "${REGLAGES_ESSAI:-}" ] || rm -rf "$REGLAGES_ESSAI"
 }

@@ -34,17 +34,6 @@ public:
 
 } // namespace
 
-bool SystemeDeFenetres()
-{
-#ifdef Q_OS_WIN
-    return true;
-#endif
-    for (const char *variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        if (!qEnvironmentVariableIsEmpty(variable))
-            return true;
-    return false;
-}
-
 void PolicesDuProgramme()
 {
 #ifdef Q_OS_WIN
@@ -53,10 +42,6 @@ void PolicesDuProgramme()
         QFontDatabase::addApplicationFont(dossier.filePath(nom));
 #endif
 }
-
-#ifndef __linux__
-std::string AffichageMuet() { return {}; }
-#endif
 
 bool TextesQtEnFrancais()
 {

@@ -1,21 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the program sets up before and right after the application object exists.
-#include <string>
 
-// True when a window system can be reached: on Linux, DISPLAY, WAYLAND_DISPLAY or
-// QT_QPA_PLATFORM is set; Windows always has one. Without one Qt aborts, so the program
-// checks first. Needs no application object.
-bool SystemeDeFenetres();
+// Before the application exists. False, with one French line on stderr, when no window system
+// is named: on Linux none of DISPLAY, WAYLAND_DISPLAY, QT_QPA_PLATFORM and Qt's -platform and
+// -display options (Windows always has one); the program then ends with status 1. Otherwise,
+// until PlateformeOuverte(), Qt's fatal failure to open its platform (no display answers, no
+// plugin loads) ends the program with the same kind of line and status 1 instead of Qt's
+// English and abort; Qt's other messages meanwhile are held, and passed on once it is open.
+bool GuetteOuverturePlateforme(int argc, char *argv[]);
+void PlateformeOuverte();
 
 // On Windows, the fonts shipped in the program's "polices" folder (Liberation Sans, whose
 // metrics the layout was checked with on Linux). Elsewhere the system's own are used.
 void PolicesDuProgramme();
-
-// The display that is set but does not answer ("DISPLAY=:189"), empty when one answers or
-// when the platform is left to Qt. Qt would abort there, so the program checks first; the
-// check only connects and hangs up, and needs no application object.
-std::string AffichageMuet();
 
 // Qt's own texts (dialogs, context menus) in French, and French as the default locale,
 // whatever the system's language. Call once the application exists; false when Qt's

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Saving on POSIX systems. A new file is written beside the old one, synced and renamed over
-// it, then the folder is synced. When the folder is not writable but the file is, the file
-// is overwritten in place, but only once the size limit is checked and the space reserved:
+// Saving on POSIX systems. A new file is written beside the old one at the end of any chain
+// of links, given the old one's owner, group and mode, synced and renamed over it, then the
+// folder is synced. When the folder refuses the new file or the rename (a folder the user may
+// not write; a shared folder with the sticky bit) but the file is writable, the file is
+// overwritten in place, but only once the size limit is checked and the space reserved:
 // until the first byte is written, a failure leaves the old file as it was.
+#include "toolkit/DossierPosix.h"
 #include "toolkit/EcritureSysteme.h"
 
 #include <QFile>
@@ -15,11 +18,25 @@
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 namespace {
 
 Synchronisation synchronise = ::fsync;
+
+// Linux's own call, not posix_fallocate: where the file system cannot reserve, glibc's
+// stand-in reads the file, which a file opened to be written only refuses (EBADF).
+int reservationSysteme(int fd, qint64 taille)
+{
+#ifdef __linux__
+    return ::fallocate(fd, 0, 0, off_t(taille));
+#else
+    errno = ::posix_fallocate(fd, 0, off_t(taille));
+    return errno == 0 ? 0 : -1;
+#endif
+}
+Reservation reservation = reservationSysteme;
 
 // French words for the failures a user meets when saving; the system's own text otherwise.
 QString raisonDuCode(int code)
@@ -46,6 +63,8 @@ QString raisonDuCode(int code)
         return QStringLiteral("un dossier porte ce nom");
     case EIO:
         return QStringLiteral("erreur d'entrée-sortie du disque");
+    case ELOOP:
+        return QStringLiteral("les liens symboliques forment une boucle");
     default:
         return QString::fromLocal8Bit(std::strerror(code));
     }
@@ -101,13 +120,23 @@ int depasseLimite(qint64 taille)
     return rlim_t(taille) > l.rlim_cur ? EFBIG : 0;
 }
 
-// The space taken before any old byte is touched; a file system that cannot say is let be.
-int reserve(int fd, qint64 taille)
+// The space taken before any old byte is touched. Where the file system cannot reserve
+// (ramfs, NFSv3, FUSE, ext3), its free space is checked instead, beside the `dejaPris` bytes
+// the file holds already; one that does not tell its size (ramfs) is let be.
+int reserve(int fd, qint64 taille, qint64 dejaPris)
 {
     if (taille == 0)
         return 0;
-    const int code = posix_fallocate(fd, 0, taille);
-    return code == EOPNOTSUPP || code == EINVAL ? 0 : code;
+    int code = 0;
+    while ((code = reservation(fd, taille) == 0 ? 0 : errno) == EINTR)
+        ;
+    if (code != EOPNOTSUPP && code != ENOSYS && code != EINVAL)
+        return code;
+    struct statvfs disque {};
+    if (::fstatvfs(fd, &disque) != 0 || disque.f_blocks == 0)
+        return 0;
+    const qint64 libre = qint64(disque.f_bavail) * qint64(disque.f_frsize);
+    return libre < taille - dejaPris ? ENOSPC : 0;
 }
 
 int ecritTout(int fd, const QByteArray &octets)
@@ -139,11 +168,18 @@ int synchroniseDossier(const QByteArray &dossier)
     return synchroniseFichier(d.fd());
 }
 
-mode_t modeNouveauFichier()
+// The old file's owner and group where the system allows it (root; a group the user is in),
+// then its mode, which a change of owner would strip of its set-id bits. A new file gets the
+// umask's mode.
+int donneAttributs(int fd, const struct stat *ancien)
 {
-    const mode_t masque = ::umask(0);
-    ::umask(masque);
-    return 0666 & ~masque;
+    if (!ancien)
+        return ::fchmod(fd, ModeNouveauFichier()) == 0 ? 0 : errno;
+    if (::fchown(fd, ancien->st_uid, ancien->st_gid) != 0 &&
+        ::fchown(fd, uid_t(-1), ancien->st_gid) != 0) {
+        // Neither: the new file is the user's own, in the user's group.
+    }
+    return ::fchmod(fd, ancien->st_mode & 07777) == 0 ? 0 : errno;
 }
 
 BilanEcriture echec(BilanEcriture::Etat etat, int code, bool ancienExiste)
@@ -157,7 +193,7 @@ BilanEcriture enPlace(const QByteArray &chemin, const QByteArray &octets, const 
     Descripteur f(::open(chemin.constData(), O_WRONLY | O_CLOEXEC));
     if (f.fd() < 0)
         return echec(BilanEcriture::Etat::AncienIntact, errno, true);
-    if (const int code = reserve(f.fd(), octets.size())) {
+    if (const int code = reserve(f.fd(), octets.size(), qint64(ancien.st_blocks) * 512)) {
         // A partial reservation may have lengthened the file; its old bytes are untouched.
         if (ftruncate(f.fd(), ancien.st_size) != 0)
             return echec(BilanEcriture::Etat::Abime, code, true);
@@ -173,6 +209,44 @@ BilanEcriture enPlace(const QByteArray &chemin, const QByteArray &octets, const 
     return code == 0 ? BilanEcriture{} : echec(BilanEcriture::Etat::Abime, code, true);
 }
 
+// A new file beside the old one, renamed over it; in place when the folder refuses either
+// and the old file is a regular one.
+BilanEcriture parRenommage(const QByteArray &chemin, const QByteArray &dossier,
+                           const QByteArray &octets, const struct stat *ancien)
+{
+    const bool enPlacePossible = ancien && S_ISREG(ancien->st_mode);
+    const auto refus = [](int code) { return code == EACCES || code == EPERM; };
+    RetireTemporairesAbandonnes(dossier);
+    QByteArray temporaire = dossier + "/" + PrefixeTemporaire + "XXXXXX";
+    Descripteur f(::mkostemp(temporaire.data(), O_CLOEXEC));
+    if (f.fd() < 0) {
+        const int code = errno;
+        if (refus(code) && enPlacePossible)
+            return enPlace(chemin, octets, *ancien);
+        return echec(BilanEcriture::Etat::AncienIntact, code, ancien != nullptr);
+    }
+    int code = donneAttributs(f.fd(), ancien);
+    if (code == 0)
+        code = reserve(f.fd(), octets.size(), 0);
+    if (code == 0)
+        code = ecritTout(f.fd(), octets);
+    if (code == 0)
+        code = synchroniseFichier(f.fd());
+    if (code == 0)
+        code = f.ferme();
+    if (code == 0 && ::rename(temporaire.constData(), chemin.constData()) != 0)
+        code = errno;
+    if (code != 0) {
+        ::unlink(temporaire.constData());
+        if (refus(code) && enPlacePossible)
+            return enPlace(chemin, octets, *ancien);
+        return echec(BilanEcriture::Etat::AncienIntact, code, ancien != nullptr);
+    }
+    if (const int c = synchroniseDossier(dossier))
+        return echec(BilanEcriture::Etat::NonConfirme, c, ancien != nullptr);
+    return {};
+}
+
 } // namespace
 
 void RemplaceSynchronisation(Synchronisation remplacante)
@@ -180,12 +254,18 @@ void RemplaceSynchronisation(Synchronisation remplacante)
     synchronise = remplacante ? remplacante : ::fsync;
 }
 
+void RemplaceReservation(Reservation remplacante)
+{
+    reservation = remplacante ? remplacante : reservationSysteme;
+}
+
 BilanEcriture EcritSansPerte(const QString &nom, const QByteArray &octets)
 {
     const SansSignalTaille sansSignal;
-    // A link is followed: the file it names is replaced, the link stays.
-    const QFileInfo info(nom);
-    const QString cible = info.isSymLink() ? info.symLinkTarget() : info.absoluteFilePath();
+    // Links are followed: the file they end at is replaced, the links stay.
+    const QString cible = FichierAuBoutDesLiens(nom);
+    if (cible.isEmpty())
+        return echec(BilanEcriture::Etat::AncienIntact, ELOOP, false);
     const QByteArray chemin = QFile::encodeName(cible);
     const QByteArray dossier = QFile::encodeName(QFileInfo(cible).absolutePath());
     struct stat ancien {};
@@ -200,32 +280,5 @@ BilanEcriture EcritSansPerte(const QString &nom, const QByteArray &octets)
         if (essai.fd() < 0)
             return echec(BilanEcriture::Etat::AncienIntact, errno, true);
     }
-
-    QByteArray temporaire = dossier + "/.prismelle-XXXXXX";
-    Descripteur f(::mkostemp(temporaire.data(), O_CLOEXEC));
-    if (f.fd() < 0) {
-        const int code = errno;
-        if ((code == EACCES || code == EPERM) && existe && S_ISREG(ancien.st_mode))
-            return enPlace(chemin, octets, ancien);
-        return echec(BilanEcriture::Etat::AncienIntact, code, existe);
-    }
-    int code =
-        ::fchmod(f.fd(), existe ? ancien.st_mode & 07777 : modeNouveauFichier()) == 0 ? 0 : errno;
-    if (code == 0)
-        code = reserve(f.fd(), octets.size());
-    if (code == 0)
-        code = ecritTout(f.fd(), octets);
-    if (code == 0)
-        code = synchroniseFichier(f.fd());
-    if (code == 0)
-        code = f.ferme();
-    if (code == 0 && ::rename(temporaire.constData(), chemin.constData()) != 0)
-        code = errno;
-    if (code != 0) {
-        ::unlink(temporaire.constData());
-        return echec(BilanEcriture::Etat::AncienIntact, code, existe);
-    }
-    if (const int c = synchroniseDossier(dossier))
-        return echec(BilanEcriture::Etat::NonConfirme, c, existe);
-    return {};
+    return parRenommage(chemin, dossier, octets, existe ? &ancien : nullptr);
 }

@@ -22,3 +22,8 @@ BilanEcriture EcritSansPerte(const QString &nom, const QByteArray &octets);
 // Tests: replaces the sync of a written file and of its folder; nullptr restores the system's.
 using Synchronisation = int (*)(int descripteur);
 void RemplaceSynchronisation(Synchronisation remplacante);
+
+// Tests: replaces the reservation of a file's space (0, or -1 and errno, as Linux's fallocate);
+// nullptr restores the system's. Windows reserves nothing.
+using Reservation = int (*)(int descripteur, qint64 taille);
+void RemplaceReservation(Reservation remplacante);

@@ -56,6 +56,8 @@ bool ecritTout(QSaveFile &f, const QByteArray &octets)
 
 void RemplaceSynchronisation(Synchronisation remplacante) { synchronise = remplacante; }
 
+void RemplaceReservation(Reservation) {}
+
 BilanEcriture EcritSansPerte(const QString &nom, const QByteArray &octets)
 {
     const QFileInfo cible(nom);

@@ -48,15 +48,16 @@ private:
 };
 
 // A small disk of its own for a folder, in a private copy of the mount table so that
-// nothing outside this process sees it; unmounted on leaving.
+// nothing outside this process sees it; unmounted on leaving. ramfs reserves no space.
 class PetitDisque {
 public:
-    PetitDisque(const QString &dossier, const char *taille, unsigned long options = 0)
+    PetitDisque(const QString &dossier, const char *taille, unsigned long options = 0,
+                const char *type = "tmpfs")
         : chemin_(dossier.toLocal8Bit())
     {
         monte_ = unshare(CLONE_NEWNS) == 0 &&
                  mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
-                 mount("tmpfs", chemin_.constData(), "tmpfs", options, taille) == 0;
+                 mount(type, chemin_.constData(), type, options, taille) == 0;
     }
     ~PetitDisque()
     {

@@ -2,6 +2,7 @@
 #include "FenetreTest.h"
 
 #include "MichelLevySpectre/MichelLevySpectre.h"
+#include "MichelLevySpectre/qt/Preferences.h"
 
 #include <QApplication>
 #include <QFile>
@@ -18,8 +19,7 @@ void FenetreTest::SetUp()
 
 void FenetreTest::TearDown()
 {
-    ChoisitCouleursColorimetriques(false); // off at every start
-    ChoisitReglages({});
+    RetablitReglagesDOrigine(); // every test starts as a first start
     fenetre_.reset();
     remplaceDialogues(anciensDialogues_);
     QDir::setCurrent(ancienDossier_);

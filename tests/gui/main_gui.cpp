@@ -6,6 +6,8 @@
 #include "toolkit/Dialogues.h"
 
 #include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -52,6 +54,9 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", PlateformeDesTests);
     QApplication application(argc, argv);
+    // The settings the window keeps go to a folder of the tests' own, never the user's.
+    const QTemporaryDir reglages;
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, reglages.path());
     TextesQtEnFrancais();
     ::testing::InitGoogleTest(&argc, argv);
     static DialoguesInterdits interdits;

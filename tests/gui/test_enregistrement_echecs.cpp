@@ -10,9 +10,12 @@
 
 #include "Disques.h"
 
+#include "toolkit/EcritureSysteme.h"
+
 #include <QDir>
 #include <QFile>
 
+#include <cerrno>
 #include <optional>
 #include <string>
 
@@ -85,6 +88,7 @@ protected:
         if (lectureSeule_)
             QFile::setPermissions(dossierCible(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                                       QFileDevice::ExeOwner);
+        RemplaceReservation(nullptr);
         FenetreTest::TearDown();
     }
 
@@ -118,8 +122,9 @@ protected:
 
 enum class Cause { DisquePlein, TailleLimitee, DossierLectureSeule };
 
-// The file itself may be writable in a folder that is not: it is then overwritten in place.
-enum class Fichier { Protege, InscriptibleEnPlace };
+// The file itself may be writable in a folder that is not: it is then overwritten in place,
+// also on a file system that cannot reserve space.
+enum class Fichier { Protege, InscriptibleEnPlace, EnPlaceSansReservation };
 
 struct CasEchec {
     const char *nom;
@@ -141,13 +146,8 @@ TEST_P(EnregistrementEchoue, reportsWhyAndKeepsTheOldFile)
     std::optional<PetitDisque> disque;
     std::optional<TailleLimitee> limite;
     std::optional<IdentiteOrdinaire> ordinaire;
-    if (c.fichier == Fichier::InscriptibleEnPlace) {
-        // Writable by anyone: the ordinary identity keeps root's group, whose bits then count.
-        QFile::setPermissions(cible_, QFile::permissions(cible_) | QFileDevice::WriteGroup |
-                                          QFileDevice::WriteOther);
-        dossierEnLectureSeule();
-        ordinaire.emplace();
-    }
+    if (c.fichier == Fichier::EnPlaceSansReservation)
+        RemplaceReservation([](int, qint64) { return errno = EOPNOTSUPP, -1; });
     switch (c.cause) {
     case Cause::DisquePlein:
         disque.emplace(dossierCible(), "size=64k");
@@ -165,6 +165,13 @@ TEST_P(EnregistrementEchoue, reportsWhyAndKeepsTheOldFile)
         ASSERT_FALSE(peutEcrireDans(dossierCible())) << "the folder is writable: nothing tested";
         break;
     }
+    if (c.fichier != Fichier::Protege) {
+        // Writable by anyone: the ordinary identity keeps root's group, whose bits then count.
+        QFile::setPermissions(cible_, QFile::permissions(cible_) | QFileDevice::WriteGroup |
+                                          QFileDevice::WriteOther);
+        dossierEnLectureSeule();
+        ordinaire.emplace();
+    }
     enregistreEtVerifie(c.raison);
 }
 
@@ -180,7 +187,11 @@ INSTANTIATE_TEST_SUITE_P(
                     CasEchec{"readOnlyFolder_fileNotWritable", 1, Cause::DossierLectureSeule, 0,
                              "permission refusée"},
                     CasEchec{"inPlace_fileSizeLimit", 1, Cause::TailleLimitee, 4096,
-                             "fichier trop grand", Fichier::InscriptibleEnPlace}),
+                             "fichier trop grand", Fichier::InscriptibleEnPlace},
+                    CasEchec{"inPlace_diskFull", 1, Cause::DisquePlein, 8192, "disque plein",
+                             Fichier::InscriptibleEnPlace},
+                    CasEchec{"inPlace_noReservation_diskFull", 1, Cause::DisquePlein, 8192,
+                             "disque plein", Fichier::EnPlaceSansReservation}),
     [](const auto &info) { return std::string(info.param.nom); });
 
 TEST_F(Enregistrement, readOnlyFolder_writableFileIsReplacedInPlace)

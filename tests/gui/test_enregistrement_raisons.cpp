@@ -16,10 +16,12 @@
 
 #include <cerrno>
 #include <csignal>
+#include <ctime>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 
 // Failures the writer names itself, in French, for any file it is asked to save.
@@ -142,3 +144,84 @@ TEST(EcritureSysteme, fileSizeSignal_getsItsDispositionBack)
     sigaction(SIGXFSZ, &avant, &apres);
     EXPECT_EQ(apres.sa_handler, signalTaille);
 }
+
+// Saves that once failed or harmed, as root: "neuf" (shorter: glibc's stand-in for fallocate then
+// reads) saved to one name of a folder holding "f.txt" ("ancien"), links l1 → l2 → f.txt, and
+// temporaries: ours two minutes old, ours new, old but not of our form. The umask is 027.
+struct CasReussi {
+    const char *nom;
+    const char *sauve;
+    mode_t dossier, fichier; // given before the save
+    uid_t proprietaire;      // of f.txt (and its group), kept
+    bool ordinaire;          // saved as an ordinary user
+    bool ramfs;              // the folder on a file system that reserves no space
+    mode_t mode;             // of the saved file after
+    bool vieuxRetire;        // the old temporary of ours removed
+};
+
+void PrintTo(const CasReussi &c, std::ostream *os) { *os << c.nom; }
+
+class EcritureReussie : public testing::TestWithParam<CasReussi> {};
+
+TEST_P(EcritureReussie, savesThroughLinks_keepsAttributes_removesOnlyOurOldTemporaries)
+{
+    const CasReussi &c = GetParam();
+    if (geteuid() != 0)
+        GTEST_SKIP() << "needs root";
+    QTemporaryDir t;
+    const QDir d(t.path());
+    std::optional<PetitDisque> disque;
+    if (c.ramfs && !disque.emplace(t.path(), "", 0, "ramfs").monte())
+        GTEST_SKIP() << "no permission to mount ramfs here";
+    QStringList noms{".prismelle-Neuf12", ".prismelle-Vieux1", ".prismelle-vieux", "f.txt"};
+    const timespec vieux[2] = {{0, UTIME_OMIT}, {std::time(nullptr) - 120, 0}};
+    for (const QString &n : noms) {
+        QFile q(d.filePath(n));
+        ASSERT_TRUE(q.open(QIODevice::WriteOnly) && q.write("ancien") == 6);
+        q.close();
+        if (n.contains("ieux"))
+            utimensat(AT_FDCWD, QFile::encodeName(q.fileName()).constData(), vieux, 0);
+    }
+    QFile::link("f.txt", d.filePath("l2"));
+    QFile::link("l2", d.filePath("l1"));
+    const QByteArray f = QFile::encodeName(d.filePath("f.txt")),
+                     nom = QFile::encodeName(d.filePath(c.sauve));
+    ASSERT_EQ(chown(f.constData(), c.proprietaire, c.proprietaire), 0);
+    chmod(f.constData(), c.fichier);
+    chmod(QFile::encodeName(t.path()).constData(), c.dossier);
+    const mode_t masque = umask(027);
+    {
+        std::optional<IdentiteOrdinaire> ordinaire;
+        if (c.ordinaire)
+            ordinaire.emplace();
+        EXPECT_NO_THROW(EnregistreFichier(d.filePath(c.sauve), "neuf"));
+    }
+    EXPECT_EQ(umask(masque), 027u);
+    EXPECT_EQ(contenu(d.filePath(c.sauve)), "neuf");
+    struct stat s {};
+    ASSERT_EQ(stat(nom.constData(), &s), 0);
+    EXPECT_EQ(s.st_mode & 07777, c.mode);
+    EXPECT_EQ(s.st_uid, c.proprietaire);
+    EXPECT_EQ(s.st_gid, c.proprietaire);
+    EXPECT_EQ(QFile::symLinkTarget(d.filePath("l1")), d.filePath("l2"));
+    EXPECT_EQ(QFile::symLinkTarget(d.filePath("l2")), d.filePath("f.txt"));
+    if (c.vieuxRetire)
+        noms.removeOne(".prismelle-Vieux1");
+    noms << "l1"
+         << "l2";
+    if (c.sauve == std::string("n.txt"))
+        noms << "n.txt";
+    EXPECT_EQ(d.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name),
+              noms);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cas, EcritureReussie,
+    testing::Values(
+        CasReussi{"linkChain", "l1", 0700, 0640, 0, false, false, 0640, true},
+        CasReussi{"otherOwner", "f.txt", 0700, 0604, 65534, false, false, 0604, true},
+        CasReussi{"newFile", "n.txt", 0700, 0640, 0, false, false, 0640, true},
+        CasReussi{"stickyFolder_otherUsersFile", "f.txt", 01777, 0666, 0, true, false, 0666, false},
+        CasReussi{"ramfs", "f.txt", 0700, 0640, 0, false, true, 0640, true},
+        CasReussi{"ramfs_readOnlyFolder", "f.txt", 0555, 0666, 0, true, true, 0666, false}),
+    [](const auto &info) { return std::string(info.param.nom); });

@@ -5,6 +5,8 @@
 
 #include "EtatCalcul.h"
 #include "MichelLevySpectre/qt/Figures.h"
+#include "MichelLevySpectre/qt/Lecture.h"
+#include "MichelLevySpectre/qt/Preferences.h"
 
 #include "MichelLevySpectre/MichelLevySpectre.h"
 #include "MichelLevySpectre/presentation/Colorimetrie.h"
@@ -172,4 +174,58 @@ TEST_F(Microscope, plateEntry_changesTheStripAndTheChartTitleOnly_itsTickFollows
     lame->actions().at(0)->trigger();
     EXPECT_EQ(bande(), avant);
     EXPECT_EQ(LumiereDeLaCharte().toStdString(), "lumière blanche");
+}
+
+// What the strip's menu sets is kept for the next run; its last entry puts the program's own
+// back and forgets it; a damaged settings file gives the program's own.
+TEST_F(Microscope, settingsKeptBetweenRuns_resetByTheMenu_damagedFileGivesDefaults)
+{
+    ouvre();
+    const QList<QAction *> entrees = f().MenuMichelLevy->actions();
+    const auto entree = [&](const char *texte) {
+        return *std::find_if(entrees.begin(), entrees.end(), [&](QAction *a) {
+            return a->text().startsWith(QString::fromUtf8(texte));
+        });
+    };
+    const auto origine = [] {
+        return !CouleursColorimetriquesChoisies() && ReglagesCourants() == ReglagesMicroscope{} &&
+               EpaisseurLame() == 30;
+    };
+    // The next run: the program's own in memory, then what was kept.
+    const auto redemarre = [] {
+        ChoisitCouleursColorimetriques(false);
+        ChoisitReglages({});
+        ChoisitEpaisseurLame(30);
+        RetablitReglagesUtilisateur();
+    };
+    entree("Couleurs colorimétriques")->trigger();
+    redemarre();
+    EXPECT_TRUE(CouleursColorimetriquesChoisies());
+    entree("Polariseurs")->menu()->actions().at(1)->trigger();
+    redemarre();
+    EXPECT_EQ(ReglagesCourants().polariseurs, Polariseurs::Paralleles);
+    dialogues_.saisie = "42";
+    entree("Épaisseur")->trigger();
+    redemarre();
+    EXPECT_EQ(EpaisseurLame(), 42);
+    EXPECT_TRUE(CouleursColorimetriquesChoisies());
+    entree("Rétablir les réglages d'origine")->trigger();
+    EXPECT_TRUE(origine());
+    RetablitReglagesUtilisateur();
+    EXPECT_TRUE(origine());
+    const QString fichier = FichierReglagesUtilisateur();
+    for (const QByteArray &texte :
+         {QByteArray("[[[=\n") + QByteArray(3, char(0)) + QByteArray(3, char(255)),
+          QByteArray("[microscope]\nsource=99\nlame=-1\nsens=x\n[General]\nepaisseur=nan\n"
+                     "couleursColorimetriques=oui\n")}) {
+        QFile f(fichier);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(texte) == texte.size());
+        f.close();
+        RetablitReglagesUtilisateur();
+        EXPECT_TRUE(origine()) << texte.toStdString();
+    }
+    ASSERT_TRUE(QFile::remove(fichier) && QDir().mkdir(fichier)); // unreadable as a file
+    RetablitReglagesUtilisateur();
+    EXPECT_TRUE(origine());
+    QDir().rmdir(fichier);
 }

@@ -18,6 +18,7 @@
 #include <cstdlib>
 #include <numbers>
 #include <numeric>
+#include <utility>
 
 namespace {
 
@@ -111,6 +112,19 @@ INSTANTIATE_TEST_SUITE_P(Lumieres, Colorimetrie,
                                            Cas{"band750", 746, 755, ModeLumiere::Monochromatique}),
                          [](const auto &info) { return std::string(info.param.nom); });
 
+// Out of the gamut, mixed with linear grey 0.5 just enough to fit (values worked by hand).
+TEST(Colorimetrie, outOfGamut_mixedWithHalfGrey)
+{
+    for (const auto &[hors, dans] :
+         {std::pair<RgbLineaire, RgbLineaire>{{1.5, 0.5, 0.25}, {1, 0.5, 0.375}},
+          {{-0.5, 0.5, 0.9}, {0, 0.5, 0.7}}}) {
+        const RgbLineaire c = DansGamut(hors);
+        EXPECT_NEAR(c.R, dans.R, 1e-12);
+        EXPECT_NEAR(c.G, dans.G, 1e-12);
+        EXPECT_NEAR(c.B, dans.B, 1e-12);
+    }
+}
+
 TEST(Colorimetrie, fullTransmissionIsWhite_andTheCurveIsSrgbs)
 {
     const RgbLineaire blanc = VersSrgbLineaire(BlancD65);
@@ -186,6 +200,10 @@ TEST(Microscope, sensitiveTintInDaylight_deepRedBands_andADarkBandIsBlack)
     EXPECT_NEAR(PuissanceSource(SourceLumineuse::IlluminantA, 400), 14.708, 0.001);
     EXPECT_NEAR(PuissanceSource(SourceLumineuse::IlluminantA, 780), 241.675, 0.001);
     EXPECT_NEAR(PuissanceSource(SourceLumineuse::D65, 555), (104.046 + 100) / 2, 1e-9);
+    // Held at its ends (49.9755 at 380 nm, 63.3828 at 780 nm); nothing at NaN.
+    EXPECT_EQ(PuissanceSource(SourceLumineuse::D65, -1e300), 49.9755);
+    EXPECT_NEAR(PuissanceSource(SourceLumineuse::D65, INFINITY), 63.3828, 1e-9);
+    EXPECT_EQ(PuissanceSource(SourceLumineuse::D65, std::nan("")), 0);
     const std::vector<std::int32_t> blanche = longueursOnde(400, 800);
     const Rgb8 teinteSensible = CouleursColorimetriques(blanche, 551, 2, ModeLumiere::Blanche,
                                                         avec(SourceLumineuse::D65))[1];

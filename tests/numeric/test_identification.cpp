@@ -2,12 +2,15 @@
 // From a colour to minerals: colour names, the table's reader, the copied text and where the
 // chart names the minerals.
 #include "MichelLevySpectre/Erreur.h"
+#include "MichelLevySpectre/RetardCouleur.h"
 #include "MichelLevySpectre/presentation/Identification.h"
 #include "MichelLevySpectre/presentation/PlacementMineraux.h"
+#include "MichelLevySpectre/presentation/Teintes.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 TEST(Teintes, newtonScaleNamesByRetardation)
 {
@@ -28,6 +31,19 @@ TEST(Teintes, newtonScaleNamesByRetardation)
                                                         {-650, "bleu"}};
     for (const auto &[retard, nom] : attendus)
         EXPECT_EQ(NomTeinte(retard), nom) << retard;
+}
+
+// Each order looks at its own rows only: a colour met exactly on the second order's first row
+// is not the first order's.
+TEST(Teintes, eachOrderSearchesItsOwnRetardations)
+{
+    std::vector<Lab> reference(2 * IntervalleOrdres, Lab{50, 0, 0});
+    reference[IntervalleOrdres] = {50, 40, 0};
+    const std::vector<Candidat> c = IdentifieTeinte(reference, {50, 40, 0}, 2);
+    ASSERT_EQ(c.size(), 2u);
+    EXPECT_EQ(c[0].ordre, 2);
+    EXPECT_EQ(c[0].retard, IntervalleOrdres);
+    EXPECT_LT(c[1].retard, IntervalleOrdres);
 }
 
 TEST(TableMineraux, badRowsAreNamedAndGoodOnesSortedByRank)
@@ -60,6 +76,9 @@ TEST(Identification, copiedTextHasTheHeaderAndDecimalCommas)
               "ordre\tretard (nm)\tΔE00\tbiréfringence\tminéraux\n"
               "2e ordre\t650\t0,0\t0,0217\taugite, sillimanite\n"
               "1er ordre\t20\t12,4\t0,0007\taucun\n");
+    // δ to the thousandth: a range holds what rounds into it, half a thousandth on each side.
+    EXPECT_EQ(MinerauxDuDelta(table, 0.018 - 0.0005).size(), 2u);
+    EXPECT_EQ(MinerauxDuDelta(table, 0.022 + 0.0005).size(), 1u);
     EXPECT_EQ(LectureRetard(650, 30, "bleu", table),
               "Retard : 650 nm (2e ordre)\nTeinte : bleu\nδ = Δ / épaisseur = 0,0217 (lame de "
               "30 µm)\nMinéraux : augite, sillimanite");

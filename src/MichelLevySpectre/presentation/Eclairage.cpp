@@ -19,6 +19,8 @@ constexpr Matrice3 bradfordInverse{{{0.9869929, -0.1470543, 0.1599627},
 
 double d65(double lambda)
 {
+    if (std::isnan(lambda)) // no row to hold, and no index to take
+        return 0;
     const double position = std::clamp((lambda - D65Premier) / D65Pas, 0.0, D65Lignes - 1.0);
     const int k = std::min(int(position), D65Lignes - 2);
     const double t = position - k;

@@ -18,7 +18,7 @@ Tristimulus Applique(const Matrice3 &m, const Tristimulus &t);
 
 // Relative spectral power of the source at a wavelength in nm (100 at 560 nm): equal energy,
 // D65 (CIE table, linear between rows, its end values held beyond), Planck's law at 3200 K, or
-// the CIE formula of illuminant A.
+// the CIE formula of illuminant A. D65 at NaN is 0.
 double PuissanceSource(SourceLumineuse source, double lambda);
 
 // The source's unfiltered light over LambdaMin..LambdaMax as the observer sees it, at Y = 1.

@@ -3,6 +3,7 @@
 
 #include "MichelLevySpectre/presentation/Ordres.h"
 #include "MichelLevySpectre/qt/Lecture.h"
+#include "MichelLevySpectre/qt/Preferences.h"
 #include "MichelLevySpectre/qt/VuePhotographie.h"
 #include "toolkit/Dialogues.h"
 
@@ -146,6 +147,7 @@ void FenetreIdentification::litEpaisseur()
     }
     epaisseurUm_ = *v;
     ChoisitEpaisseurLame(*v);
+    RetientReglagesUtilisateur();
     dit(QString());
     calcule();
 }

@@ -19,7 +19,7 @@ inline constexpr const char *FichierMineraux = "mineraux.tsv";
 // `erreur` saying why in French while it cannot be. A failed read is tried again next time.
 const std::vector<Mineral> &TableMineraux(QString *erreur = nullptr);
 
-// The section's thickness in µm: 30 at start, not saved.
+// The section's thickness in µm: 30 at a first start, kept by what the user sets it with.
 double EpaisseurLame();
 void ChoisitEpaisseurLame(double epaisseur);
 // The strip menu's entry, naming the current thickness.

@@ -43,8 +43,8 @@ std::vector<std::uint32_t> CouleursMichelLevy(std::span<const RetardCouleur> tab
 void DessineMichelLevy(TImage *image, std::span<const RetardCouleur> table, std::int32_t width,
                        std::int32_t height);
 
-// Colorimetric colours of the Michel-Lévy strip: off at start, not saved. Choosing repaints the
-// strip from the current table and changes nothing else.
+// Colorimetric colours of the Michel-Lévy strip: off at a first start, kept by the menu. Choosing
+// repaints the strip from the current table and changes nothing else.
 bool CouleursColorimetriquesChoisies();
 void ChoisitCouleursColorimetriques(bool actif);
 // The band cut into tab_incidente, none for the whole spectrum; each run keeps the light it
@@ -55,8 +55,8 @@ std::vector<std::uint32_t> CouleursMichelLevyColorimetriques(std::span<const Ret
 // With a plate or parallel polarisers the table's own colours change too: those it shows then.
 bool ReglagesChangentLaTable();
 std::vector<std::uint32_t> CouleursMichelLevyReglees(std::span<const RetardCouleur> table);
-// The microscope's settings: the defaults at start, not saved. Choosing repaints the strip; the
-// colorimetric colours follow all of them.
+// The microscope's settings: the defaults at a first start, kept by the menu. Choosing repaints the
+// strip; the colorimetric colours follow all of them.
 const ReglagesMicroscope &ReglagesCourants();
 void ChoisitReglages(const ReglagesMicroscope &reglages);
 
