@@ -110,7 +110,8 @@ TEST_F(Identification, syntheticPhotographPatchesAreFoundOrderByOrder)
     QTest::keySequence(w.windowHandle(), QKeySequence::Copy);
     const QStringList lignes = QApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
     ASSERT_EQ(lignes.size(), 5);
-    EXPECT_EQ(lignes[0], QString::fromUtf8("ordre\tretard (nm)\tΔE00\tbiréfringence\tminéraux"));
+    EXPECT_TRUE(lignes[0].startsWith(
+        QString::fromUtf8("ordre\tretard (nm)\tΔE00\tbiréfringence\tminéraux\t")));
     EXPECT_TRUE(lignes[1].startsWith(QString::fromUtf8("3e ordre\t16"))) << lignes[1].toStdString();
 
     const QString bruitee = dossier() + "/pastilles-bruitees.png";

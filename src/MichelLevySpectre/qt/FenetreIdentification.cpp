@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MichelLevySpectre/qt/FenetreIdentification.h"
 
+#include "MichelLevySpectre/presentation/EcartsCouleur.h"
 #include "MichelLevySpectre/presentation/Ordres.h"
 #include "MichelLevySpectre/qt/Lecture.h"
 #include "MichelLevySpectre/qt/VuePhotographie.h"
@@ -84,10 +85,11 @@ FenetreIdentification::FenetreIdentification(QWidget *parent)
     connect(bouton(this, etat, QString::fromUtf8("Copier les résultats")), &QPushButton::clicked,
             this, &FenetreIdentification::copieResultats);
 
-    tableau_ = new QTableWidget(0, 5, this);
+    tableau_ = new QTableWidget(0, 6, this);
     tableau_->setHorizontalHeaderLabels(
         {QString::fromUtf8("Ordre"), QString::fromUtf8("Retard (nm)"), QString::fromUtf8("ΔE00"),
-         QString::fromUtf8("Biréfringence"), QString::fromUtf8("Minéraux")});
+         QString::fromUtf8("Biréfringence"), QString::fromUtf8("Minéraux"),
+         QString::fromUtf8("Exposition")});
     tableau_->horizontalHeader()->setStretchLastSection(true);
     tableau_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tableau_->verticalHeader()->hide();
@@ -167,11 +169,13 @@ void FenetreIdentification::calcule()
     QString erreur;
     const std::vector<Mineral> &table = TableMineraux(&erreur);
     const std::vector<Candidat> candidats =
-        IdentifieTeinte(ReferenceCourante(), SrgbVersLab(*couleur_));
-    resultats_ = LignesIdentification(candidats, epaisseurUm_, table);
+        RechercheTeinte(ReferenceCourante(), SrgbVersLineaire(*couleur_));
+    resultats_ = LignesIdentification(candidats, epaisseurUm_, table, lecture_);
     montreResultats();
     if (!erreur.isEmpty())
         dit(erreur);
+    else
+        dit(QString::fromStdString(AvertissementConcordance(candidats)));
 }
 
 void FenetreIdentification::montreResultats()
@@ -179,12 +183,14 @@ void FenetreIdentification::montreResultats()
     tableau_->setRowCount(int(resultats_.size()));
     for (int i = 0; i < int(resultats_.size()); ++i) {
         const LigneIdentification &l = resultats_[std::size_t(i)];
-        const std::string cellules[] = {NomOrdre(l.candidat.ordre),
-                                        std::to_string(l.candidat.retard),
-                                        Decimal(l.candidat.ecart, 1), Decimal(l.delta, 4),
-                                        NomsMineraux(l.mineraux, MinerauxNommes)};
-        for (int c = 0; c < 5; ++c)
-            tableau_->setItem(i, c, new QTableWidgetItem(QString::fromStdString(cellules[c])));
+        const std::vector<std::string> cellules = CellulesLigne(l, MinerauxNommes);
+        const bool douteuse = resultats_[0].candidat.ecart > SeuilConcordance;
+        for (int c = 0; c < int(cellules.size()); ++c) {
+            auto *cellule = new QTableWidgetItem(QString::fromStdString(cellules[std::size_t(c)]));
+            if (douteuse) // kept, but not to be read as an answer
+                cellule->setForeground(palette().color(QPalette::Disabled, QPalette::Text));
+            tableau_->setItem(i, c, cellule);
+        }
         tableau_->item(i, 4)->setToolTip(
             QString::fromStdString(NomsMineraux(l.mineraux, l.mineraux.size())));
     }

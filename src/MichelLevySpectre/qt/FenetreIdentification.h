@@ -49,5 +49,6 @@ private:
     QTableWidget *tableau_ = nullptr;
     std::optional<Rgb8> couleur_;
     double epaisseurUm_;
+    LectureDelta lecture_ = LectureDelta::GrainQuelconque;
     std::vector<LigneIdentification> resultats_;
 };

@@ -133,10 +133,10 @@ void InstalleLectureMichelLevy(TImage *image)
     image->installEventFilter(new LectureBande(image));
 }
 
-const std::vector<Lab> &ReferenceCourante()
+const std::vector<RgbLineaire> &ReferenceCourante()
 {
     static std::optional<ReglagesMicroscope> pour;
-    static std::vector<Lab> reference;
+    static std::vector<RgbLineaire> reference;
     if (pour != ReglagesCourants()) {
         reference = ReferenceTeintes(ReglagesCourants());
         pour = ReglagesCourants();

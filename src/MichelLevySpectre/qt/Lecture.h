@@ -35,7 +35,7 @@ QString LectureMichelLevy(const TImage *image, int x);
 void InstalleLectureMichelLevy(TImage *image);
 
 // The reference colours of the current settings, computed once per settings.
-const std::vector<Lab> &ReferenceCourante();
+const std::vector<RgbLineaire> &ReferenceCourante();
 
 // The identification window, created on first use; shown without blocking the main window.
 void OuvreIdentification(QWidget *parent);
