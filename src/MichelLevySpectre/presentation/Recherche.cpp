@@ -3,21 +3,30 @@
 
 #include "MichelLevySpectre/RetardCouleur.h"
 #include "MichelLevySpectre/presentation/EcartsCouleur.h"
+#include "MichelLevySpectre/presentation/Gamut.h"
 #include "MichelLevySpectre/presentation/Ordres.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <utility>
 
 namespace {
+
+// Colours that differ only in brightness match equally well once exposed: the ranking then
+// prefers, by a fraction of a just-visible difference, the exposure nearer ×1 (per factor e)
+// and the lower retardation (per 1000 nm), most grains of a section showing low orders. The
+// ΔE00 shown stays the colour's own.
+constexpr double PenaliteExposition = 0.5;
+constexpr double PenaliteRetard = 0.1;
 
 double ecartExpose(const RgbLineaire &reference, const RgbLineaire &couleur, const Lab &lab,
                    double &exposition)
 {
     exposition = MeilleureExposition(reference, couleur);
-    const auto canal = [&](double v) { return std::min(1.0, exposition * v); };
-    return DeltaE2000(LineaireVersLab({canal(reference.R), canal(reference.G), canal(reference.B)}),
-                      lab);
+    const double k = exposition;
+    return DeltaE2000(
+        LineaireVersLab(DansGamut({k * reference.R, k * reference.G, k * reference.B})), lab);
 }
 
 // Lower than the previous retardation and not above the next one (a flat bottom counts once).
@@ -41,37 +50,54 @@ std::vector<RgbLineaire> ReferenceTeintes(const ReglagesMicroscope &reglages)
     std::vector<std::int32_t> longueursOnde;
     for (std::int32_t l = LambdaMin; l <= LambdaMax; ++l)
         longueursOnde.push_back(l);
-    const std::vector<Rgb8> rgb = CouleursColorimetriques(
-        longueursOnde, 1, std::size_t(RetardMaxRecherche) + 1, ModeLumiere::Blanche, reglages);
-    std::vector<RgbLineaire> lineaires(rgb.size());
-    std::transform(rgb.begin(), rgb.end(), lineaires.begin(), SrgbVersLineaire);
-    return lineaires;
+    return LineairesColorimetriques(longueursOnde, 1, std::size_t(RetardMaxRecherche) + 1,
+                                    ModeLumiere::Blanche, reglages);
 }
 
 double MeilleureExposition(const RgbLineaire &r, const RgbLineaire &c)
 {
-    const double norme = r.R * r.R + r.G * r.G + r.B * r.B;
-    if (!(norme > 0))
+    const double rr = r.R * r.R + r.G * r.G + r.B * r.B;
+    if (!(rr > 0))
         return 1.0;
-    return std::clamp((r.R * c.R + r.G * c.G + r.B * c.B) / norme, ExpositionMin, ExpositionMax);
+    const double k =
+        std::clamp((r.R * c.R + r.G * c.G + r.B * c.B) / rr, ExpositionMin, ExpositionMax);
+    if (std::max({k * r.R, k * r.G, k * r.B}) <= 1 && std::min({r.R, r.G, r.B}) >= 0)
+        return k; // in the gamut: the light itself
+    // Out of the gamut, the light shown is s × k × r + (1 − s) × grey: c = a × r + g × (1, 1, 1)
+    // by least squares in (a, g), then s = 1 − g / GrisDeMelange and k = a / s.
+    const double r1 = r.R + r.G + r.B, c1 = c.R + c.G + c.B;
+    const double rc = r.R * c.R + r.G * c.G + r.B * c.B;
+    const double determinant = 3 * rr - r1 * r1; // 0 for a grey
+    if (!(std::abs(determinant) > 1e-12))
+        return k;
+    const double a = (3 * rc - r1 * c1) / determinant, g = (rr * c1 - r1 * rc) / determinant;
+    const double part = 1 - g / GrisDeMelange;
+    if (!(part > 0 && part <= 1))
+        return k;
+    return std::clamp(a / part, ExpositionMin, ExpositionMax);
 }
 
 std::vector<Candidat> RechercheTeinte(std::span<const RgbLineaire> reference,
                                       const RgbLineaire &couleur)
 {
     const Lab lab = LineaireVersLab(couleur);
-    std::vector<double> ecarts(reference.size()), expositions(reference.size());
-    for (std::size_t r = 0; r < reference.size(); ++r)
+    std::vector<double> ecarts(reference.size()), expositions(reference.size()),
+        scores(reference.size());
+    for (std::size_t r = 0; r < reference.size(); ++r) {
         ecarts[r] = ecartExpose(reference[r], couleur, lab, expositions[r]);
-    std::vector<Candidat> minima;
+        scores[r] = ecarts[r] + PenaliteExposition * std::abs(std::log(expositions[r])) +
+                    PenaliteRetard * double(r) / 1000;
+    }
+    std::vector<std::pair<double, Candidat>> minima;
     for (std::size_t r = 0; r < ecarts.size(); ++r)
-        if (minimumLocal(ecarts, r))
-            minima.push_back({OrdreDuRetard(double(r), IntervalleOrdres), int(r), ecarts[r],
-                              expositions[r], int(r) >= DebutBlancSuperieur});
+        if (minimumLocal(scores, r))
+            minima.push_back({scores[r],
+                              {OrdreDuRetard(double(r), IntervalleOrdres), int(r), ecarts[r],
+                               expositions[r], int(r) >= DebutBlancSuperieur}});
     std::stable_sort(minima.begin(), minima.end(),
-                     [](const Candidat &a, const Candidat &b) { return a.ecart < b.ecart; });
+                     [](const auto &a, const auto &b) { return a.first < b.first; });
     std::vector<Candidat> choisis;
-    for (const Candidat &c : minima)
+    for (const auto &[score, c] : minima)
         if (choisis.size() < CandidatsMax && retenu(choisis, c))
             choisis.push_back(c);
     return choisis;

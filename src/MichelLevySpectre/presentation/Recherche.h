@@ -28,17 +28,19 @@ struct Candidat {
 };
 
 // The linear sRGB colours seen at 0..RetardMaxRecherche nm (1 nm apart) in white light under
-// those settings, as the strip encodes them.
+// those settings, before the gamut: a photograph's exposure applies to the light itself.
 std::vector<RgbLineaire> ReferenceTeintes(const ReglagesMicroscope &reglages);
 
-// The factor k within ExpositionMin..ExpositionMax whose k × reference is nearest the colour in
-// linear light (least squares over the three channels); 1 for a black reference.
+// The factor k within ExpositionMin..ExpositionMax whose k × reference, brought into the gamut
+// as the strip does, is nearest the colour in linear light: least squares over the three
+// channels, and where k × reference leaves the gamut, over its mix with the grey; 1 for black.
 double MeilleureExposition(const RgbLineaire &reference, const RgbLineaire &couleur);
 
-// The local minima of ΔE00 along Δ, each reference at its best exposure and clipped at full
-// light as a photograph is: at most one per order, none within EcartEntreCandidats nm of a
+// The local minima of ΔE00 along Δ, each reference at its best exposure and brought into the
+// gamut as the strip does: at most one per order, none within EcartEntreCandidats nm of a
 // better one, and one high-order white for all past DebutBlancSuperieur. The best
-// CandidatsMax, best first.
+// CandidatsMax, best first; near-equal matches rank by the smaller change of exposure, then
+// the lower retardation.
 std::vector<Candidat> RechercheTeinte(std::span<const RgbLineaire> reference,
                                       const RgbLineaire &couleur);
 
