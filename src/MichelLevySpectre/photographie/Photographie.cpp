@@ -6,6 +6,7 @@
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
+#include <QLoggingCategory>
 
 #include <algorithm>
 #include <cmath>
@@ -49,6 +50,8 @@ Photographie LitPhotographie(const QString &nom)
     tampon.setData(octets);
     tampon.open(QIODevice::ReadOnly);
     QImageReader::setAllocationLimit(AllocationMo);
+    // Qt's decoders say what is wrong in English; our message says it in French.
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.gui.imageio*=false"));
     QImageReader lecteur(&tampon);
     const QByteArray format = lecteur.format();
     if (format != "png" && format != "jpeg")

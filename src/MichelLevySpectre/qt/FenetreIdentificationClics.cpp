@@ -56,9 +56,10 @@ void FenetreIdentification::prendPixel(QPoint pixel)
     if (!b.erreur.empty())
         return dit(QString::fromStdString(b.erreur));
     balance_ = b;
-    dit(QString::fromUtf8("Référence de blanc prise : elle vaut pour cette photographie"));
     montreCouleurs();
     calcule();
+    if (message().isEmpty()) // a poor match says so instead
+        dit(QString::fromUtf8("Référence de blanc prise : elle vaut pour cette photographie"));
 }
 
 void FenetreIdentification::choisitCouleur(Rgb8 couleur)
