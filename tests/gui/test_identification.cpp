@@ -241,6 +241,8 @@ TEST_F(Identification, whiteReferenceReadingsQuartzAndZoomInTheWindow)
     ASSERT_FALSE(w.resultats().empty()); // the colour taken is identified again, balanced
     EXPECT_NEAR(w.resultats()[0].candidat.retard, vrai(i), 20);
     EXPECT_TRUE(w.resultats()[0].auMoins);
+    w.chercheMineral(QStringLiteral("Cyanite")); // by its synonym
+    EXPECT_TRUE(w.message().startsWith(QString::fromUtf8("disthène : δ de 0,012 à 0,016 ; ")));
     w.choixLecture()->setCurrentIndex(1);
     EXPECT_FALSE(w.resultats()[0].auMoins);
     EXPECT_FALSE(w.tableau()->item(0, 3)->text().contains(QString::fromUtf8("≥")));

@@ -38,13 +38,17 @@ TEST(TableMineraux, badRowsAreNamedAndGoodOnesSortedByRank)
 {
     const std::string entete = "# source\nnom\tdelta_min\tdelta_max\tcaractere\trang\r\n";
     const auto table = LitTableMineraux(entete + "b\t0.01\t0.02\tbiaxe\t2\r\n"
-                                                 "a\t0\t0\tisotrope\t1\r\n");
-    ASSERT_EQ(table.size(), 2u);
+                                                 "a\t0\t0\tisotrope\t1\r\n"
+                                                 "c\t0\t0.01\tbiaxe\t3\tN\t x , y\toui\r\n");
+    ASSERT_EQ(table.size(), 3u);
+    EXPECT_EQ(table[2].synonymes, (std::vector<std::string>{"x", "y"}));
+    EXPECT_TRUE(table[2].teintesAnormales && !table[1].teintesAnormales);
     EXPECT_EQ(table[0].nom, "a");
     EXPECT_EQ(table[1].caractere, CaractereOptique::Biaxe);
     for (const char *ligne :
          {"x\t0.02\t0.01\tbiaxe\t1", "x\t0.1\t0.31\tbiaxe\t1", "x\t0\t0.01\tisotrope\t1",
-          "x\t0\t0.01\tcubique\t1", "x\t0\t0.01\tbiaxe", "x\t-0.01\t0.01\tbiaxe\t1"}) {
+          "x\t0\t0.01\tcubique\t1", "x\t0\t0.01\tbiaxe", "x\t-0.01\t0.01\tbiaxe\t1",
+          "x\t0\t0.01\tbiaxe\t1\tN\t\tpeut-être"}) {
         try {
             LitTableMineraux(entete + ligne);
             ADD_FAILURE() << ligne;

@@ -121,6 +121,12 @@ QLayout *FenetreIdentification::construitOutils()
                         QString::fromUtf8("Teinte la plus élevée de ce minéral dans la lame")});
     outils->addWidget(lecture_);
     connect(lecture_, &QComboBox::currentIndexChanged, this, &FenetreIdentification::calcule);
+    mineral_ = new QLineEdit(this);
+    mineral_->setPlaceholderText(QString::fromUtf8("Minéral…"));
+    mineral_->setMaximumWidth(110);
+    outils->addWidget(mineral_);
+    connect(mineral_, &QLineEdit::returnPressed, this,
+            [this] { chercheMineral(mineral_->text()); });
     outils->addWidget(new QLabel(QString::fromUtf8("Épaisseur (µm) :"), this));
     epaisseur_ = new QLineEdit(QString::fromStdString(TexteEpaisseur(epaisseurUm_)), this);
     epaisseur_->setMaximumWidth(70);

@@ -32,6 +32,8 @@ public:
     // The next click on the photograph sets the white reference, or the thickness from quartz.
     void attendReferenceBlanc();
     void attendQuartz();
+    // Where the mineral typed (its name or a synonym) stands among the rows shown.
+    void chercheMineral(const QString &nom);
 
     // What the window shows, for its tests.
     const std::vector<LigneIdentification> &resultats() const { return resultats_; }
@@ -65,6 +67,7 @@ private:
     QScrollArea *defilement_ = nullptr;
     QLineEdit *epaisseur_ = nullptr;
     QComboBox *lecture_ = nullptr;
+    QLineEdit *mineral_ = nullptr;
     QLabel *pastille_ = nullptr; // the colour as taken
     QLabel *corrigee_ = nullptr; // after the white reference
     QLabel *echantillon_ = nullptr;

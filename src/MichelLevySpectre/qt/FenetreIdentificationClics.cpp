@@ -107,3 +107,22 @@ void FenetreIdentification::montreCouleurs()
                                         .arg(texteCouleur(brute), texteCouleur(equilibree))
                                   : QString::fromUtf8("Couleur : %1").arg(texteCouleur(brute)));
 }
+
+void FenetreIdentification::chercheMineral(const QString &nom)
+{
+    const Mineral *m = TrouveMineral(TableMineraux(), nom.trimmed().toStdString());
+    if (!m)
+        return dit(QString::fromUtf8("« %1 » n'est pas dans la table des minéraux").arg(nom));
+    QStringList lignes;
+    for (std::size_t i = 0; i < resultats_.size(); ++i)
+        if (TrouveMineral(resultats_[i].mineraux, m->nom))
+            lignes << QString::number(i + 1);
+    const QString texte =
+        QString::fromUtf8("%1 : δ de %2 à %3%4 ; %5")
+            .arg(QString::fromStdString(m->nom), QString::fromStdString(Decimal(m->deltaMin, 3)),
+                 QString::fromStdString(Decimal(m->deltaMax, 3)),
+                 m->teintesAnormales ? QString::fromUtf8(", teintes anormales") : QString(),
+                 lignes.isEmpty() ? QString::fromUtf8("absent des lignes affichées")
+                                  : QString::fromUtf8("ligne %1").arg(lignes.join(", ")));
+    dit(texte);
+}
