@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "BalayageReference.h"
 #include "MichelLevySpectre/interference/Interferences.h"
+#include "MichelLevySpectre/presentation/EcartsCouleur.h"
 #include "MichelLevySpectre/presentation/Platine.h"
-#include "MichelLevySpectre/presentation/Teintes.h"
+#include "MichelLevySpectre/presentation/Recherche.h"
 #include "MichelLevySpectre/spectra/ArcEnCiel.h"
 
 #include <benchmark/benchmark.h>
@@ -66,15 +67,16 @@ BENCHMARK_CAPTURE(BM_CalculInterferencesReference, monochromatique, ModeLumiere:
 BENCHMARK_CAPTURE(BM_CalculInterferences, monochromatique, ModeLumiere::Monochromatique)
     ->Apply(taillesRapides);
 
-// One colour against the reference colours, 0 to 2600 nm at 1 nm, four orders: at most 5 ms.
-void BM_IdentifieTeinte(benchmark::State &etat)
+// One colour against the reference colours, 0 to 6000 nm at 1 nm, each at its best exposure,
+// then the minima: at most 5 ms.
+void BM_RechercheTeinte(benchmark::State &etat)
 {
-    const std::vector<Lab> reference = ReferenceTeintes({});
-    const Lab couleur = SrgbVersLab({70, 110, 200});
+    const std::vector<RgbLineaire> reference = ReferenceTeintes({});
+    const RgbLineaire couleur = SrgbVersLineaire({70, 110, 200});
     for (auto _ : etat)
-        benchmark::DoNotOptimize(IdentifieTeinte(reference, couleur));
+        benchmark::DoNotOptimize(RechercheTeinte(reference, couleur));
 }
-BENCHMARK(BM_IdentifieTeinte)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RechercheTeinte)->Unit(benchmark::kMillisecond);
 
 // The rotating stage under the halogen lamp with the λ plate: one step of the stage (Jones over
 // the spectrum, then the colour) at most 0.5 ms; the polar plot's full turn at most 50 ms.

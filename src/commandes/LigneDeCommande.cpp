@@ -3,6 +3,7 @@
 
 #include "commandes/ArgumentIncorrect.h"
 #include "commandes/Couleurs.h"
+#include "commandes/Identifier.h"
 
 #include <QCommandLineParser>
 #include <QStringList>
@@ -23,8 +24,10 @@ void ecrit(std::FILE *flux, const QString &texte)
 QString aide()
 {
     return QStringLiteral("Usage : prismelle [--couleurs [options]]\n"
+                          "        prismelle --identifier PHOTO --point X,Y [options]\n"
                           "Sans argument, prismelle ouvre sa fenêtre.\n\n") +
-           AideCouleurs() + QStringLiteral("  -h, --help                   affiche cette aide\n");
+           AideCouleurs() + AideIdentifier() +
+           QStringLiteral("  -h, --help                   affiche cette aide\n");
 }
 
 // Qt's parser says what went wrong in English only: the same fault, in French.
@@ -36,7 +39,9 @@ QString erreurDeLecture(const QCommandLineParser &parseur, const QStringList &ar
             .arg(nom.size() > 1 ? QStringLiteral("--") : QStringLiteral("-"), nom);
     }
     for (const QString &a : arguments)
-        if (a.startsWith(QStringLiteral("--couleurs=")) || a.startsWith(QStringLiteral("--help=")))
+        if (a.startsWith(QStringLiteral("--couleurs=")) ||
+            a.startsWith(QStringLiteral("--help=")) ||
+            a.startsWith(QStringLiteral("--teinte-max=")))
             return QStringLiteral("%1 ne prend pas de valeur")
                 .arg(a.section(QLatin1Char('='), 0, 0));
     return QStringLiteral("valeur manquante après %1").arg(arguments.constLast());
@@ -58,6 +63,7 @@ void execute(const QStringList &arguments)
     parseur.addOption(
         {{QStringLiteral("h"), QStringLiteral("?"), QStringLiteral("help")}, QString()});
     DeclareOptionsCouleurs(parseur);
+    DeclareOptionsIdentifier(parseur);
     if (!parseur.parse(arguments))
         throw ArgumentIncorrect{erreurDeLecture(parseur, arguments)};
     if (!parseur.positionalArguments().isEmpty())
@@ -67,8 +73,11 @@ void execute(const QStringList &arguments)
         ecrit(stdout, aide());
     else if (parseur.isSet(QStringLiteral("couleurs")))
         ExecuteCouleurs(parseur);
+    else if (parseur.isSet(QStringLiteral("identifier")))
+        ExecuteIdentifier(parseur);
     else
-        throw ArgumentIncorrect{QStringLiteral("aucune commande : --couleurs est attendu")};
+        throw ArgumentIncorrect{
+            QStringLiteral("aucune commande : --couleurs ou --identifier est attendu")};
 }
 
 } // namespace

@@ -52,7 +52,11 @@ TEST(MinerauxLivres, wellKnownValues)
                   {"olivine", 0.033, 0.052, CaractereOptique::Biaxe},
                   {"grenat", 0, 0, CaractereOptique::Isotrope},
                   {"zircon", 0.042, 0.065, CaractereOptique::Uniaxe},
-                  {"gypse", 0.010, 0.010, CaractereOptique::Biaxe}};
+                  {"gypse", 0.010, 0.010, CaractereOptique::Biaxe},
+                  {"cassitérite", 0.090, 0.103, CaractereOptique::Uniaxe},
+                  {"chlorite", 0, 0.020, CaractereOptique::Biaxe},
+                  {"vésuvianite", 0.001, 0.012, CaractereOptique::Uniaxe},
+                  {"plagioclase", 0.007, 0.013, CaractereOptique::Biaxe}};
     for (const auto &c : connus) {
         const Mineral *m = trouve(t, c.nom);
         ASSERT_NE(m, nullptr) << c.nom;
@@ -60,6 +64,26 @@ TEST(MinerauxLivres, wellKnownValues)
         EXPECT_DOUBLE_EQ(m->deltaMax, c.max) << c.nom;
         EXPECT_EQ(m->caractere, c.caractere) << c.nom;
     }
+}
+
+// What French courses expect, by the names students type, and the anomalous colours.
+TEST(MinerauxLivres, courseMineralsSynonymsAndAnomalousColours)
+{
+    const std::vector<Mineral> t = tableLivree();
+    for (const char *nom : {"chloritoïde", "jadéite", "omphacite", "pumpellyite", "riébeckite",
+                            "allanite", "mélilite", "piémontite", "feldspath potassique"})
+        EXPECT_NE(trouve(t, nom), nullptr) << nom;
+    for (const auto &[tape, nom] :
+         {std::pair{"Cyanite", "disthène"}, {"pistachite", "épidote"}, {"sylvite", "sylvine"}}) {
+        const Mineral *m = TrouveMineral(t, tape);
+        EXPECT_TRUE(m && m->nom == nom) << tape;
+    }
+    std::set<std::string> anormales;
+    for (const Mineral &m : t)
+        if (m.teintesAnormales)
+            anormales.insert(m.nom);
+    EXPECT_EQ(anormales, (std::set<std::string>{"chlorite", "clinozoïsite", "mélilite",
+                                                "vésuvianite", "zoïsite"}));
 }
 
 // A second-order blue in a 30 µm section: δ = 650 / 30,000 ≈ 0.0217.

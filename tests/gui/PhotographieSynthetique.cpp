@@ -35,14 +35,25 @@ const std::vector<std::array<double, 4>> &cie()
     return lignes;
 }
 
-Xyz xyzDuRetard(double retard)
+// Planck's law, relative: c2 = 1.4388e7 nm·K.
+double planck3200(double lambda)
+{
+    return std::pow(lambda, -5) / std::expm1(1.4388e7 / (lambda * 3200));
+}
+
+// Retardation below 0: half the light, the high-order white. Under the lamp, XYZ at the lamp's
+// own white (Y = 1), as a camera sees it without adapting.
+Xyz xyzDuRetard(double retard, bool lampe = false)
 {
     Xyz somme{}, total{};
     for (const auto &l : cie()) {
-        const double t = std::pow(std::sin(std::numbers::pi * retard / l[0]), 2);
+        const double t = retard < 0 ? 0.5 : std::pow(std::sin(std::numbers::pi * retard / l[0]), 2);
+        const double p = lampe ? planck3200(l[0]) : 1.0;
         for (int c = 0; c < 3; ++c)
-            somme[c] += l[1 + c] * t, total[c] += l[1 + c];
+            somme[c] += l[1 + c] * p * t, total[c] += l[1 + c] * p;
     }
+    if (lampe)
+        return {somme[0] / total[1], somme[1] / total[1], somme[2] / total[1]};
     // Equal-energy white seen by an eye adapted to D65: the Bradford transform.
     const double m[3][3] = {
         {0.8951, 0.2664, -0.1614}, {-0.7502, 1.7135, 0.0367}, {0.0389, -0.0685, 1.0296}};
@@ -72,13 +83,24 @@ int code(double v)
         std::lround(255 * (v <= 0.0031308 ? 12.92 * v : 1.055 * std::pow(v, 1 / 2.4) - 0.055)));
 }
 
-// Linear sRGB brought into the cube as the screen shows it: mixed with a mid grey (0.5 in
-// linear light) just enough to fit, so that hues stay.
-Rgb8 srgb(const Xyz &x)
+Xyz lineaire(const Xyz &x)
 {
-    double c[3] = {3.2406 * x[0] - 1.5372 * x[1] - 0.4986 * x[2],
-                   -0.9689 * x[0] + 1.8758 * x[1] + 0.0415 * x[2],
-                   0.0557 * x[0] - 0.2040 * x[1] + 1.0570 * x[2]};
+    return {3.2406 * x[0] - 1.5372 * x[1] - 0.4986 * x[2],
+            -0.9689 * x[0] + 1.8758 * x[1] + 0.0415 * x[2],
+            0.0557 * x[0] - 0.2040 * x[1] + 1.0570 * x[2]};
+}
+
+// Linear sRGB brought into the cube as the screen shows it: mixed with a mid grey (0.5 in
+// linear light) just enough to fit, so that hues stay. The camera is exposed so that the
+// lamp's full white has its brightest channel just full, then by the photograph's exposure.
+Rgb8 srgb(const Xyz &x, Prise prise = {})
+{
+    Xyz c = lineaire(x);
+    const Xyz moitie = lineaire(xyzDuRetard(-1, true)); // the full light is twice this
+    const double plein =
+        prise.lampe3200K ? 2 * *std::max_element(moitie.begin(), moitie.end()) : 1.0;
+    for (double &v : c)
+        v *= prise.exposition / plein;
     double k = 1;
     for (const double v : c)
         k = std::min(k, v < 0 ? 0.5 / (0.5 - v) : v > 1 ? 0.5 / (v - 0.5) : 1.0);
@@ -106,16 +128,23 @@ Xyz bruite(const Xyz &x, std::mt19937 &hasard)
 
 } // namespace
 
-Rgb8 CouleurDuRetard(double retard) { return srgb(xyzDuRetard(retard)); }
-
-QImage photographie(bool bruit)
+Rgb8 CouleurDuRetard(double retard, Prise prise)
 {
-    QImage image(11 * Cote, 3 * Cote, QImage::Format_RGB32);
+    return srgb(xyzDuRetard(retard, prise.lampe3200K), prise);
+}
+
+QImage photographie(bool bruit, Prise prise)
+{
+    QImage image(11 * Cote, 4 * Cote, QImage::Format_RGB32);
     image.fill(Qt::black);
+    const Rgb8 b = CouleurDuRetard(-1, prise);
+    for (int y = 3 * Cote; y < 4 * Cote; ++y)
+        for (int z = 0; z < Cote; ++z)
+            image.setPixel(z, y, qRgb(b.r, b.g, b.b));
     std::mt19937 hasard(19);
     for (int i = 0; i < Pastilles; ++i) {
-        const Xyz x = xyzDuRetard(vrai(i));
-        const Rgb8 c = srgb(bruit ? bruite(x, hasard) : x);
+        const Xyz x = xyzDuRetard(vrai(i), prise.lampe3200K);
+        const Rgb8 c = srgb(bruit ? bruite(x, hasard) : x, prise);
         for (int y = 0; y < Cote; ++y)
             for (int z = 0; z < Cote; ++z)
                 image.setPixel(i % 11 * Cote + z, i / 11 * Cote + y, qRgb(c.r, c.g, c.b));

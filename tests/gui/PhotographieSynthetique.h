@@ -10,8 +10,17 @@ constexpr int Cote = 40;      // pixels per patch
 constexpr int Pastilles = 33; // at 50, 100, … 1650 nm, 11 to a row
 inline int vrai(int i) { return 50 * (i + 1); }
 
+// How the photograph was taken: its exposure (a factor on linear light), and the lamp: equal
+// energy seen by an adapted eye, or a 3200 K lamp seen by a camera set to daylight.
+struct Prise {
+    double exposition = 1.0;
+    bool lampe3200K = false;
+};
+// Below the patches, a neutral one: half the lamp's light, as a high-order white shows it.
+inline constexpr int BlancX = Cote / 2, BlancY = 3 * Cote + Cote / 2;
+
 // The colour of a patch of retardation Δ (nm).
-Rgb8 CouleurDuRetard(double retard);
+Rgb8 CouleurDuRetard(double retard, Prise prise = {});
 
 // With `bruit`, each patch moved by 2 ΔE*ab in a random direction of CIELAB.
-QImage photographie(bool bruit);
+QImage photographie(bool bruit, Prise prise = {});

@@ -94,9 +94,8 @@ INSTANTIATE_TEST_SUITE_P(
                      QStringLiteral("Couleurs colorimétriques (CIE 1931, sRGB)"),
                      QStringLiteral("Source lumineuse"), QStringLiteral("Lame auxiliaire"),
                      QStringLiteral("Polariseurs"), QStringLiteral("Épaisseur de la lame… (30 µm)"),
-                     QStringLiteral("Identifier une teinte…"),
-                     QStringLiteral("Platine tournante…"), QString(),
-                     QStringLiteral("Rétablir les réglages d'origine")}},
+                     QStringLiteral("Identifier une teinte…"), QStringLiteral("Platine tournante…"),
+                     QString(), QStringLiteral("Rétablir les réglages d'origine")}},
         MenuAttendu{
             "chart1", [](TForm1 &f) -> QWidget * { return f.Chart1; }, 100, {Copier, Enregistrer}},
         MenuAttendu{

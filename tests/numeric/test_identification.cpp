@@ -2,13 +2,16 @@
 // From a colour to minerals: colour names, the table's reader, the copied text and where the
 // chart names the minerals.
 #include "MichelLevySpectre/Erreur.h"
-#include "MichelLevySpectre/RetardCouleur.h"
+#include "MichelLevySpectre/presentation/BalanceBlancs.h"
+#include "MichelLevySpectre/presentation/Gamut.h"
 #include "MichelLevySpectre/presentation/Identification.h"
 #include "MichelLevySpectre/presentation/PlacementMineraux.h"
+#include "MichelLevySpectre/presentation/Recherche.h"
 #include "MichelLevySpectre/presentation/Teintes.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -33,30 +36,21 @@ TEST(Teintes, newtonScaleNamesByRetardation)
         EXPECT_EQ(NomTeinte(retard), nom) << retard;
 }
 
-// Each order looks at its own rows only: a colour met exactly on the second order's first row
-// is not the first order's.
-TEST(Teintes, eachOrderSearchesItsOwnRetardations)
-{
-    std::vector<Lab> reference(2 * IntervalleOrdres, Lab{50, 0, 0});
-    reference[IntervalleOrdres] = {50, 40, 0};
-    const std::vector<Candidat> c = IdentifieTeinte(reference, {50, 40, 0}, 2);
-    ASSERT_EQ(c.size(), 2u);
-    EXPECT_EQ(c[0].ordre, 2);
-    EXPECT_EQ(c[0].retard, IntervalleOrdres);
-    EXPECT_LT(c[1].retard, IntervalleOrdres);
-}
-
 TEST(TableMineraux, badRowsAreNamedAndGoodOnesSortedByRank)
 {
     const std::string entete = "# source\nnom\tdelta_min\tdelta_max\tcaractere\trang\r\n";
     const auto table = LitTableMineraux(entete + "b\t0.01\t0.02\tbiaxe\t2\r\n"
-                                                 "a\t0\t0\tisotrope\t1\r\n");
-    ASSERT_EQ(table.size(), 2u);
+                                                 "a\t0\t0\tisotrope\t1\r\n"
+                                                 "c\t0\t0.01\tbiaxe\t3\tN\t x , y\toui\r\n");
+    ASSERT_EQ(table.size(), 3u);
+    EXPECT_EQ(table[2].synonymes, (std::vector<std::string>{"x", "y"}));
+    EXPECT_TRUE(table[2].teintesAnormales && !table[1].teintesAnormales);
     EXPECT_EQ(table[0].nom, "a");
     EXPECT_EQ(table[1].caractere, CaractereOptique::Biaxe);
     for (const char *ligne :
          {"x\t0.02\t0.01\tbiaxe\t1", "x\t0.1\t0.31\tbiaxe\t1", "x\t0\t0.01\tisotrope\t1",
-          "x\t0\t0.01\tcubique\t1", "x\t0\t0.01\tbiaxe", "x\t-0.01\t0.01\tbiaxe\t1"}) {
+          "x\t0\t0.01\tcubique\t1", "x\t0\t0.01\tbiaxe", "x\t-0.01\t0.01\tbiaxe\t1",
+          "x\t0\t0.01\tbiaxe\t1\tN\t\tpeut-être"}) {
         try {
             LitTableMineraux(entete + ligne);
             ADD_FAILURE() << ligne;
@@ -72,16 +66,99 @@ TEST(Identification, copiedTextHasTheHeaderAndDecimalCommas)
     const std::vector<Mineral> table{{"augite", 0.018, 0.033, CaractereOptique::Biaxe, 1},
                                      {"sillimanite", 0.018, 0.022, CaractereOptique::Biaxe, 2}};
     const std::vector<Candidat> candidats{{2, 650, 0.04}, {1, 20, 12.36}};
-    EXPECT_EQ(TexteResultats(LignesIdentification(candidats, 30, table)),
-              "ordre\tretard (nm)\tΔE00\tbiréfringence\tminéraux\n"
-              "2e ordre\t650\t0,0\t0,0217\taugite, sillimanite\n"
-              "1er ordre\t20\t12,4\t0,0007\taucun\n");
-    // δ to the thousandth: a range holds what rounds into it, half a thousandth on each side.
-    EXPECT_EQ(MinerauxDuDelta(table, 0.018 - 0.0005).size(), 2u);
-    EXPECT_EQ(MinerauxDuDelta(table, 0.022 + 0.0005).size(), 1u);
+    EXPECT_EQ(TexteResultats(
+                  LignesIdentification(candidats, 30, table, LectureDelta::TeinteLaPlusElevee)),
+              "ordre\tretard (nm)\tΔE00\tbiréfringence\tminéraux\texposition\n"
+              "2e ordre\t650\t0,0\t0,0217\taugite, sillimanite\t×1,0\n"
+              "1er ordre\t20\t12,4\t0,0007\taucun\t×1,0\n");
     EXPECT_EQ(LectureRetard(650, 30, "bleu", table),
-              "Retard : 650 nm (2e ordre)\nTeinte : bleu\nδ = Δ / épaisseur = 0,0217 (lame de "
-              "30 µm)\nMinéraux : augite, sillimanite");
+              "Retard : 650 nm (2e ordre)\nTeinte : bleu\nGrain quelconque, δ ≥ Δ / épaisseur = "
+              "0,0217 (lame de 30 µm) : sillimanite, augite ; teinte la plus élevée du minéral, "
+              "δ de 0,0197 à 0,0241 : augite, sillimanite");
+}
+
+// A grain cut at random shows δ′ ≤ δ: its colour bounds δ from below; the highest colour of a
+// mineral gives δ to the thickness's uncertainty. The high-order white only bounds it.
+TEST(Identification, twoReadingsOfTheGrainsBirefringence)
+{
+    const std::vector<Mineral> table{{"quartz", 0.009, 0.009, CaractereOptique::Uniaxe, 1},
+                                     {"calcite", 0.172, 0.172, CaractereOptique::Uniaxe, 2},
+                                     {"augite", 0.018, 0.033, CaractereOptique::Biaxe, 3},
+                                     {"grenat", 0, 0, CaractereOptique::Isotrope, 4}};
+    const auto noms = [&](double retard, LectureDelta l) {
+        return NomsMineraux(MinerauxDuRetard(table, retard, 30, l), 9);
+    };
+    EXPECT_EQ(noms(100, LectureDelta::GrainQuelconque), "quartz, augite, calcite");
+    EXPECT_EQ(noms(300, LectureDelta::GrainQuelconque), "augite, calcite");
+    EXPECT_EQ(noms(350, LectureDelta::TeinteLaPlusElevee), "aucun");
+    EXPECT_EQ(noms(250, LectureDelta::TeinteLaPlusElevee), "quartz"); // 0.0076..0.0093
+    EXPECT_EQ(noms(0, LectureDelta::TeinteLaPlusElevee), "grenat");
+    const std::vector<Candidat> blanc{{6, 4000, 1.2, 0.8, true}};
+    EXPECT_EQ(
+        TexteResultats(LignesIdentification(blanc, 30, table, LectureDelta::TeinteLaPlusElevee)),
+        "ordre\tretard (nm)\tΔE00\tbiréfringence\tminéraux\texposition\n"
+        "blanc d'ordre supérieur\t≥ 2800\t1,2\tδ ≥ 0,0933\tcalcite\t×0,8\n");
+}
+
+// The program's own colours, brightened or darkened, come back at their retardation and
+// exposure; the candidates are distinct minima; a colour no plate shows gets the warning.
+TEST(Recherche, ownColoursUnderExposureFoundAsDistinctMinima)
+{
+    const std::vector<RgbLineaire> reference = ReferenceTeintes({});
+    ASSERT_EQ(reference.size(), std::size_t(RetardMaxRecherche) + 1);
+    for (const int retard : {120, 450, 550, 800, 1101, 1400, 1650, 2200})
+        for (const double k : {0.6, 1.0, 1.25}) {
+            const RgbLineaire &r = reference[std::size_t(retard)];
+            const RgbLineaire c = DansGamut({k * r.R, k * r.G, k * r.B});
+            const std::vector<Candidat> t = RechercheTeinte(reference, c);
+            ASSERT_FALSE(t.empty());
+            // Another retardation may match as well at another exposure; at ×1 the colour's own
+            // comes first.
+            const auto vrai = std::find_if(t.begin(), t.end(), [&](const Candidat &d) {
+                return std::abs(d.retard - retard) <= 2 && std::abs(d.exposition - k) < 0.02 &&
+                       d.ecart < 0.5;
+            });
+            EXPECT_TRUE(vrai != t.end() && (k != 1.0 || vrai == t.begin())) << retard << " ×" << k;
+            EXPECT_LE(t.size(), CandidatsMax);
+            for (std::size_t i = 1; i < t.size(); ++i) {
+                for (std::size_t j = 0; j < i; ++j) {
+                    EXPECT_GE(std::abs(t[i].retard - t[j].retard), EcartEntreCandidats);
+                    EXPECT_FALSE(t[i].ordre == t[j].ordre &&
+                                 t[i].blancSuperieur == t[j].blancSuperieur);
+                }
+            }
+        }
+    const RgbLineaire &blanc = reference[4000];
+    const std::vector<Candidat> t =
+        RechercheTeinte(reference, {blanc.R * 1.6, blanc.G * 1.6, blanc.B * 1.6});
+    EXPECT_TRUE(t[0].blancSuperieur);
+    EXPECT_NEAR(t[0].exposition, 1.6, 0.05);
+    EXPECT_EQ(std::count_if(t.begin(), t.end(), [](const Candidat &c) { return c.blancSuperieur; }),
+              1);
+    EXPECT_TRUE(AvertissementConcordance(t).empty());
+    const std::vector<Candidat> rouge = RechercheTeinte(reference, {1, 0, 0});
+    EXPECT_GT(rouge[0].ecart, SeuilConcordance);
+    EXPECT_TRUE(AvertissementConcordance(rouge).starts_with(
+        "Aucune teinte d'interférence ne correspond bien (ΔE00 = "));
+    EXPECT_DOUBLE_EQ(MeilleureExposition({0.1, 0.1, 0.1}, {1, 1, 1}), ExpositionMax);
+    EXPECT_DOUBLE_EQ(MeilleureExposition({}, {1, 1, 1}), 1.0);
+}
+
+// A warm neutral area becomes the grey of its brightest channel and names the warm lamp; a
+// black or saturated one is refused in French.
+TEST(Recherche, whiteReferenceBalancesToGreyAndRefusesBlackOrSaturatedAreas)
+{
+    const BalanceBlancs b = BalanceDepuisNeutre({0.5, 0.3, 0.12});
+    ASSERT_TRUE(b.erreur.empty());
+    const RgbLineaire g = Equilibre({0.5, 0.3, 0.12}, b.matrice);
+    for (const double v : {g.R, g.G, g.B})
+        EXPECT_NEAR(v, 0.5, 0.005);
+    EXPECT_NE(b.source, SourceLumineuse::EgaleEnergie);
+    EXPECT_EQ(ReglagesBalances({}, b).vision, Vision::OeilAdapte);
+    EXPECT_TRUE(BalanceDepuisNeutre({0.002, 0.3, 0.3})
+                    .erreur.starts_with("La zone choisie est trop sombre"));
+    EXPECT_TRUE(
+        BalanceDepuisNeutre({0.99, 0.5, 0.5}).erreur.starts_with("La zone choisie est saturée"));
 }
 
 TEST(PlacementMineraux, namesSitBesideTheirBarsWithoutOverlapping)

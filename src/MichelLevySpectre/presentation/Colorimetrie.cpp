@@ -122,9 +122,10 @@ std::int32_t OrigineLame(const ReglagesMicroscope &reglages)
     return reglages.sens == SensLame::Addition ? gamma : -gamma;
 }
 
-std::vector<Rgb8> CouleursColorimetriques(std::span<const std::int32_t> longueursOnde,
-                                          std::int32_t pas_, std::size_t lignes, ModeLumiere mode,
-                                          const ReglagesMicroscope &reglages)
+std::vector<RgbLineaire> LineairesColorimetriques(std::span<const std::int32_t> longueursOnde,
+                                                  std::int32_t pas_, std::size_t lignes,
+                                                  ModeLumiere mode,
+                                                  const ReglagesMicroscope &reglages)
 {
     const Tab_RetardCouleur spectre = SpectreCie(longueursOnde, reglages.source);
     const bool croises = reglages.polariseurs == Polariseurs::Croises;
@@ -145,6 +146,15 @@ std::vector<Rgb8> CouleursColorimetriques(std::span<const std::int32_t> longueur
         for (RgbLineaire &c : lineaires)
             c = {c.R * echelle, c.G * echelle, c.B * echelle};
     }
+    return lineaires;
+}
+
+std::vector<Rgb8> CouleursColorimetriques(std::span<const std::int32_t> longueursOnde,
+                                          std::int32_t pas_, std::size_t lignes, ModeLumiere mode,
+                                          const ReglagesMicroscope &reglages)
+{
+    const std::vector<RgbLineaire> lineaires =
+        LineairesColorimetriques(longueursOnde, pas_, lignes, mode, reglages);
     std::vector<Rgb8> couleurs(lignes);
     std::transform(lineaires.begin(), lineaires.end(), couleurs.begin(), EncodeDansGamut);
     return couleurs;

@@ -52,6 +52,11 @@ Rgb8 EncodeDansGamut(const RgbLineaire &couleur);
 std::vector<Rgb8> CouleursColorimetriques(std::span<const std::int32_t> longueursOnde,
                                           std::int32_t pas_, std::size_t lignes, ModeLumiere mode,
                                           const ReglagesMicroscope &reglages = {});
+// The same colours in linear light before they are brought into the gamut and encoded.
+std::vector<RgbLineaire> LineairesColorimetriques(std::span<const std::int32_t> longueursOnde,
+                                                  std::int32_t pas_, std::size_t lignes,
+                                                  ModeLumiere mode,
+                                                  const ReglagesMicroscope &reglages = {});
 
 // The retardation that an accessory plate adds to every row: +Γ, −Γ or 0.
 std::int32_t OrigineLame(const ReglagesMicroscope &reglages);

@@ -37,14 +37,21 @@ double LineaireSrgb(std::uint8_t octet)
     return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
 }
 
-Lab SrgbVersLab(const Rgb8 &c)
+Lab LineaireVersLab(const RgbLineaire &c)
 {
-    const double r = LineaireSrgb(c.r), g = LineaireSrgb(c.g), b = LineaireSrgb(c.b);
     // Linear sRGB to XYZ (IEC 61966-2-1), the inverse of VersSrgbLineaire's matrix.
-    const Tristimulus t{0.4124 * r + 0.3576 * g + 0.1805 * b, 0.2126 * r + 0.7152 * g + 0.0722 * b,
-                        0.0193 * r + 0.1192 * g + 0.9505 * b};
+    const Tristimulus t{0.4124 * c.R + 0.3576 * c.G + 0.1805 * c.B,
+                        0.2126 * c.R + 0.7152 * c.G + 0.0722 * c.B,
+                        0.0193 * c.R + 0.1192 * c.G + 0.9505 * c.B};
     return XyzVersLab(t, BlancD65);
 }
+
+RgbLineaire SrgbVersLineaire(const Rgb8 &c)
+{
+    return {LineaireSrgb(c.r), LineaireSrgb(c.g), LineaireSrgb(c.b)};
+}
+
+Lab SrgbVersLab(const Rgb8 &c) { return LineaireVersLab(SrgbVersLineaire(c)); }
 
 double DeltaEab(const Lab &x, const Lab &y) { return std::hypot(x.L - y.L, x.a - y.a, x.b - y.b); }
 

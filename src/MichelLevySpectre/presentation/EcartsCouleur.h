@@ -16,7 +16,11 @@ Lab XyzVersLab(const Tristimulus &couleur, const Tristimulus &blanc);
 // An 8-bit sRGB channel back to linear light 0..1.
 double LineaireSrgb(std::uint8_t octet);
 
-// CIELAB (D65 white) of an 8-bit sRGB colour.
+// An 8-bit sRGB colour in linear light, each channel 0..1.
+RgbLineaire SrgbVersLineaire(const Rgb8 &couleur);
+
+// CIELAB (D65 white) of a linear sRGB colour and of an 8-bit sRGB colour.
+Lab LineaireVersLab(const RgbLineaire &couleur);
 Lab SrgbVersLab(const Rgb8 &couleur);
 
 // ΔE*ab (CIE 1976) and ΔE00 (CIEDE2000, kL = kC = kH = 1).

@@ -36,14 +36,13 @@ double planck(double lambda, double temperature, double c2)
 
 Matrice3 diagonale(double a, double b, double c) { return {{{a, 0, 0}, {0, b, 0}, {0, 0, c}}}; }
 
-// Takes the white `de` to the white `vers`, as the eye adapts.
-Matrice3 adaptation(const Tristimulus &de, const Tristimulus &vers)
+} // namespace
+
+Matrice3 AdaptationBradford(const Tristimulus &de, const Tristimulus &vers)
 {
     const Tristimulus s = Applique(bradford, de), d = Applique(bradford, vers);
     return Produit(bradfordInverse, Produit(diagonale(d.X / s.X, d.Y / s.Y, d.Z / s.Z), bradford));
 }
-
-} // namespace
 
 Matrice3 Produit(const Matrice3 &a, const Matrice3 &b)
 {
@@ -92,7 +91,7 @@ Matrice3 XyzVersSrgbVu(const ReglagesMicroscope &reglages)
 {
     const Tristimulus blanc = BlancSource(reglages.source);
     if (reglages.vision == Vision::OeilAdapte)
-        return Produit(MatriceSrgb, adaptation(blanc, BlancD65));
+        return Produit(MatriceSrgb, AdaptationBradford(blanc, BlancD65));
     const Tristimulus rgb = Applique(MatriceSrgb, blanc);
     const double plein = std::max({rgb.X, rgb.Y, rgb.Z});
     Matrice3 m = MatriceSrgb;

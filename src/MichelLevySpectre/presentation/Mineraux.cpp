@@ -4,12 +4,24 @@
 #include "MichelLevySpectre/Erreur.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <iterator>
 #include <utility>
 
 namespace {
+
+constexpr std::size_t ColonneSynonymes = 6;
+constexpr std::size_t ColonneAnomalies = 7;
+
+std::string minuscules(std::string_view s)
+{
+    std::string r(s);
+    std::transform(r.begin(), r.end(), r.begin(),
+                   [](unsigned char c) { return char(std::tolower(c)); });
+    return r;
+}
 
 std::vector<std::string_view> champs(std::string_view ligne)
 {
@@ -50,12 +62,41 @@ bool coherent(const Mineral &m)
            (m.caractere != CaractereOptique::Isotrope || m.deltaMax == 0);
 }
 
+// Names separated by commas, blanks around them dropped.
+std::vector<std::string> synonymes(std::string_view s)
+{
+    std::vector<std::string> noms;
+    for (std::size_t debut = 0; debut <= s.size();) {
+        std::size_t fin = std::min(s.find(',', debut), s.size());
+        std::string_view nom = s.substr(debut, fin - debut);
+        while (!nom.empty() && nom.front() == ' ')
+            nom.remove_prefix(1);
+        while (!nom.empty() && nom.back() == ' ')
+            nom.remove_suffix(1);
+        if (!nom.empty())
+            noms.emplace_back(nom);
+        debut = fin + 1;
+    }
+    return noms;
+}
+
+// Columns after the source came later (synonyms, anomalous colours): older files lack them.
+bool colonnesAjoutees(const std::vector<std::string_view> &c, Mineral &m)
+{
+    if (c.size() > ColonneSynonymes)
+        m.synonymes = synonymes(c[ColonneSynonymes]);
+    if (c.size() <= ColonneAnomalies || c[ColonneAnomalies].empty())
+        return true;
+    m.teintesAnormales = c[ColonneAnomalies] == "oui";
+    return m.teintesAnormales || c[ColonneAnomalies] == "non";
+}
+
 Mineral ligneMineral(std::string_view ligne, int numero)
 {
     const std::vector<std::string_view> c = champs(ligne);
     Mineral m;
     if (c.size() >= 5 && nombre(c[1], m.deltaMin) && nombre(c[2], m.deltaMax) &&
-        caractere(c[3], m.caractere) && nombre(c[4], m.rang)) {
+        caractere(c[3], m.caractere) && nombre(c[4], m.rang) && colonnesAjoutees(c, m)) {
         m.nom = std::string(c[0]);
         if (coherent(m))
             return m;
@@ -90,6 +131,19 @@ std::vector<Mineral> LitTableMineraux(std::string_view texte)
     std::stable_sort(table.begin(), table.end(),
                      [](const Mineral &a, const Mineral &b) { return a.rang < b.rang; });
     return table;
+}
+
+const Mineral *TrouveMineral(std::span<const Mineral> table, std::string_view nom)
+{
+    const std::string cherche = minuscules(nom);
+    for (const Mineral &m : table) {
+        if (minuscules(m.nom) == cherche)
+            return &m;
+        for (const std::string &s : m.synonymes)
+            if (minuscules(s) == cherche)
+                return &m;
+    }
+    return nullptr;
 }
 
 std::vector<Mineral> MinerauxDuDelta(std::span<const Mineral> table, double delta)

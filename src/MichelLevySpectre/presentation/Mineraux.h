@@ -15,12 +15,17 @@ struct Mineral {
     double deltaMin = 0;
     double deltaMax = 0;
     CaractereOptique caractere = CaractereOptique::Isotrope;
-    int rang = 0; // 1 for the most common
+    int rang = 0;                         // 1 for the most common
+    std::vector<std::string> synonymes{}; // other names students type: "cyanite"
+    bool teintesAnormales = false;        // known for colours off Newton's scale
 };
 
 // The table's rows, most common first. Lines starting with '#' are comments; the first other
 // line is the header. A malformed row throws Erreur naming its line.
 std::vector<Mineral> LitTableMineraux(std::string_view texte);
+
+// The mineral named so, or by one of its synonyms, ignoring case; none when no row matches.
+const Mineral *TrouveMineral(std::span<const Mineral> table, std::string_view nom);
 
 // The minerals whose range holds δ as the table rounds it (to the thousandth), most common
 // first.

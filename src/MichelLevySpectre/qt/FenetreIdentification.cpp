@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MichelLevySpectre/qt/FenetreIdentification.h"
 
-#include "MichelLevySpectre/presentation/Ordres.h"
+#include "MichelLevySpectre/presentation/EcartsCouleur.h"
 #include "MichelLevySpectre/qt/Lecture.h"
+#include "MichelLevySpectre/qt/Operations.h"
 #include "MichelLevySpectre/qt/Preferences.h"
 #include "MichelLevySpectre/qt/VuePhotographie.h"
 #include "toolkit/Dialogues.h"
@@ -10,6 +11,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QColorDialog>
+#include <QComboBox>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -23,6 +26,8 @@
 
 namespace {
 
+constexpr int ColonneMineraux = 4;
+
 QPushButton *bouton(QWidget *parent, QLayout *ligne, const QString &texte)
 {
     auto *b = new QPushButton(texte, parent);
@@ -30,43 +35,25 @@ QPushButton *bouton(QWidget *parent, QLayout *ligne, const QString &texte)
     return b;
 }
 
-QString texteCouleur(Rgb8 c)
-{
-    return QString::fromUtf8("Couleur : R %1, V %2, B %3").arg(c.r).arg(c.g).arg(c.b);
-}
+Rgb8 encode(const RgbLineaire &c) { return {OctetSrgb(c.R), OctetSrgb(c.G), OctetSrgb(c.B)}; }
 
 QPointer<FenetreIdentification> ouverte;
 
 } // namespace
 
 FenetreIdentification::FenetreIdentification(QWidget *parent)
-    : QWidget(parent, Qt::Window), epaisseurUm_(EpaisseurLame())
+    : QWidget(parent, Qt::Window), epaisseurUm_(EpaisseurLame()), reglages_(ReglagesCourants())
 {
     setWindowTitle(QString::fromUtf8("Identification d'une teinte"));
     resize(900, 700);
     auto *colonne = new QVBoxLayout(this);
-    auto *outils = new QHBoxLayout;
-    colonne->addLayout(outils);
-    connect(bouton(this, outils, QString::fromUtf8("Ouvrir une photographie… (Ctrl+O)")),
-            &QPushButton::clicked, this, &FenetreIdentification::demandePhotographie);
-    connect(bouton(this, outils, QString::fromUtf8("Choisir une couleur…")), &QPushButton::clicked,
-            this, &FenetreIdentification::demandeCouleur);
-    connect(bouton(this, outils, QString::fromUtf8("Zoom −")), &QPushButton::clicked, this,
-            [this] { vue_->changeZoom(0.8); });
-    connect(bouton(this, outils, QString::fromUtf8("Zoom +")), &QPushButton::clicked, this,
-            [this] { vue_->changeZoom(1.25); });
-    outils->addStretch();
-    outils->addWidget(new QLabel(QString::fromUtf8("Épaisseur de la lame (µm) :"), this));
-    epaisseur_ = new QLineEdit(QString::fromStdString(TexteEpaisseur(epaisseurUm_)), this);
-    epaisseur_->setMaximumWidth(70);
-    outils->addWidget(epaisseur_);
-    connect(epaisseur_, &QLineEdit::editingFinished, this, &FenetreIdentification::litEpaisseur);
+    colonne->addLayout(construitOutils());
 
     defilement_ = new QScrollArea(this);
     vue_ = new VuePhotographie;
     defilement_->setWidget(vue_);
     colonne->addWidget(defilement_, 3);
-    connect(vue_, &VuePhotographie::couleurPrise, this, &FenetreIdentification::choisitCouleur);
+    connect(vue_, &VuePhotographie::pixelPris, this, &FenetreIdentification::prendPixel);
     connect(vue_, &VuePhotographie::clicHorsImage, this, [this] {
         dit(vue_->vide() ? QString::fromUtf8("Ouvrez d'abord une photographie (Ctrl+O)")
                          : QString::fromUtf8("Le clic est en dehors de la photographie"));
@@ -75,37 +62,95 @@ FenetreIdentification::FenetreIdentification(QWidget *parent)
     auto *etat = new QHBoxLayout;
     colonne->addLayout(etat);
     pastille_ = new QLabel(this);
-    pastille_->setFixedSize(32, 20);
-    etat->addWidget(pastille_);
+    corrigee_ = new QLabel(this);
+    for (QLabel *p : {pastille_, corrigee_}) {
+        p->setFixedSize(32, 20);
+        etat->addWidget(p);
+    }
+    corrigee_->hide();
     echantillon_ = new QLabel(QString::fromUtf8("Aucune couleur choisie"), this);
     etat->addWidget(echantillon_);
     message_ = new QLabel(this);
     message_->setStyleSheet(QStringLiteral("color: #a00000"));
+    message_->setWordWrap(true);
     etat->addWidget(message_, 1);
     connect(bouton(this, etat, QString::fromUtf8("Copier les résultats")), &QPushButton::clicked,
             this, &FenetreIdentification::copieResultats);
 
-    tableau_ = new QTableWidget(0, 5, this);
+    tableau_ = new QTableWidget(0, 6, this);
     tableau_->setHorizontalHeaderLabels(
         {QString::fromUtf8("Ordre"), QString::fromUtf8("Retard (nm)"), QString::fromUtf8("ΔE00"),
-         QString::fromUtf8("Biréfringence"), QString::fromUtf8("Minéraux")});
-    tableau_->horizontalHeader()->setStretchLastSection(true);
+         QString::fromUtf8("Biréfringence"), QString::fromUtf8("Minéraux"),
+         QString::fromUtf8("Exposition")});
+    tableau_->horizontalHeader()->setSectionResizeMode(ColonneMineraux, QHeaderView::Stretch);
+    tableau_->setWordWrap(true);
     tableau_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tableau_->verticalHeader()->hide();
     colonne->addWidget(tableau_, 1);
+    note_ = new QLabel(this);
+    note_->setWordWrap(true);
+    colonne->addWidget(note_);
 
     const auto raccourci = [this](QKeySequence touches, auto action) {
         connect(new QShortcut(touches, this), &QShortcut::activated, this, action);
     };
     raccourci(QKeySequence::Open, [this] { demandePhotographie(); });
     raccourci(QKeySequence::Copy, [this] { copieResultats(); });
+    raccourci(QKeySequence(Qt::CTRL | Qt::Key_B), [this] { attendReferenceBlanc(); });
     raccourci(QKeySequence::ZoomIn, [this] { vue_->changeZoom(1.25); });
     raccourci(QKeySequence::ZoomOut, [this] { vue_->changeZoom(0.8); });
+}
+
+QLayout *FenetreIdentification::construitOutils()
+{
+    auto *outils = new QHBoxLayout;
+    connect(bouton(this, outils, QString::fromUtf8("Ouvrir une photographie… (Ctrl+O)")),
+            &QPushButton::clicked, this, &FenetreIdentification::demandePhotographie);
+    connect(bouton(this, outils, QString::fromUtf8("Choisir une couleur…")), &QPushButton::clicked,
+            this, &FenetreIdentification::demandeCouleur);
+    connect(bouton(this, outils, QString::fromUtf8("Référence de blanc (Ctrl+B)")),
+            &QPushButton::clicked, this, &FenetreIdentification::attendReferenceBlanc);
+    connect(bouton(this, outils, QString::fromUtf8("Étalonner l'épaisseur sur le quartz…")),
+            &QPushButton::clicked, this, &FenetreIdentification::attendQuartz);
+    connect(bouton(this, outils, QString::fromUtf8("Zoom −")), &QPushButton::clicked, this,
+            [this] { vue_->changeZoom(0.8); });
+    connect(bouton(this, outils, QString::fromUtf8("Zoom +")), &QPushButton::clicked, this,
+            [this] { vue_->changeZoom(1.25); });
+    outils->addStretch();
+    lecture_ = new QComboBox(this);
+    lecture_->addItems({QString::fromUtf8("Grain quelconque : δ ≥ Δ / épaisseur"),
+                        QString::fromUtf8("Teinte la plus élevée de ce minéral dans la lame")});
+    outils->addWidget(lecture_);
+    connect(lecture_, &QComboBox::currentIndexChanged, this, &FenetreIdentification::calcule);
+    mineral_ = new QLineEdit(this);
+    mineral_->setPlaceholderText(QString::fromUtf8("Minéral…"));
+    mineral_->setMaximumWidth(110);
+    outils->addWidget(mineral_);
+    connect(mineral_, &QLineEdit::returnPressed, this,
+            [this] { chercheMineral(mineral_->text()); });
+    outils->addWidget(new QLabel(QString::fromUtf8("Épaisseur (µm) :"), this));
+    epaisseur_ = new QLineEdit(QString::fromStdString(TexteEpaisseur(epaisseurUm_)), this);
+    epaisseur_->setMaximumWidth(70);
+    outils->addWidget(epaisseur_);
+    connect(epaisseur_, &QLineEdit::editingFinished, this, &FenetreIdentification::litEpaisseur);
+    return outils;
 }
 
 QString FenetreIdentification::message() const { return message_->text(); }
 
 void FenetreIdentification::dit(const QString &texte) { message_->setText(texte); }
+
+void FenetreIdentification::changeEvent(QEvent *e)
+{
+    // The settings are the main window's: back here, results of other settings go.
+    if (e->type() == QEvent::ActivationChange && isActiveWindow() &&
+        reglages_ != ReglagesCourants()) {
+        reglages_ = ReglagesCourants();
+        efface();
+        calcule();
+    }
+    QWidget::changeEvent(e);
+}
 
 void FenetreIdentification::demandePhotographie()
 {
@@ -123,14 +168,19 @@ void FenetreIdentification::ouvrePhotographie(const QString &nom)
         return;
     }
     vue_->montre(photo.image);
+    balance_ = {}; // the white reference belongs to the photograph
+    couleur_.reset();
+    clic_ = Clic::Couleur;
+    efface();
     dit(QString::fromUtf8("Cliquez sur un grain pour prendre sa couleur (moyenne de 5 × 5 "
                           "pixels) ; Ctrl + molette pour le zoom"));
 }
 
 void FenetreIdentification::demandeCouleur()
 {
-    const QColor depart = couleur_ ? QColor(couleur_->r, couleur_->g, couleur_->b) : Qt::white;
-    const QColor c = QColorDialog::getColor(depart, this, QString::fromUtf8("Choisir une couleur"),
+    const Rgb8 d = couleur_ ? encode(*couleur_) : Rgb8{255, 255, 255};
+    const QColor c = QColorDialog::getColor(QColor(d.r, d.g, d.b), this,
+                                            QString::fromUtf8("Choisir une couleur"),
                                             QColorDialog::DontUseNativeDialog);
     if (c.isValid())
         choisitCouleur({std::uint8_t(c.red()), std::uint8_t(c.green()), std::uint8_t(c.blue())});
@@ -145,21 +195,23 @@ void FenetreIdentification::litEpaisseur()
                 .arg(epaisseur_->text(), QString::fromStdString(TexteEpaisseur(epaisseurUm_))));
         return;
     }
-    epaisseurUm_ = *v;
-    ChoisitEpaisseurLame(*v);
-    RetientReglagesUtilisateur();
     dit(QString());
+    changeEpaisseur(*v);
+}
+
+void FenetreIdentification::changeEpaisseur(double epaisseur)
+{
+    epaisseurUm_ = epaisseur;
+    ChoisitEpaisseurLame(epaisseur); // the strip's readout too
+    RetientReglagesUtilisateur();
+    epaisseur_->setText(QString::fromStdString(TexteEpaisseur(epaisseur)));
     calcule();
 }
 
-void FenetreIdentification::choisitCouleur(Rgb8 couleur)
+void FenetreIdentification::efface()
 {
-    couleur_ = couleur;
-    echantillon_->setText(texteCouleur(couleur));
-    pastille_->setStyleSheet(QStringLiteral("background-color: %1; border: 1px solid black")
-                                 .arg(QColor(couleur.r, couleur.g, couleur.b).name()));
-    dit(QString());
-    calcule();
+    resultats_.clear();
+    montreResultats();
 }
 
 void FenetreIdentification::calcule()
@@ -169,28 +221,42 @@ void FenetreIdentification::calcule()
     QString erreur;
     const std::vector<Mineral> &table = TableMineraux(&erreur);
     const std::vector<Candidat> candidats =
-        IdentifieTeinte(ReferenceCourante(), SrgbVersLab(*couleur_));
-    resultats_ = LignesIdentification(candidats, epaisseurUm_, table);
+        RechercheTeinte(ReferencePour(ReglagesBalances(ReglagesCourants(), balance_)),
+                        Equilibre(*couleur_, balance_.matrice));
+    const LectureDelta lecture = lecture_->currentIndex() == 1 ? LectureDelta::TeinteLaPlusElevee
+                                                               : LectureDelta::GrainQuelconque;
+    resultats_ = LignesIdentification(candidats, epaisseurUm_, table, lecture);
     montreResultats();
-    if (!erreur.isEmpty())
-        dit(erreur);
+    dit(!erreur.isEmpty() ? erreur : QString::fromStdString(AvertissementConcordance(candidats)));
 }
 
 void FenetreIdentification::montreResultats()
 {
     tableau_->setRowCount(int(resultats_.size()));
+    const bool douteuse = !resultats_.empty() && resultats_[0].candidat.ecart > SeuilConcordance;
+    std::vector<Mineral> anormales;
     for (int i = 0; i < int(resultats_.size()); ++i) {
         const LigneIdentification &l = resultats_[std::size_t(i)];
-        const std::string cellules[] = {NomOrdre(l.candidat.ordre),
-                                        std::to_string(l.candidat.retard),
-                                        Decimal(l.candidat.ecart, 1), Decimal(l.delta, 4),
-                                        NomsMineraux(l.mineraux, MinerauxNommes)};
-        for (int c = 0; c < 5; ++c)
-            tableau_->setItem(i, c, new QTableWidgetItem(QString::fromStdString(cellules[c])));
-        tableau_->item(i, 4)->setToolTip(
-            QString::fromStdString(NomsMineraux(l.mineraux, l.mineraux.size())));
+        const std::vector<std::string> cellules = CellulesLigne(l, MinerauxNommes);
+        for (int c = 0; c < int(cellules.size()); ++c) {
+            auto *cellule = new QTableWidgetItem(QString::fromStdString(cellules[std::size_t(c)]));
+            if (douteuse) // kept, but not to be read as an answer
+                cellule->setForeground(palette().color(QPalette::Disabled, QPalette::Text));
+            tableau_->setItem(i, c, cellule);
+        }
+        tableau_->item(i, ColonneMineraux)
+            ->setToolTip(QString::fromStdString(NomsMineraux(l.mineraux, l.mineraux.size())));
+        for (const Mineral &m : l.mineraux)
+            if (m.teintesAnormales && TrouveMineral(anormales, m.nom) == nullptr)
+                anormales.push_back(m);
     }
-    tableau_->resizeColumnsToContents();
+    tableau_->resizeRowsToContents();
+    note_->setText(
+        anormales.empty()
+            ? QString()
+            : QString::fromUtf8("Teintes anormales connues (hors de l'échelle de "
+                                "Newton) : %1")
+                  .arg(QString::fromStdString(NomsMineraux(anormales, anormales.size()))));
 }
 
 void FenetreIdentification::copieResultats()

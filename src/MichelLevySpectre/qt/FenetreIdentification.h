@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Identification d'une teinte": a colour taken from a photograph or the colour dialog, its
-// nearest retardations in the first orders, δ for the section's thickness and the minerals.
+// retardations up to the high-order white, δ for the section's thickness under either reading
+// and the minerals; a white reference for the photograph and the thickness from quartz.
+#include "MichelLevySpectre/presentation/BalanceBlancs.h"
 #include "MichelLevySpectre/presentation/Identification.h"
 
 #include <QWidget>
@@ -9,7 +11,9 @@
 #include <optional>
 #include <vector>
 
+class QComboBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QScrollArea;
 class QTableWidget;
@@ -25,29 +29,55 @@ public:
     void copieResultats();
     // Takes the thickness that the strip's menu set since.
     void reprendEpaisseur();
+    // The next click on the photograph sets the white reference, or the thickness from quartz.
+    void attendReferenceBlanc();
+    void attendQuartz();
+    // Where the mineral typed (its name or a synonym) stands among the rows shown.
+    void chercheMineral(const QString &nom);
 
     // What the window shows, for its tests.
     const std::vector<LigneIdentification> &resultats() const { return resultats_; }
     QString message() const;
     VuePhotographie *vue() const { return vue_; }
     QLineEdit *champEpaisseur() const { return epaisseur_; }
+    QComboBox *choixLecture() const { return lecture_; }
+    QTableWidget *tableau() const { return tableau_; }
+    const BalanceBlancs &balanceBlancs() const { return balance_; }
+
+protected:
+    void changeEvent(QEvent *e) override;
 
 private:
+    enum class Clic { Couleur, Blanc, Quartz };
+    QLayout *construitOutils();
     void demandePhotographie();
     void demandeCouleur();
     void litEpaisseur();
+    void prendPixel(QPoint pixel);
+    void prendCouleur(const RgbLineaire &brute);
+    void etalonneSurQuartz(const RgbLineaire &brute);
+    void changeEpaisseur(double epaisseur);
+    void efface();
     void calcule();
+    void montreCouleurs();
     void montreResultats();
     void dit(const QString &message);
 
     VuePhotographie *vue_ = nullptr;
     QScrollArea *defilement_ = nullptr;
     QLineEdit *epaisseur_ = nullptr;
-    QLabel *pastille_ = nullptr; // the colour itself
+    QComboBox *lecture_ = nullptr;
+    QLineEdit *mineral_ = nullptr;
+    QLabel *pastille_ = nullptr; // the colour as taken
+    QLabel *corrigee_ = nullptr; // after the white reference
     QLabel *echantillon_ = nullptr;
     QLabel *message_ = nullptr;
+    QLabel *note_ = nullptr; // anomalous colours
     QTableWidget *tableau_ = nullptr;
-    std::optional<Rgb8> couleur_;
+    std::optional<RgbLineaire> couleur_; // as taken, before the white reference
+    BalanceBlancs balance_;              // the photograph's white reference
+    Clic clic_ = Clic::Couleur;
     double epaisseurUm_;
+    ReglagesMicroscope reglages_;
     std::vector<LigneIdentification> resultats_;
 };

@@ -133,13 +133,15 @@ void InstalleLectureMichelLevy(TImage *image)
     image->installEventFilter(new LectureBande(image));
 }
 
-const std::vector<Lab> &ReferenceCourante()
+const std::vector<RgbLineaire> &ReferenceCourante() { return ReferencePour(ReglagesCourants()); }
+
+const std::vector<RgbLineaire> &ReferencePour(const ReglagesMicroscope &reglages)
 {
     static std::optional<ReglagesMicroscope> pour;
-    static std::vector<Lab> reference;
-    if (pour != ReglagesCourants()) {
-        reference = ReferenceTeintes(ReglagesCourants());
-        pour = ReglagesCourants();
+    static std::vector<RgbLineaire> reference;
+    if (pour != reglages) {
+        reference = ReferenceTeintes(reglages);
+        pour = reglages;
     }
     return reference;
 }

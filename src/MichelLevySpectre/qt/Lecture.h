@@ -34,8 +34,10 @@ QString LectureMichelLevy(const TImage *image, int x);
 // Shows that readout as the strip's tooltip, beside its own mouse handlers.
 void InstalleLectureMichelLevy(TImage *image);
 
-// The reference colours of the current settings, computed once per settings.
-const std::vector<Lab> &ReferenceCourante();
+// The reference colours of the current settings, or of the given ones, computed once per
+// settings.
+const std::vector<RgbLineaire> &ReferenceCourante();
+const std::vector<RgbLineaire> &ReferencePour(const ReglagesMicroscope &reglages);
 
 // The identification window, created on first use; shown without blocking the main window.
 void OuvreIdentification(QWidget *parent);

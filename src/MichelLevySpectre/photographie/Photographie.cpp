@@ -1,0 +1,113 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "MichelLevySpectre/photographie/Photographie.h"
+
+#include "MichelLevySpectre/presentation/EcartsCouleur.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QImageReader>
+#include <QLoggingCategory>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr qint64 OctetsMax = 256LL << 20; // a photograph file larger than this is refused
+// What Qt may allocate for one decoded image, set here rather than left to Qt's default of
+// 128 MB: enough for PixelsDecodes in 32-bit colour and for a PNG decoded whole before scaling.
+constexpr int AllocationMo = 1024;
+constexpr int Rayon = 2; // 5 × 5 pixels
+
+// A JPEG ends with its end-of-image marker; a cut file lacks it and Qt fills the rest grey.
+bool jpegComplet(const QByteArray &octets)
+{
+    constexpr char FinImage[] = {char(0xFF), char(0xD9)}; // the EOI marker
+    return octets.right(64).contains(QByteArray(FinImage, 2));
+}
+
+Photographie refus(const QString &raison) { return {QImage(), raison}; }
+
+QString illisible(const QString &nom)
+{
+    return QString::fromUtf8("L'image « %1 » est illisible ou tronquée").arg(nom);
+}
+
+} // namespace
+
+Photographie LitPhotographie(const QString &nom)
+{
+    QFile fichier(nom);
+    if (!fichier.open(QIODevice::ReadOnly))
+        return refus(QString::fromUtf8("Impossible de lire le fichier « %1 »").arg(nom));
+    if (fichier.size() > OctetsMax)
+        return refus(
+            QString::fromUtf8("Le fichier « %1 » est trop grand (plus de 256 Mo)").arg(nom));
+    const QByteArray octets = fichier.readAll();
+    if (octets.isEmpty())
+        return refus(QString::fromUtf8("Le fichier « %1 » est vide").arg(nom));
+    QBuffer tampon;
+    tampon.setData(octets);
+    tampon.open(QIODevice::ReadOnly);
+    QImageReader::setAllocationLimit(AllocationMo);
+    // Qt's decoders say what is wrong in English; our message says it in French.
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.gui.imageio*=false"));
+    QImageReader lecteur(&tampon);
+    const QByteArray format = lecteur.format();
+    if (format != "png" && format != "jpeg")
+        return refus(QString::fromUtf8("« %1 » n'est pas une image PNG ou JPEG lisible").arg(nom));
+    const QSize taille = lecteur.size();
+    if (!taille.isValid() || taille.isEmpty()) // a header cut short gives no size
+        return refus(illisible(nom));
+    const qint64 pixels = qint64(taille.width()) * taille.height();
+    if (pixels > PixelsMax)
+        return refus(QString::fromUtf8("L'image « %1 » est trop grande (%2 × %3 pixels) : au plus "
+                                       "200 millions de pixels")
+                         .arg(nom)
+                         .arg(taille.width())
+                         .arg(taille.height()));
+    double echelle = 1.0;
+    if (pixels > PixelsDecodes) { // decoded smaller: a grain's colour is a mean anyway
+        echelle = std::sqrt(double(PixelsDecodes) / double(pixels));
+        lecteur.setScaledSize(QSize(std::max(1, int(taille.width() * echelle)),
+                                    std::max(1, int(taille.height() * echelle))));
+    }
+    QImage image = lecteur.read();
+    if (image.isNull() || (format == "jpeg" && !jpegComplet(octets)))
+        return refus(illisible(nom));
+    return {image.convertToFormat(QImage::Format_RGB32), QString(),
+            double(image.width()) / taille.width()};
+}
+
+RgbLineaire MoyenneLineaire(const QImage &image, int x, int y)
+{
+    double r = 0, g = 0, b = 0;
+    int n = 0;
+    for (int j = std::max(0, y - Rayon); j <= std::min(image.height() - 1, y + Rayon); ++j)
+        for (int i = std::max(0, x - Rayon); i <= std::min(image.width() - 1, x + Rayon); ++i) {
+            const QRgb p = image.pixel(i, j);
+            r += LineaireSrgb(std::uint8_t(qRed(p)));
+            g += LineaireSrgb(std::uint8_t(qGreen(p)));
+            b += LineaireSrgb(std::uint8_t(qBlue(p)));
+            ++n;
+        }
+    if (n == 0)
+        return {};
+    return {r / n, g / n, b / n};
+}
+
+Rgb8 CouleurMoyenne(const QImage &image, int x, int y)
+{
+    const RgbLineaire c = MoyenneLineaire(image, x, y);
+    return {OctetSrgb(c.R), OctetSrgb(c.G), OctetSrgb(c.B)};
+}
+
+std::optional<QPoint> PixelDeLImage(const Photographie &photo, QPoint p)
+{
+    const int x = int(std::floor(p.x() * photo.echelle)),
+              y = int(std::floor(p.y() * photo.echelle));
+    if (photo.image.isNull() || p.x() < 0 || p.y() < 0 || x >= photo.image.width() ||
+        y >= photo.image.height())
+        return std::nullopt;
+    return QPoint(x, y);
+}

@@ -1,0 +1,128 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What a click on the photograph does in the identification window: take a grain's colour,
+// the white reference, or the thickness from the highest colour of quartz.
+#include "MichelLevySpectre/presentation/EcartsCouleur.h"
+#include "MichelLevySpectre/qt/FenetreIdentification.h"
+#include "MichelLevySpectre/qt/Lecture.h"
+#include "MichelLevySpectre/qt/Operations.h"
+#include "MichelLevySpectre/qt/VuePhotographie.h"
+
+#include <QLabel>
+
+#include <cmath>
+#include <utility>
+
+namespace {
+
+constexpr double DeltaQuartz = 0.009; // Nesse, Introduction to Optical Mineralogy
+
+QString texteCouleur(Rgb8 c)
+{
+    return QString::fromUtf8("R %1, V %2, B %3").arg(c.r).arg(c.g).arg(c.b);
+}
+
+Rgb8 encode(const RgbLineaire &c) { return {OctetSrgb(c.R), OctetSrgb(c.G), OctetSrgb(c.B)}; }
+
+void peint(QLabel *pastille, Rgb8 c)
+{
+    pastille->setStyleSheet(QStringLiteral("background-color: %1; border: 1px solid black")
+                                .arg(QColor(c.r, c.g, c.b).name()));
+}
+
+} // namespace
+
+void FenetreIdentification::attendReferenceBlanc()
+{
+    clic_ = Clic::Blanc;
+    dit(QString::fromUtf8("Cliquez sur une zone neutre : un trou de la lame, le champ en "
+                          "polariseurs parallèles ou un blanc d'ordre supérieur"));
+}
+
+void FenetreIdentification::attendQuartz()
+{
+    clic_ = Clic::Quartz;
+    dit(QString::fromUtf8("Cliquez sur la teinte la plus élevée du quartz dans la lame"));
+}
+
+void FenetreIdentification::prendPixel(QPoint pixel)
+{
+    const RgbLineaire brute = MoyenneLineaire(vue_->image(), pixel.x(), pixel.y());
+    const Clic clic = std::exchange(clic_, Clic::Couleur);
+    if (clic == Clic::Quartz)
+        return etalonneSurQuartz(brute);
+    if (clic == Clic::Couleur)
+        return prendCouleur(brute);
+    const BalanceBlancs b = BalanceDepuisNeutre(brute);
+    if (!b.erreur.empty())
+        return dit(QString::fromStdString(b.erreur));
+    balance_ = b;
+    montreCouleurs();
+    calcule();
+    if (message().isEmpty()) // a poor match says so instead
+        dit(QString::fromUtf8("Référence de blanc prise : elle vaut pour cette photographie"));
+}
+
+void FenetreIdentification::choisitCouleur(Rgb8 couleur)
+{
+    prendCouleur(SrgbVersLineaire(couleur));
+}
+
+void FenetreIdentification::prendCouleur(const RgbLineaire &brute)
+{
+    couleur_ = brute;
+    dit(QString());
+    montreCouleurs();
+    calcule();
+}
+
+void FenetreIdentification::etalonneSurQuartz(const RgbLineaire &brute)
+{
+    const std::vector<Candidat> c =
+        RechercheTeinte(ReferencePour(ReglagesBalances(ReglagesCourants(), balance_)),
+                        Equilibre(brute, balance_.matrice));
+    const double epaisseur = c.empty() ? 0 : c[0].retard / (DeltaQuartz * 1000);
+    if (c.empty() || c[0].ecart > SeuilConcordance || c[0].blancSuperieur ||
+        !(epaisseur >= EpaisseurMin && epaisseur <= EpaisseurMax))
+        return dit(QString::fromUtf8("Cette couleur ne donne pas une épaisseur de 1 à 1000 µm "
+                                     "pour le quartz : l'épaisseur reste de %1 µm")
+                       .arg(QString::fromStdString(TexteEpaisseur(epaisseurUm_))));
+    const double arrondie = std::round(epaisseur * 10) / 10;
+    dit(QString::fromUtf8("Quartz à %1 nm : épaisseur de la lame %2 µm")
+            .arg(c[0].retard)
+            .arg(QString::fromStdString(TexteEpaisseur(arrondie))));
+    changeEpaisseur(arrondie);
+}
+
+void FenetreIdentification::montreCouleurs()
+{
+    if (!couleur_)
+        return;
+    const Rgb8 brute = encode(*couleur_),
+               equilibree = encode(Equilibre(*couleur_, balance_.matrice));
+    peint(pastille_, brute);
+    peint(corrigee_, equilibree);
+    const bool balance = balance_.matrice != SansBalance;
+    corrigee_->setVisible(balance);
+    echantillon_->setText(balance ? QString::fromUtf8("Couleur : %1 ; corrigée du blanc : %2")
+                                        .arg(texteCouleur(brute), texteCouleur(equilibree))
+                                  : QString::fromUtf8("Couleur : %1").arg(texteCouleur(brute)));
+}
+
+void FenetreIdentification::chercheMineral(const QString &nom)
+{
+    const Mineral *m = TrouveMineral(TableMineraux(), nom.trimmed().toStdString());
+    if (!m)
+        return dit(QString::fromUtf8("« %1 » n'est pas dans la table des minéraux").arg(nom));
+    QStringList lignes;
+    for (std::size_t i = 0; i < resultats_.size(); ++i)
+        if (TrouveMineral(resultats_[i].mineraux, m->nom))
+            lignes << QString::number(i + 1);
+    const QString texte =
+        QString::fromUtf8("%1 : δ de %2 à %3%4 ; %5")
+            .arg(QString::fromStdString(m->nom), QString::fromStdString(Decimal(m->deltaMin, 3)),
+                 QString::fromStdString(Decimal(m->deltaMax, 3)),
+                 m->teintesAnormales ? QString::fromUtf8(", teintes anormales") : QString(),
+                 lignes.isEmpty() ? QString::fromUtf8("absent des lignes affichées")
+                                  : QString::fromUtf8("ligne %1").arg(lignes.join(", ")));
+    dit(texte);
+}
