@@ -4,6 +4,7 @@
 #include "commandes/ArgumentIncorrect.h"
 #include "commandes/Couleurs.h"
 #include "commandes/Identifier.h"
+#include "toolkit/Console.h"
 
 #include <QCommandLineParser>
 #include <QStringList>
@@ -89,6 +90,7 @@ std::optional<int> LigneDeCommande(int argc, char *argv[])
         arguments << QString::fromLocal8Bit(argv[i]);
     if (!pourLaLigneDeCommande(arguments))
         return std::nullopt;
+    SortieVersLaConsole();
     try {
         execute(arguments);
     } catch (const ArgumentIncorrect &e) {
