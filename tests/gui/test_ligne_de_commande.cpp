@@ -5,6 +5,7 @@
 #include "MichelLevySpectre/presentation/EcartsCouleur.h"
 
 #include <QColor>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -23,6 +24,20 @@ struct Sortie {
     QString sortie, erreurs;
 };
 
+// Resolved, drive included, before a test moves into a folder of its own (on Windows, another
+// drive).
+const QString Programme = QFileInfo(QStringLiteral(PRISMELLE_PROGRAMME)).canonicalFilePath();
+
+// A Windows console ends its lines with CR LF.
+QString texte(const QByteArray &octets)
+{
+    QString t = QString::fromUtf8(octets);
+#ifdef _WIN32
+    t.remove(QLatin1Char('\r'));
+#endif
+    return t;
+}
+
 Sortie lance(const QStringList &arguments)
 {
     QProcess p;
@@ -30,10 +45,9 @@ Sortie lance(const QStringList &arguments)
     for (const char *v : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         env.remove(QString::fromUtf8(v));
     p.setProcessEnvironment(env);
-    p.start(QStringLiteral(PRISMELLE_PROGRAMME), arguments);
+    p.start(Programme, arguments);
     EXPECT_TRUE(p.waitForFinished(60000));
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
+    return {p.exitCode(), texte(p.readAllStandardOutput()), texte(p.readAllStandardError())};
 }
 
 // The rows by retardation, after checking the header.
