@@ -1,17 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The saved strip's axis: its numbers and order names where their retardations are.
+// The saved strip's axis: its numbers and order names where their retardations are; what the
+// figures' lines say of the colours.
 #include "FenetreTest.h"
 
 #include "MichelLevySpectre/MichelLevySpectre.h"
 #include "MichelLevySpectre/presentation/Ordres.h"
 #include "MichelLevySpectre/qt/FigureBande.h"
+#include "MichelLevySpectre/qt/FigureCourbes.h"
 #include "MichelLevySpectre/qt/Typographie.h"
 
+#include <QFile>
 #include <QFontMetricsF>
 #include <QImage>
+#include <QMenu>
 #include <QRegularExpression>
 #include <QTransform>
 #include <QXmlStreamReader>
+#include <qcustomplot.h>
 
 #include <map>
 
@@ -80,4 +85,55 @@ TEST_F(AxeBande, numbersAndOrderNamesSitAtTheirRetardations)
         EXPECT_NEAR(centres.at(nom), milieu, 0.6) << nom.toStdString();
     }
     EXPECT_FALSE(centres.count(QString::fromStdString(NomOrdre(7))));
+}
+
+// Every line of the strip, curves, full chart and sheet names the colour mode at most once, one
+// names it with every setting in words; in colorimetric mode the curves are the strip's colours.
+TEST_F(AxeBande, linesNameTheModeOnceWithTheSettings_curvesShowTheStripsColours)
+{
+    ouvre();
+    for (const bool colorimetriques : {false, true}) {
+        SCOPED_TRACE(colorimetriques ? "colorimetric" : "table");
+        ChoisitCouleursColorimetriques(colorimetriques);
+        const QString mode =
+            QString::fromUtf8(colorimetriques ? "couleurs colorimétriques" : "couleurs du tableau");
+        const QString reglages =
+            mode + QString::fromUtf8(colorimetriques ? ", égale énergie, œil adapté, "
+                                                       "polariseurs croisés, sans lame"
+                                                     : ", polariseurs croisés, sans lame");
+        dialogues_.nomChoisi = dossier() + QStringLiteral("/planche.svg");
+        f().Image_michel_levy->findChild<QMenu *>()->actions().at(3)->trigger();
+        QFile planche(*dialogues_.nomChoisi);
+        ASSERT_TRUE(planche.open(QIODevice::ReadOnly));
+        for (const QByteArray &svg :
+             {OctetsFigureBande(FormatFigure::Svg, tab_interferences, 1237, 97),
+              OctetsFigureCourbes(FormatFigure::Svg, f().Chart2),
+              OctetsCharteMichelLevy(FormatFigure::Svg, tab_interferences, LumiereDeLaCharte()),
+              planche.readAll()}) {
+            int completes = 0;
+            for (const auto &[t, x] : centresDesTextes(svg)) {
+                EXPECT_LE(t.count(mode, Qt::CaseInsensitive), 1) << t.toStdString();
+                EXPECT_FALSE(t.contains(QString::fromUtf8("défaut"))) << t.toStdString();
+                completes += t.contains(reglages, Qt::CaseInsensitive);
+            }
+            EXPECT_GE(completes, 1);
+        }
+        const std::unique_ptr<QCustomPlot> courbes = FigureCourbes(f().Chart2, {720, 450});
+        const std::vector<std::uint32_t> bande = CouleursMichelLevy(tab_interferences);
+        int differentes = 0; // from the table's curves
+        for (int k = 0; k < 3; ++k) {
+            const auto figure = courbes->graph(k)->data(), fenetre = f().Chart2->graph(k)->data();
+            ASSERT_EQ(figure->size(), colorimetriques ? int(bande.size()) : fenetre->size());
+            for (int i = 0; i < figure->size(); ++i) {
+                const Composantes c = EnComposantes(bande[std::size_t(i)]);
+                const double attendu = !colorimetriques ? fenetre->at(i)->value
+                                       : k == 0         ? c.r
+                                       : k == 1         ? c.g
+                                                        : c.b;
+                ASSERT_EQ(figure->at(i)->value, attendu) << k << " " << i;
+                differentes += figure->at(i)->value != fenetre->at(i)->value;
+            }
+        }
+        EXPECT_EQ(differentes > 0, colorimetriques);
+    }
 }
