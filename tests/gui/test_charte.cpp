@@ -11,6 +11,7 @@
 #include <QRegularExpression>
 #include <QTransform>
 
+#include <algorithm>
 #include <map>
 
 namespace {
@@ -58,6 +59,13 @@ TEST_F(CharteMineraux, fullChartNamesCommonMineralsAsTextBesideTheirBars)
         EXPECT_NEAR(t->second.y(), attendu.y(), p.bordHaut ? 4.5 : 1.5) << n.nom;
         EXPECT_TRUE(p.texteDebut == p.barreFin + 2 || p.texteFin == p.barreDebut - 2) << n.nom;
     }
+    for (const std::string cours :
+         {"quartz",   "orthose",    "plagioclase", "microcline",  "muscovite", "biotite",
+          "chlorite", "hornblende", "augite",      "olivine",     "calcite",   "dolomite",
+          "zircon",   "tourmaline", "épidote",     "sillimanite", "disthène",  "staurotide",
+          "sphène",   "apatite",    "cordiérite"})
+        EXPECT_TRUE(std::any_of(noms.begin(), noms.end(), [&](auto &n) { return n.nom == cours; }))
+            << cours;
 }
 
 using CharteMichelLevy = FenetreTest;

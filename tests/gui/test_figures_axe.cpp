@@ -5,13 +5,17 @@
 #include "MichelLevySpectre/MichelLevySpectre.h"
 #include "MichelLevySpectre/presentation/Ordres.h"
 #include "MichelLevySpectre/qt/FigureBande.h"
+#include "MichelLevySpectre/qt/FigureCourbes.h"
 #include "MichelLevySpectre/qt/Typographie.h"
 
+#include <QFile>
 #include <QFontMetricsF>
 #include <QImage>
+#include <QMenu>
 #include <QRegularExpression>
 #include <QTransform>
 #include <QXmlStreamReader>
+#include <qcustomplot.h>
 
 #include <map>
 
@@ -80,4 +84,43 @@ TEST_F(AxeBande, numbersAndOrderNamesSitAtTheirRetardations)
         EXPECT_NEAR(centres.at(nom), milieu, 0.6) << nom.toStdString();
     }
     EXPECT_FALSE(centres.count(QString::fromStdString(NomOrdre(7))));
+}
+
+// Each line of the strip, curves, full chart and sheet names the colour mode at most once, one
+// with every setting; in colorimetric mode the curves are the strip's colours.
+TEST_F(AxeBande, linesNameTheModeOnceWithTheSettings_curvesShowTheStripsColours)
+{
+    ouvre();
+    for (const bool colorimetriques : {false, true}) {
+        ChoisitCouleursColorimetriques(colorimetriques);
+        const QString reglages = QString::fromUtf8(
+            colorimetriques ? "couleurs colorimétriques, égale énergie, œil adapté, polariseurs "
+                              "croisés, sans lame"
+                            : "couleurs du tableau, polariseurs croisés, sans lame");
+        dialogues_.nomChoisi = dossier() + QStringLiteral("/planche.svg");
+        f().Image_michel_levy->findChild<QMenu *>()->actions().at(3)->trigger();
+        QFile planche(*dialogues_.nomChoisi);
+        ASSERT_TRUE(planche.open(QIODevice::ReadOnly));
+        for (const QByteArray &svg :
+             {OctetsFigureBande(FormatFigure::Svg, tab_interferences, 1237, 97),
+              OctetsFigureCourbes(FormatFigure::Svg, f().Chart2),
+              OctetsCharteMichelLevy(FormatFigure::Svg, tab_interferences, LumiereDeLaCharte()),
+              planche.readAll()}) {
+            int completes = 0;
+            for (const auto &[t, x] : centresDesTextes(svg)) {
+                EXPECT_LE(t.count(reglages.section(QLatin1Char(','), 0, 0), Qt::CaseInsensitive), 1)
+                    << t.toStdString();
+                completes += t.contains(reglages, Qt::CaseInsensitive);
+            }
+            EXPECT_GE(completes, 1) << reglages.toStdString();
+        }
+        const std::vector<std::uint32_t> bande = CouleursMichelLevy(tab_interferences);
+        const std::unique_ptr<QCustomPlot> courbes = FigureCourbes(f().Chart2, {720, 450});
+        for (int k = 0; k < 3; ++k) // red in the low byte
+            for (int i = 0; i < int(bande.size()); ++i)
+                ASSERT_EQ(courbes->graph(k)->data()->at(i)->value,
+                          colorimetriques ? double((bande[std::size_t(i)] >> 8 * k) & 0xFF)
+                                          : f().Chart2->graph(k)->data()->at(i)->value)
+                    << k << " " << i;
+    }
 }

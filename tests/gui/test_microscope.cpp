@@ -169,11 +169,12 @@ TEST_F(Microscope, plateEntry_changesTheStripAndTheChartTitleOnly_itsTickFollows
     EXPECT_EQ(coches(), ".x.|x.");
     EXPECT_NE(bande(), avant);
     EXPECT_TRUE(memesAffichages(etat, EtatCalcul::de(f())));
-    EXPECT_EQ(LumiereDeLaCharte().toStdString(),
-              "lumière blanche ; couleurs du tableau, lame λ en addition");
+    EXPECT_EQ(DescriptionFigure().toStdString(),
+              "lumière blanche ; couleurs du tableau, polariseurs croisés, lame λ en addition");
     lame->actions().at(0)->trigger();
     EXPECT_EQ(bande(), avant);
-    EXPECT_EQ(LumiereDeLaCharte().toStdString(), "lumière blanche");
+    EXPECT_EQ(DescriptionFigure().toStdString(),
+              "lumière blanche ; couleurs du tableau, polariseurs croisés, sans lame");
 }
 
 // What the strip's menu sets is kept for the next run; its last entry puts the program's own

@@ -178,9 +178,14 @@ TEST(PlacementMineraux, namesSitBesideTheirBarsWithoutOverlapping)
         EXPECT_NEAR(std::min(p.barreDebut, 404.0), std::min(debut, 404.0), 1) << p.indice;
         EXPECT_TRUE(p.texteDebut == p.barreFin + 2 || p.texteFin == p.barreDebut - 2);
         EXPECT_LE(p.texteFin, (p.bordHaut ? 690 : 405) - 2 * 9) << p.indice; // corner kept free
+        // The tie runs under the bar and the name, and under nothing else of the row.
+        EXPECT_TRUE(p.filetDebut <= std::min(p.barreDebut, p.texteDebut) &&
+                    p.filetFin >= std::max(p.barreFin, p.texteFin));
         for (const NomPlace &q : places) {
             if (&p == &q || p.bordHaut != q.bordHaut || p.voie != q.voie)
                 continue;
+            EXPECT_TRUE(p.filetFin <= std::min(q.barreDebut, q.texteDebut) ||
+                        std::max(q.barreFin, q.texteFin) <= p.filetDebut);
             EXPECT_TRUE(std::max(p.barreFin, p.texteFin) <= std::min(q.barreDebut, q.texteDebut) ||
                         std::max(q.barreFin, q.texteFin) <= std::min(p.barreDebut, p.texteDebut))
                 << p.indice << " " << q.indice;

@@ -177,3 +177,25 @@ std::vector<Mineral> MinerauxCourants(std::span<const Mineral> table, std::size_
             r.push_back(m);
     return r;
 }
+
+std::vector<Mineral> MinerauxDeLaCharte(std::span<const Mineral> table, std::size_t nombre)
+{
+    static const char *const cours[] = {
+        "quartz",     "orthose",  "plagioclase", "microcline", "cordiérite",  "muscovite",
+        "biotite",    "chlorite", "hornblende",  "augite",     "olivine",     "calcite",
+        "dolomite",   "zircon",   "tourmaline",  "épidote",    "sillimanite", "disthène",
+        "staurotide", "sphène",   "apatite"};
+    std::vector<Mineral> r;
+    const auto ajoute = [&](const Mineral &m) {
+        const bool deja =
+            std::any_of(r.begin(), r.end(), [&](const Mineral &n) { return n.nom == m.nom; });
+        if (m.deltaMax > 0 && !deja && r.size() < nombre)
+            r.push_back(m);
+    };
+    for (const char *nom : cours)
+        if (const Mineral *m = TrouveMineral(table, nom))
+            ajoute(*m);
+    for (const Mineral &m : table)
+        ajoute(m);
+    return r;
+}

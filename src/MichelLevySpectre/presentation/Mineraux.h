@@ -36,3 +36,7 @@ std::string NomsMineraux(std::span<const Mineral> mineraux, std::size_t nombre);
 
 // The most common birefringent minerals, at most `nombre`, most common first.
 std::vector<Mineral> MinerauxCourants(std::span<const Mineral> table, std::size_t nombre);
+
+// The minerals a French course names first, those of the table that are birefringent, then
+// the other common ones, at most `nombre` in all.
+std::vector<Mineral> MinerauxDeLaCharte(std::span<const Mineral> table, std::size_t nombre);

@@ -100,6 +100,8 @@ std::vector<NomPlace> PlaceNomsMineraux(std::span<const NomAPlacer> noms, const 
         if (p) {
             places.push_back(*p);
             places.back().indice = i;
+            places.back().filetDebut = std::min(p->barreDebut, p->texteDebut);
+            places.back().filetFin = std::max(p->barreFin, p->texteFin);
         }
     }
     return places;

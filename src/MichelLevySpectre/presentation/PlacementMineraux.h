@@ -34,6 +34,9 @@ struct NomPlace {
     double barreFin = 0;
     double texteDebut = 0;
     double texteFin = 0;
+    // The thin line under the bar and the name that ties them: it reaches no other name.
+    double filetDebut = 0;
+    double filetFin = 0;
 };
 
 // Each name on the edge where its mean δ leaves the chart, in the first row where it overlaps

@@ -54,7 +54,32 @@ std::string nomLame(const ReglagesMicroscope &r)
     return "";
 }
 
+std::string joint(const std::vector<std::string> &parties)
+{
+    std::string texte;
+    for (const std::string &p : parties)
+        if (!p.empty())
+            texte += (texte.empty() ? "" : ", ") + p;
+    return texte;
+}
+
 } // namespace
+
+std::string ReglagesEnMots(const ReglagesMicroscope &r, bool colorimetriques)
+{
+    std::vector<std::string> parties;
+    if (colorimetriques) { // the table's colours know neither the lamp nor the viewer
+        parties.push_back(r.source == SourceLumineuse::EgaleEnergie ? "égale énergie"
+                                                                    : nomSource(r.source));
+        parties.push_back(r.vision == Vision::OeilAdapte
+                              ? "œil adapté"
+                              : "appareil photo réglé en lumière du jour");
+    }
+    parties.push_back(r.polariseurs == Polariseurs::Croises ? "polariseurs croisés"
+                                                            : "polariseurs parallèles");
+    parties.push_back(r.lame == LameAuxiliaire::Aucune ? "sans lame" : nomLame(r));
+    return joint(parties);
+}
 
 std::string DescriptionReglages(const ReglagesMicroscope &reglages)
 {
@@ -64,9 +89,5 @@ std::string DescriptionReglages(const ReglagesMicroscope &reglages)
     parties.push_back(nomLame(reglages));
     if (reglages.polariseurs == Polariseurs::Paralleles)
         parties.push_back("polariseurs parallèles");
-    std::string texte;
-    for (const std::string &p : parties)
-        if (!p.empty())
-            texte += (texte.empty() ? "" : ", ") + p;
-    return texte;
+    return joint(parties);
 }

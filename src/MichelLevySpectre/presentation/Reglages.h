@@ -35,3 +35,7 @@ double RetardVu(double retard, const ReglagesMicroscope &reglages);
 // The settings that differ from the defaults, as a title names them, for instance
 // "lumière du jour D65, lame λ en addition"; empty for the defaults.
 std::string DescriptionReglages(const ReglagesMicroscope &reglages);
+
+// Every setting that acts on the colours, in words, for instance "égale énergie, œil adapté,
+// polariseurs croisés, sans lame"; the table's colours follow only the polarisers and the plate.
+std::string ReglagesEnMots(const ReglagesMicroscope &reglages, bool colorimetriques);

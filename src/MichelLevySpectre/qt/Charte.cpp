@@ -201,7 +201,8 @@ void titre(QPainter &p, const QString &lumiere, std::span<const RetardCouleur> t
             .arg(table.size())
             .arg(EpaisseurLameMince)
             .arg(reperes);
-    texte(p, {Page.width() / 2, 50}, Qt::AlignHCenter | Qt::AlignTop, detail);
+    texte(p, {Page.width() / 2, 48}, Qt::AlignHCenter | Qt::AlignTop, Capitale(ModeEtReglages()));
+    texte(p, {Page.width() / 2, 60}, Qt::AlignHCenter | Qt::AlignTop, detail);
 }
 
 void dessineCharte(QPainter &p, std::span<const RetardCouleur> table, const QString &lumiere,

@@ -16,8 +16,9 @@ namespace {
 
 constexpr double Points = 6.5; // legible on A4
 constexpr double Voie = 9.0;   // points between two rows of names
-constexpr int Voies = 6;
+constexpr int Voies = 9;
 constexpr double Ecart = 4.0;
+constexpr double Filet = 3.6; // the tie under a bar and its name, from the row's middle
 
 QFont police() { return typo::police(Points); }
 
@@ -54,7 +55,7 @@ void nom(QPainter &p, double debut, double longueur, const QString &texte)
 
 std::vector<NomCharte> NomsSurCharte(const QRectF &trace, double retardMax)
 {
-    const std::vector<Mineral> courants = MinerauxCourants(TableMineraux(), MinerauxSurCharte);
+    const std::vector<Mineral> courants = MinerauxDeLaCharte(TableMineraux(), MinerauxSurCharte);
     std::vector<NomAPlacer> a;
     for (const Mineral &m : courants)
         a.push_back({m.deltaMin, m.deltaMax, largeur(QString::fromStdString(m.nom))});
@@ -81,6 +82,8 @@ void DessineMinerauxCharte(QPainter &p, const QRectF &trace, double retardMax)
         }
         barre(p, QLineF(e.barreDebut, 0, e.barreFin, 0));
         nom(p, e.texteDebut, e.texteFin - e.texteDebut, QString::fromStdString(n.nom));
+        p.setPen(QPen(Qt::black, 0.6, Qt::SolidLine, Qt::FlatCap));
+        p.drawLine(QLineF(e.filetDebut, Filet, e.filetFin, Filet));
         p.restore();
     }
     p.restore();

@@ -7,8 +7,8 @@
 
 class QPainter;
 
-// Minerals named on the chart, the most common first.
-inline constexpr std::size_t MinerauxSurCharte = 20;
+// Minerals named on the chart, those of a course first.
+inline constexpr std::size_t MinerauxSurCharte = 24;
 
 // The names as placed on a plot of that size (points) and extent, with the mineral's name in
 // each; none without the mineral table.

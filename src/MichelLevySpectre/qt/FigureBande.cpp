@@ -81,17 +81,6 @@ void rectangles(QPainter &p, const QRectF &zone, const QImage &image)
     }
 }
 
-// The colour mode, then the settings that are not the defaults.
-QString modeEtReglages()
-{
-    QString d = CouleursColorimetriquesChoisies() ? QStringLiteral("couleurs colorimétriques")
-                                                  : QStringLiteral("couleurs du tableau");
-    const std::string reglages = DescriptionReglages(ReglagesCourants());
-    if (!reglages.empty())
-        d += QStringLiteral(", ") + QString::fromStdString(reglages);
-    return d;
-}
-
 double intervalleOrdres()
 {
     if (ModeLumiereCourant() == ModeLumiere::Blanche)
@@ -151,8 +140,7 @@ void ordres(QPainter &p, const Echelle &a, const ReperesOrdres &o, double interv
 
 QString detail(std::span<const RetardCouleur> table, const ReperesOrdres &o, double intervalle)
 {
-    QString d = DescriptionTable(table);
-    d[0] = d[0].toUpper();
+    const QString d = Capitale(DescriptionTable(table));
     const QString repere = o.tous == 1
                                ? QStringLiteral("repères d'ordre tous les %1 nm").arg(intervalle)
                                : QStringLiteral("repères tous les %1 ordres (%2 nm)")
@@ -204,9 +192,8 @@ void DessineFigureBande(QPainter &p, const QPointF &origine, const QSizeF &bande
         typo::texte(p, {milieu, origine.y() + 8}, Qt::AlignHCenter | Qt::AlignTop,
                     QStringLiteral("Teintes de Michel-Lévy en ") + LumiereDeLaCharte());
         p.setFont(typo::police(typo::Texte));
-        QString mode = modeEtReglages();
-        mode[0] = mode[0].toUpper();
-        typo::texte(p, {milieu, origine.y() + 33}, Qt::AlignHCenter | Qt::AlignTop, mode);
+        typo::texte(p, {milieu, origine.y() + 33}, Qt::AlignHCenter | Qt::AlignTop,
+                    Capitale(ModeEtReglages()));
         typo::texte(p, {milieu, origine.y() + 45}, Qt::AlignHCenter | Qt::AlignTop,
                     detail(table, o, intervalle));
     }
@@ -238,11 +225,6 @@ QImage ImageFigureBande(std::span<const RetardCouleur> table, int largeur, int h
     return ImageEnPoints(TailleFigureBande(bande, true), 96, [&](QPainter &p) {
         DessineFigureBande(p, {0, 0}, bande, true, peinture, false, table);
     });
-}
-
-QString DescriptionFigure()
-{
-    return LumiereDeLaCharte() + QStringLiteral(", ") + modeEtReglages();
 }
 
 QString DescriptionTable(std::span<const RetardCouleur> table)

@@ -31,8 +31,6 @@ QByteArray OctetsFigureBande(FormatFigure format, std::span<const RetardCouleur>
                              int hauteur);
 QImage ImageFigureBande(std::span<const RetardCouleur> table, int largeur, int hauteur);
 
-// The light, the colour mode and the settings that are not the defaults.
-QString DescriptionFigure();
 // The table's range and step: "retard de 0 à 3000 nm par pas de 6 nm (501 valeurs)".
 QString DescriptionTable(std::span<const RetardCouleur> table);
 

@@ -40,12 +40,24 @@ Textes textes(QCustomPlot *chart)
                     .arg(LambdaMax),
                 QStringLiteral("Longueur d'onde λ (nm)")};
     }
-    QString d = DescriptionTable(tab_interferences);
-    d[0] = d[0].toUpper();
-    return {QStringLiteral("Intensités R, V, B en fonction du retard"),
-            LumiereDeLaCharte().left(1).toUpper() + LumiereDeLaCharte().mid(1) +
-                QStringLiteral(" ;  ") + d,
+    return {CouleursColorimetriquesChoisies()
+                ? QStringLiteral("Couleurs de la bande en R, V, B en fonction du retard")
+                : QStringLiteral("Intensités R, V, B du tableau en fonction du retard"),
+            Capitale(DescriptionFigure()) + QStringLiteral("\n") +
+                Capitale(DescriptionTable(tab_interferences)),
             QStringLiteral("Retard optique Δ (nm)")};
+}
+
+// The strip's colorimetric colours as the three curves: what the strip paints, not the table.
+void composantesBande(QCPGraph *g, const std::vector<std::uint32_t> &couleurs, int k)
+{
+    QVector<double> retards, valeurs;
+    for (std::size_t i = 0; i < couleurs.size(); ++i) {
+        const Composantes c = EnComposantes(couleurs[i]);
+        retards.push_back(double(tab_interferences[i].x));
+        valeurs.push_back(double(k == 0 ? c.r : k == 1 ? c.g : c.b));
+    }
+    g->setData(retards, valeurs, true);
 }
 
 void axe(QCPAxis *a, const QString &titre)
@@ -86,9 +98,15 @@ std::unique_ptr<QCustomPlot> FigureCourbes(QCustomPlot *chart, const QSize &tail
     plot->setLocale(typo::nombres());
     plot->setBackground(Qt::white);
     plot->setPlottingHint(QCP::phFastPolylines, true);
+    const bool bande = chart == Form1->Chart2 && CouleursColorimetriquesChoisies();
+    const std::vector<std::uint32_t> couleurs =
+        bande ? CouleursMichelLevyColorimetriques(tab_interferences) : std::vector<std::uint32_t>{};
     for (int k = 0; k < chart->graphCount() && k < 3; ++k) {
         QCPGraph *g = plot->addGraph();
-        g->setData(chart->graph(k)->data()); // shared, read only
+        if (bande)
+            composantesBande(g, couleurs, k);
+        else
+            g->setData(chart->graph(k)->data()); // shared, read only
         g->setPen(chart->graph(k)->pen());
         g->setName(QString::fromUtf8(NomsCourbes[k]));
         // Smooth lines while each fits in its pixels; beyond, a band as in the window.

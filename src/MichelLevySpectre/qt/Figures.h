@@ -53,5 +53,12 @@ QRectF TraceCharteMichelLevy();
 QSizeF PageCharteMichelLevy();
 void DessineCharteMichelLevy(QPainter &p, std::span<const RetardCouleur> table,
                              const QString &lumiere);
-// The light of the current table as the chart's title names it.
+// The light of the current table as the titles name it: "lumière blanche".
 QString LumiereDeLaCharte();
+// The colour mode and every setting that acts on it, in words: "couleurs colorimétriques,
+// égale énergie, œil adapté, polariseurs croisés, sans lame".
+QString ModeEtReglages();
+// Both, once each: the line that says what a figure shows.
+QString DescriptionFigure();
+// The text with its first letter a capital.
+QString Capitale(QString texte);

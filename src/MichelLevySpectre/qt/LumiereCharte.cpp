@@ -5,25 +5,33 @@
 #include "MichelLevySpectre/qt/Figures.h"
 #include "Unit1.h"
 
-// The colour mode and the settings are named once either leaves its default.
 QString LumiereDeLaCharte()
 {
-    QString lumiere = QString::fromUtf8("lumière blanche");
     if (ModeLumiereCourant() == ModeLumiere::Monochromatique)
-        lumiere = QString::fromUtf8("lumière monochromatique de %1 nm, largeur %2 nm")
-                      .arg(EntierDuChamp(Form1->Edit3, 550))
-                      .arg(EntierDuChamp(Form1->Edit4, 2));
-    ReglagesMicroscope vus = ReglagesCourants();
-    if (!CouleursColorimetriquesChoisies()) // the table's colours follow the plate and polarisers
-                                            // only
-        vus.source = {}, vus.vision = {};
-    const std::string reglages = DescriptionReglages(vus);
-    if (!CouleursColorimetriquesChoisies() && reglages.empty())
-        return lumiere;
-    const char *mode =
-        CouleursColorimetriquesChoisies() ? "couleurs colorimétriques" : "couleurs du tableau";
-    return lumiere + QString::fromUtf8(" ; ") + QString::fromUtf8(mode) +
-           QString::fromStdString(reglages.empty() ? "" : ", " + reglages);
+        return QString::fromUtf8("lumière monochromatique de %1 nm, largeur %2 nm")
+            .arg(EntierDuChamp(Form1->Edit3, 550))
+            .arg(EntierDuChamp(Form1->Edit4, 2));
+    return QString::fromUtf8("lumière blanche");
+}
+
+QString ModeEtReglages()
+{
+    const bool colorimetriques = CouleursColorimetriquesChoisies();
+    return QString::fromUtf8(colorimetriques ? "couleurs colorimétriques, "
+                                             : "couleurs du tableau, ") +
+           QString::fromStdString(ReglagesEnMots(ReglagesCourants(), colorimetriques));
+}
+
+QString DescriptionFigure()
+{
+    return LumiereDeLaCharte() + QStringLiteral(" ; ") + ModeEtReglages();
+}
+
+QString Capitale(QString texte)
+{
+    if (!texte.isEmpty())
+        texte[0] = texte[0].toUpper();
+    return texte;
 }
 
 ReperesCharte ReperesDeLaCharte()

@@ -23,16 +23,8 @@ constexpr double HauteurCourbes = 232;
 
 QString legende(std::span<const RetardCouleur> table)
 {
-    const std::string reglages = DescriptionReglages(ReglagesCourants());
-    QString lumiere = LumiereDeLaCharte();
-    lumiere[0] = lumiere[0].toUpper();
-    return QStringLiteral("%1 ;  %2 ;  réglages : %3 ;  %4 ;  %5")
-        .arg(lumiere,
-             CouleursColorimetriquesChoisies() ? QStringLiteral("couleurs colorimétriques")
-                                               : QStringLiteral("couleurs du tableau"),
-             reglages.empty() ? QStringLiteral("ceux par défaut")
-                              : QString::fromStdString(reglages),
-             DescriptionTable(table),
+    return QStringLiteral("%1 ;  %2 ;  %3")
+        .arg(Capitale(DescriptionFigure()), DescriptionTable(table),
              QLocale(QLocale::French, QLocale::France)
                  .toString(QDate::currentDate(), QStringLiteral("d MMMM yyyy")));
 }
@@ -47,9 +39,8 @@ void dessinePlanche(QCPPainter &p, std::span<const RetardCouleur> table, const Q
     typo::texte(p, {Page.width() / 2, Marge}, Qt::AlignHCenter | Qt::AlignTop,
                 QStringLiteral("Teintes de polarisation de Michel-Lévy"));
     p.setFont(typo::police(typo::Texte));
-    QString description = DescriptionFigure();
-    description[0] = description[0].toUpper();
-    typo::texte(p, {Page.width() / 2, Marge + 24}, Qt::AlignHCenter | Qt::AlignTop, description);
+    typo::texte(p, {Page.width() / 2, Marge + 24}, Qt::AlignHCenter | Qt::AlignTop,
+                Capitale(DescriptionFigure()));
     double y = Marge + 36;
 
     const QSizeF bande(largeur - (TailleFigureBande({}, false).width()), HauteurBande);
