@@ -45,6 +45,9 @@ void pressionDroite(QWidget *controle, int x, int y)
 std::string textesDuMenuOuvert()
 {
     QStringList textes;
+    // A real platform may show the menu a little after the click.
+    if (!QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; }, 2000))
+        return {};
     if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
         for (const QAction *a : menu->actions())
             textes << a->text();
