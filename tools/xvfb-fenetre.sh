@@ -72,6 +72,18 @@ fenetre_capture()
     return 1
 }
 
+# Clicks "EXIT" (Button2, 75 x 25 at (192, 526)) and waits up to $1 seconds (default 30) for
+# the program to end; status 1 if it still runs.
+fenetre_quitte()
+{
+    xdotool mousemove --window "$FENETRE" 229 538 click 1
+    for _ in $(seq $((${1:-30} * 5))); do
+        kill -0 "$PROG_PID" 2>/dev/null || return 0
+        sleep 0.2
+    done
+    return 1
+}
+
 # Stops the program if it still runs, then Xvfb.
 fenetre_arrete()
 {

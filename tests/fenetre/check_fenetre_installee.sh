@@ -73,13 +73,8 @@ for bande in 104 224; do
     attend "black at 750 nm" $((56 + 519)) $bande 'r + g + b < 30'
 done
 
-# "EXIT" (Button2 at (192, 526), 75 x 25) ends the program with status 0.
-xdotool mousemove --window "$FENETRE" 229 538 click 1
-for _ in $(seq 100); do
-    kill -0 "$PROG_PID" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$PROG_PID" 2>/dev/null && fail "the program still runs 10 s after EXIT"
+# "EXIT" ends the program with status 0.
+fenetre_quitte 10 || fail "the program still runs 10 s after EXIT"
 statut=0
 wait "$PROG_PID" || statut=$?
 PROG_PID=""

@@ -68,14 +68,9 @@ enregistre() {
   sleep 1 # the rename is the last step: the size is final once the file shows
 }
 
-# Ends the program with its "EXIT" button (Button2, 75 x 25 at (192, 526)).
+# Ends the program with its "EXIT" button.
 quitte() {
-  xdotool mousemove --window "$FENETRE" 229 538 click 1
-  for _ in $(seq 150); do
-    kill -0 "$PROG_PID" 2>/dev/null || break
-    sleep 0.2
-  done
-  kill -0 "$PROG_PID" 2>/dev/null && fail "$1: still running 30 s after EXIT"
+  fenetre_quitte || fail "$1: still running 30 s after EXIT"
   PROG_PID=""
 }
 

@@ -33,13 +33,7 @@ strings -el "$lien" | grep -qxF "$cible" || fail "the shortcut does not start in
   >"$tmp/sortie.txt" 2>&1 &
 PROG_PID=$!
 fenetre_attend || { cat "$tmp/sortie.txt" >&2; fail "the installed program showed no window"; }
-# "EXIT" (Button2, 75 x 25 at (192, 526)) ends it.
-xdotool mousemove --window "$FENETRE" 229 538 click 1
-for _ in $(seq 150); do
-  kill -0 "$PROG_PID" 2>/dev/null || break
-  sleep 0.2
-done
-kill -0 "$PROG_PID" 2>/dev/null && fail "the installed program still runs 30 s after EXIT"
+fenetre_quitte || fail "the installed program still runs 30 s after EXIT"
 
 wine "$dossier/Uninstall.exe" /S >/dev/null 2>&1
 for _ in $(seq 150); do # the uninstaller runs on from a copy of itself
