@@ -6,9 +6,11 @@
 #include "Unit1.h"
 
 #include "MichelLevySpectre/MichelLevySpectre.h"
+#include "MichelLevySpectre/identification/FenetreIdentification.h"
+#include "MichelLevySpectre/identification/Lecture.h"
 #include "MichelLevySpectre/platine/Platine.h"
-#include "MichelLevySpectre/qt/Lecture.h"
-#include "MichelLevySpectre/qt/Preferences.h"
+#include "MichelLevySpectre/reglages/LameMince.h"
+#include "MichelLevySpectre/reglages/Preferences.h"
 #include "toolkit/Programme.h"
 
 #include <qcustomplot.h>
@@ -123,6 +125,7 @@ void menusMicroscope(QMenu *bande)
 
 void TForm1::creeMenus()
 {
+    RaccordeFenetre();
     QMenu *bande = MenuMichelLevy = menuContextuel(Image_michel_levy);
     entree(bande, QStringLiteral("Copier l'image"), [this] { CopieImage(Image_michel_levy); });
     entree(bande, QStringLiteral("Enregistrer l'image…"),

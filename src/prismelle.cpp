@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "MichelLevySpectre/qt/Preferences.h"
+#include "MichelLevySpectre/reglages/Preferences.h"
 #include "Unit1.h"
 #include "commandes/LigneDeCommande.h"
 #include "toolkit/Demarrage.h"

@@ -15,7 +15,9 @@ xvfb_demarre()
 {
     local numero
     numero=$(mktemp)
-    Xvfb -displayfd 3 -screen 0 "${XVFB_ECRAN:-1400x900x24}" -nolisten tcp 3>"$numero" >/dev/null 2>&1 &
+    # -noreset: a server that resets as its last client leaves refuses the next one meanwhile.
+    Xvfb -displayfd 3 -screen 0 "${XVFB_ECRAN:-1400x900x24}" -nolisten tcp -noreset 3>"$numero" \
+        >/dev/null 2>&1 &
     XVFB_PID=$!
     for _ in $(seq 100); do
         [ -s "$numero" ] && break

@@ -3,4 +3,5 @@
 // The computation unit as the window sees it: the core (plain data in, plain data out) and
 // the Qt-side operations, each in its own header.
 #include "MichelLevySpectre/Noyau.h"
-#include "MichelLevySpectre/qt/Operations.h"
+#include "MichelLevySpectre/figures/ExportFigures.h"
+#include "MichelLevySpectre/operations/Operations.h"

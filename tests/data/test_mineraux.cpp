@@ -39,6 +39,33 @@ TEST(MinerauxLivres, loadWithOrderedRangesAndUniqueNamesAndRanks)
     }
 }
 
+// Every row names its source, among those the header lists.
+TEST(MinerauxLivres, everyRowNamesAListedSource)
+{
+    std::ifstream f(MINERAUX_LIVRES, std::ios::binary);
+    std::string ligne, entete;
+    int lignes = 0;
+    while (std::getline(f, ligne)) {
+        if (ligne.starts_with("#")) {
+            entete += ligne;
+            continue;
+        }
+        std::vector<std::string> c;
+        for (std::stringstream s(ligne); std::getline(s, c.emplace_back(), '\t');) {
+        }
+        if (++lignes == 1 || c.size() < 6) // the column names
+            continue;
+        std::stringstream sources(c[5]);
+        int nommees = 0;
+        for (std::string s; std::getline(sources >> std::ws, s, ',');) {
+            EXPECT_NE(entete.find("[" + s + "]"), std::string::npos) << c[0] << " : " << s;
+            ++nommees;
+        }
+        EXPECT_GT(nommees, 0) << c[0];
+    }
+    EXPECT_GE(lignes, 50);
+}
+
 TEST(MinerauxLivres, wellKnownValues)
 {
     const std::vector<Mineral> t = tableLivree();
@@ -56,6 +83,8 @@ TEST(MinerauxLivres, wellKnownValues)
                   {"cassitérite", 0.090, 0.103, CaractereOptique::Uniaxe},
                   {"chlorite", 0, 0.020, CaractereOptique::Biaxe},
                   {"vésuvianite", 0.001, 0.012, CaractereOptique::Uniaxe},
+                  {"piémontite", 0.025, 0.082, CaractereOptique::Biaxe},
+                  {"omphacite", 0.012, 0.028, CaractereOptique::Biaxe},
                   {"plagioclase", 0.007, 0.013, CaractereOptique::Biaxe}};
     for (const auto &c : connus) {
         const Mineral *m = trouve(t, c.nom);
@@ -83,7 +112,7 @@ TEST(MinerauxLivres, courseMineralsSynonymsAndAnomalousColours)
         if (m.teintesAnormales)
             anormales.insert(m.nom);
     EXPECT_EQ(anormales, (std::set<std::string>{"chlorite", "clinozoïsite", "mélilite",
-                                                "vésuvianite", "zoïsite"}));
+                                                "pumpellyite", "vésuvianite", "zoïsite"}));
 }
 
 // A second-order blue in a 30 µm section: δ = 650 / 30,000 ≈ 0.0217.

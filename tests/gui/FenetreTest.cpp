@@ -2,7 +2,7 @@
 #include "FenetreTest.h"
 
 #include "MichelLevySpectre/MichelLevySpectre.h"
-#include "MichelLevySpectre/qt/Preferences.h"
+#include "MichelLevySpectre/reglages/Preferences.h"
 
 #include <QApplication>
 #include <QFile>

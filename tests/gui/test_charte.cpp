@@ -5,8 +5,8 @@
 #include "FenetreTest.h"
 
 #include "MichelLevySpectre/MichelLevySpectre.h"
-#include "MichelLevySpectre/qt/CharteMineraux.h"
-#include "MichelLevySpectre/qt/Figures.h"
+#include "MichelLevySpectre/figures/CharteMineraux.h"
+#include "MichelLevySpectre/figures/Figures.h"
 
 #include <QRegularExpression>
 #include <QTransform>

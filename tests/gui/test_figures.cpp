@@ -3,7 +3,7 @@
 #include "FenetreTest.h"
 
 #include "MichelLevySpectre/MichelLevySpectre.h"
-#include "MichelLevySpectre/qt/Figures.h"
+#include "MichelLevySpectre/figures/Figures.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -3,10 +3,10 @@
 #include "FenetreTest.h"
 
 #include "MichelLevySpectre/MichelLevySpectre.h"
+#include "MichelLevySpectre/figures/FigureBande.h"
+#include "MichelLevySpectre/figures/FigureCourbes.h"
+#include "MichelLevySpectre/figures/Typographie.h"
 #include "MichelLevySpectre/presentation/Ordres.h"
-#include "MichelLevySpectre/qt/FigureBande.h"
-#include "MichelLevySpectre/qt/FigureCourbes.h"
-#include "MichelLevySpectre/qt/Typographie.h"
 
 #include <QFile>
 #include <QFontMetricsF>

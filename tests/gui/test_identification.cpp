@@ -7,9 +7,9 @@
 #include "PhotographieSynthetique.h"
 
 #include "MichelLevySpectre/MichelLevySpectre.h"
-#include "MichelLevySpectre/qt/FenetreIdentification.h"
-#include "MichelLevySpectre/qt/Lecture.h"
-#include "MichelLevySpectre/qt/VuePhotographie.h"
+#include "MichelLevySpectre/identification/FenetreIdentification.h"
+#include "MichelLevySpectre/identification/VuePhotographie.h"
+#include "MichelLevySpectre/reglages/LameMince.h"
 
 #include <QApplication>
 #include <QBuffer>

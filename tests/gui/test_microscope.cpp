@@ -4,9 +4,9 @@
 #include "FenetreTest.h"
 
 #include "EtatCalcul.h"
-#include "MichelLevySpectre/qt/Figures.h"
-#include "MichelLevySpectre/qt/Lecture.h"
-#include "MichelLevySpectre/qt/Preferences.h"
+#include "MichelLevySpectre/figures/Figures.h"
+#include "MichelLevySpectre/reglages/LameMince.h"
+#include "MichelLevySpectre/reglages/Preferences.h"
 
 #include "MichelLevySpectre/MichelLevySpectre.h"
 #include "MichelLevySpectre/presentation/Colorimetrie.h"

@@ -9,9 +9,6 @@
 
 namespace {
 
-constexpr double deuxPi = 6.283185307179586;
-constexpr double pi = 3.141592653589793;
-
 double plusGrand(double a, double b) { return a > b ? a : b; }
 
 void normaliseMonochromatique(Tab_RetardCouleur &table, std::int64_t derniere,
@@ -62,19 +59,6 @@ CouleurSomme MaximaBruts(const Tab_RetardCouleur &table, std::int64_t derniere)
         m.B = plusGrand(m.B, l.B);
     }
     return m;
-}
-
-double PhaseRetard(std::int64_t retard, std::int32_t x)
-{
-    return static_cast<double>(retard) * deuxPi / x;
-}
-
-double PoidsEchantillon(std::int64_t retard, std::int32_t x, ModeLumiere mode)
-{
-    double phi = PhaseRetard(retard, x);
-    if (mode == ModeLumiere::Monochromatique)
-        phi = pi + phi;
-    return (std::cos(phi) + 1) * 0.5;
 }
 
 CouleurSomme CouleurRetard(std::int64_t retard, std::span<const RetardCouleur> spectre,

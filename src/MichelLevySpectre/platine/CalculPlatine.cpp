@@ -14,7 +14,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QSpinBox>
@@ -29,8 +28,6 @@ enum Origine { DeLaBande, Saisi, DuMineral };
 constexpr double partEteinte = 0.01;
 constexpr double nmParUm = 1000.0;
 constexpr double retardMaxSansTable = 3000.0; // nm
-
-QPointer<FenetrePlatine> ouverte;
 
 // A decimal number with a point or a comma; none for any other text, NaN and infinities too.
 std::optional<double> nombre(QString texte)
@@ -227,14 +224,4 @@ void FenetrePlatine::changeEvent(QEvent *evenement)
     if (evenement->type() == QEvent::ActivationChange && isActiveWindow())
         calcule();
     QWidget::changeEvent(evenement);
-}
-
-void OuvrePlatine(QWidget *parent, const LiensPlatine &liens)
-{
-    if (!ouverte)
-        ouverte = new FenetrePlatine(liens, parent);
-    ouverte->reprendBande();
-    ouverte->show();
-    ouverte->raise();
-    ouverte->activateWindow();
 }

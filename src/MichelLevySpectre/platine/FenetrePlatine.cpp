@@ -13,6 +13,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QSlider>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -21,6 +22,8 @@ namespace {
 
 constexpr int largeurChamp = 70;     // pixels, the typed values' fields
 constexpr int proximiteDefaut = 100; // %: a section cut parallel to the optic axis
+
+QPointer<FenetrePlatine> ouverte;
 
 QLineEdit *champSaisie(QWidget *parent)
 {
@@ -169,4 +172,14 @@ QWidget *FenetrePlatine::creeAccessoires()
     f->addRow(QString::fromUtf8("Polariseurs :"), polariseurs_);
     connect(polariseurs_, &QComboBox::currentIndexChanged, this, &FenetrePlatine::calcule);
     return boite;
+}
+
+void OuvrePlatine(QWidget *parent, const LiensPlatine &liens)
+{
+    if (!ouverte)
+        ouverte = new FenetrePlatine(liens, parent);
+    ouverte->reprendBande();
+    ouverte->show();
+    ouverte->raise();
+    ouverte->activateWindow();
 }

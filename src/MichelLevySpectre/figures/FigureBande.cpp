@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The strip figure: the window's picture of the strip with a title and a retardation axis.
-#include "MichelLevySpectre/qt/FigureBande.h"
+#include "MichelLevySpectre/figures/FigureBande.h"
 
-#include "MichelLevySpectre/MichelLevySpectre.h"
+#include "MichelLevySpectre/figures/FenetreFigures.h"
+#include "MichelLevySpectre/figures/PeintureMichelLevy.h"
+#include "MichelLevySpectre/figures/Typographie.h"
 #include "MichelLevySpectre/presentation/Graduations.h"
 #include "MichelLevySpectre/presentation/Ordres.h"
-#include "MichelLevySpectre/qt/PeintureMichelLevy.h"
-#include "MichelLevySpectre/qt/Typographie.h"
-#include "Unit1.h"
 #include "toolkit/Dialogues.h"
 #include "toolkit/TImage.h"
 
@@ -83,9 +82,10 @@ void rectangles(QPainter &p, const QRectF &zone, const QImage &image)
 
 double intervalleOrdres()
 {
-    if (ModeLumiereCourant() == ModeLumiere::Blanche)
+    const FenetreFigures fenetre = FenetreDesFigures();
+    if (fenetre.mode == ModeLumiere::Blanche)
         return IntervalleOrdres;
-    return std::max(1, EntierDuChamp(Form1->Edit3, 550)); // the band's centre
+    return std::max(1, fenetre.centreBande);
 }
 
 struct Echelle {

@@ -2,7 +2,8 @@
 #pragma once
 // The Michel-Lévy strip's drawing, on any canvas with a pen (Color, Width), MoveTo and
 // LineTo: the window's image, or a larger picture or a vector file when it is exported.
-#include "MichelLevySpectre/MichelLevySpectre.h"
+#include "MichelLevySpectre/Noyau.h"
+#include "MichelLevySpectre/reglages/ReglagesCourants.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,16 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the full chart says of the light that made its table: the title's words and the
 // interval of its order marks.
-#include "MichelLevySpectre/MichelLevySpectre.h"
-#include "MichelLevySpectre/qt/Figures.h"
-#include "Unit1.h"
+#include "MichelLevySpectre/figures/FenetreFigures.h"
+#include "MichelLevySpectre/figures/Figures.h"
+#include "MichelLevySpectre/reglages/ReglagesCourants.h"
 
 QString LumiereDeLaCharte()
 {
-    if (ModeLumiereCourant() == ModeLumiere::Monochromatique)
+    const FenetreFigures fenetre = FenetreDesFigures();
+    if (fenetre.mode == ModeLumiere::Monochromatique)
         return QString::fromUtf8("lumière monochromatique de %1 nm, largeur %2 nm")
-            .arg(EntierDuChamp(Form1->Edit3, 550))
-            .arg(EntierDuChamp(Form1->Edit4, 2));
+            .arg(fenetre.centreBande)
+            .arg(fenetre.largeurBande);
     return QString::fromUtf8("lumière blanche");
 }
 
@@ -36,7 +37,8 @@ QString Capitale(QString texte)
 
 ReperesCharte ReperesDeLaCharte()
 {
-    if (ModeLumiereCourant() == ModeLumiere::Blanche)
+    const FenetreFigures fenetre = FenetreDesFigures();
+    if (fenetre.mode == ModeLumiere::Blanche)
         return {};
-    return {double(EntierDuChamp(Form1->Edit3, 550)), true};
+    return {double(fenetre.centreBande), true};
 }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "MichelLevySpectre/qt/VuePhotographie.h"
+#include "MichelLevySpectre/identification/VuePhotographie.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What a click on the photograph does in the identification window: take a grain's colour,
 // the white reference, or the thickness from the highest colour of quartz.
+#include "MichelLevySpectre/identification/FenetreIdentification.h"
+#include "MichelLevySpectre/identification/VuePhotographie.h"
 #include "MichelLevySpectre/presentation/EcartsCouleur.h"
-#include "MichelLevySpectre/qt/FenetreIdentification.h"
-#include "MichelLevySpectre/qt/Lecture.h"
-#include "MichelLevySpectre/qt/Operations.h"
-#include "MichelLevySpectre/qt/VuePhotographie.h"
+#include "MichelLevySpectre/reglages/LameMince.h"
+#include "MichelLevySpectre/reglages/ReglagesCourants.h"
 
 #include <QLabel>
 

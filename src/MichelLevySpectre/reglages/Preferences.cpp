@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "MichelLevySpectre/qt/Preferences.h"
+#include "MichelLevySpectre/reglages/Preferences.h"
 
 #include "MichelLevySpectre/presentation/Charte.h"
-#include "MichelLevySpectre/qt/Lecture.h"
-#include "MichelLevySpectre/qt/Operations.h"
+#include "MichelLevySpectre/reglages/LameMince.h"
+#include "MichelLevySpectre/reglages/ReglagesCourants.h"
 
 #include <QSettings>
 

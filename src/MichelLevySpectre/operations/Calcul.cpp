@@ -36,7 +36,7 @@ void CalculMichelLevy()
                      std::to_string(LignesInterferencesMax) + "). Augmenter le pas.");
     tab_interferences.resize(static_cast<std::size_t>(n));
     CalculInterferences(0, retard_max, pas, tab_incidente, tab_interferences, ModeLumiereCourant());
-    RetientLumiereDuCalcul();
+    RetientLumiereDuCalcul(ModeLumiereCourant());
     TImage *image = Form1->Image_michel_levy;
     DessineMichelLevy(image, tab_interferences, image->width(), image->height());
     const QString lignes = QString::number(tab_interferences.size());

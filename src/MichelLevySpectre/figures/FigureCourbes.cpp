@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The figures of the two charts, through the charting component's own title, legend and export.
-#include "MichelLevySpectre/qt/FigureCourbes.h"
+#include "MichelLevySpectre/figures/FigureCourbes.h"
 
-#include "MichelLevySpectre/MichelLevySpectre.h"
-#include "MichelLevySpectre/qt/FigureBande.h"
-#include "MichelLevySpectre/qt/Typographie.h"
-#include "Unit1.h"
+#include "MichelLevySpectre/figures/FenetreFigures.h"
+#include "MichelLevySpectre/figures/FigureBande.h"
+#include "MichelLevySpectre/figures/Typographie.h"
+#include "MichelLevySpectre/reglages/ReglagesCourants.h"
 
 #include <qcustomplot.h>
 
@@ -24,15 +24,15 @@ struct Textes {
 
 Textes textes(QCustomPlot *chart)
 {
-    if (chart == Form1->Chart1) {
-        const QString lumiere =
-            ModeLumiereCourant() == ModeLumiere::Blanche
-                ? QStringLiteral("spectre blanc, ") + (Form1->RadioGroup1->ItemIndex() == 0
-                                                           ? QStringLiteral("fichier")
-                                                           : QStringLiteral("calculs"))
-                : QStringLiteral("bande de %1 nm, largeur %2 nm")
-                      .arg(EntierDuChamp(Form1->Edit3, 550))
-                      .arg(EntierDuChamp(Form1->Edit4, 2));
+    const FenetreFigures fenetre = FenetreDesFigures();
+    if (chart == fenetre.courbesIncidentes) {
+        const QString lumiere = fenetre.mode == ModeLumiere::Blanche
+                                    ? QStringLiteral("spectre blanc, ") +
+                                          (fenetre.spectreDuFichier ? QStringLiteral("fichier")
+                                                                    : QStringLiteral("calculs"))
+                                    : QStringLiteral("bande de %1 nm, largeur %2 nm")
+                                          .arg(fenetre.centreBande)
+                                          .arg(fenetre.largeurBande);
         return {QStringLiteral("Lumière incidente : ") + lumiere,
                 QStringLiteral("%1 longueurs d'onde de %2 à %3 nm")
                     .arg(tab_incidente.size())
@@ -98,7 +98,8 @@ std::unique_ptr<QCustomPlot> FigureCourbes(QCustomPlot *chart, const QSize &tail
     plot->setLocale(typo::nombres());
     plot->setBackground(Qt::white);
     plot->setPlottingHint(QCP::phFastPolylines, true);
-    const bool bande = chart == Form1->Chart2 && CouleursColorimetriquesChoisies();
+    const bool bande =
+        chart == FenetreDesFigures().courbesInterferences && CouleursColorimetriquesChoisies();
     const std::vector<std::uint32_t> couleurs =
         bande ? CouleursMichelLevyColorimetriques(tab_interferences) : std::vector<std::uint32_t>{};
     for (int k = 0; k < chart->graphCount() && k < 3; ++k) {

@@ -48,6 +48,7 @@ protected:
     void changeEvent(QEvent *e) override;
 
 private:
+    static constexpr int ColonneMineraux = 4; // the minerals, which take the spare width
     enum class Clic { Couleur, Blanc, Quartz };
     QLayout *construitOutils();
     void demandePhotographie();
@@ -81,3 +82,6 @@ private:
     ReglagesMicroscope reglages_;
     std::vector<LigneIdentification> resultats_;
 };
+
+// The identification window, created on first use; shown without blocking the main window.
+void OuvreIdentification(QWidget *parent);

@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Michel-Lévy strip in colorimetric colours, on request. The table, the listings and the
 // chart keep their own values: only the strip's column colours change.
-#include "MichelLevySpectre/MichelLevySpectre.h"
+#include "MichelLevySpectre/reglages/ReglagesCourants.h"
 
 #include "MichelLevySpectre/presentation/Colorimetrie.h"
 #include "MichelLevySpectre/presentation/TableVue.h"
-#include "Unit1.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -14,6 +13,8 @@ namespace {
 
 bool choisies = false;
 ReglagesMicroscope reglages;
+
+std::function<void()> apresChoix;
 
 std::optional<LimitesBande> bandeIncidente;
 
@@ -81,7 +82,7 @@ std::vector<std::uint32_t> deLaTable(std::size_t lignes, std::int32_t pas_)
 std::vector<std::uint32_t> memorisees(std::span<const RetardCouleur> table, bool colorimetriques_)
 {
     if (!lumiere.connue) // a table painted without a run: the light on hand
-        RetientLumiereDuCalcul();
+        RetientLumiereDuCalcul(lumiere.mode);
     const std::int32_t pas_ = pasDe(table);
     if (memoire.numero != lumiere.numero || memoire.lignes != table.size() ||
         memoire.pas_ != pas_ || memoire.colorimetriques != colorimetriques_ ||
@@ -101,9 +102,8 @@ bool CouleursColorimetriquesChoisies() { return choisies; }
 void ChoisitCouleursColorimetriques(bool actif)
 {
     choisies = actif;
-    TImage *image = Form1 ? Form1->Image_michel_levy : nullptr;
-    if (image)
-        DessineMichelLevy(image, tab_interferences, image->width(), image->height());
+    if (apresChoix)
+        apresChoix();
 }
 
 const ReglagesMicroscope &ReglagesCourants() { return reglages; }
@@ -111,20 +111,36 @@ const ReglagesMicroscope &ReglagesCourants() { return reglages; }
 void ChoisitReglages(const ReglagesMicroscope &nouveaux)
 {
     reglages = nouveaux;
-    TImage *image = Form1 ? Form1->Image_michel_levy : nullptr;
-    if (image)
-        DessineMichelLevy(image, tab_interferences, image->width(), image->height());
+    if (apresChoix)
+        apresChoix();
 }
+
+void SuitChoixReglages(std::function<void()> rappel) { apresChoix = std::move(rappel); }
 
 void RetientBandeIncidente(std::optional<LimitesBande> bande) { bandeIncidente = bande; }
 
-void RetientLumiereDuCalcul()
+void RetientLumiereDuCalcul(ModeLumiere mode)
 {
     lumiere.connue = true;
-    lumiere.mode = ModeLumiereCourant();
+    lumiere.mode = mode;
     lumiere.longueursOnde = longueursOndeIncidentes(lumiere.mode);
     lumiere.spectre = tab_incidente;
     ++lumiere.numero;
+}
+
+ModeLumiere ModeLumiereDuCalcul() { return lumiere.mode; }
+
+std::vector<std::uint32_t> CouleursMichelLevy(std::span<const RetardCouleur> table)
+{
+    if (CouleursColorimetriquesChoisies())
+        return CouleursMichelLevyColorimetriques(table);
+    if (ReglagesChangentLaTable())
+        return CouleursMichelLevyReglees(table);
+    std::vector<std::uint32_t> couleurs(table.size());
+    std::transform(table.begin(), table.end(), couleurs.begin(), [](const RetardCouleur &l) {
+        return CouleurValeur(ArrondiPair(l.R), ArrondiPair(l.G), ArrondiPair(l.B));
+    });
+    return couleurs;
 }
 
 std::vector<std::uint32_t> CouleursMichelLevyColorimetriques(std::span<const RetardCouleur> table)

@@ -2,7 +2,7 @@
 #pragma once
 // A chart's curves as a figure: white, titled, with a legend and both axis titles. Built on
 // an offscreen copy, so that the window's chart is never touched.
-#include "MichelLevySpectre/qt/Figures.h"
+#include "MichelLevySpectre/figures/Figures.h"
 
 #include <QImage>
 

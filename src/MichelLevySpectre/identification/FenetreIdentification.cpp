@@ -1,15 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "MichelLevySpectre/qt/FenetreIdentification.h"
+#include "MichelLevySpectre/identification/FenetreIdentification.h"
 
+#include "MichelLevySpectre/identification/VuePhotographie.h"
 #include "MichelLevySpectre/presentation/EcartsCouleur.h"
-#include "MichelLevySpectre/qt/Lecture.h"
-#include "MichelLevySpectre/qt/Operations.h"
-#include "MichelLevySpectre/qt/Preferences.h"
-#include "MichelLevySpectre/qt/VuePhotographie.h"
+#include "MichelLevySpectre/reglages/LameMince.h"
+#include "MichelLevySpectre/reglages/ReglagesCourants.h"
 #include "toolkit/Dialogues.h"
 
 #include <QApplication>
-#include <QClipboard>
 #include <QColorDialog>
 #include <QComboBox>
 #include <QEvent>
@@ -25,8 +23,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-constexpr int ColonneMineraux = 4;
 
 QPushButton *bouton(QWidget *parent, QLayout *ligne, const QString &texte)
 {
@@ -136,10 +132,6 @@ QLayout *FenetreIdentification::construitOutils()
     return outils;
 }
 
-QString FenetreIdentification::message() const { return message_->text(); }
-
-void FenetreIdentification::dit(const QString &texte) { message_->setText(texte); }
-
 void FenetreIdentification::changeEvent(QEvent *e)
 {
     // The settings are the main window's: back here, results of other settings go.
@@ -184,97 +176,6 @@ void FenetreIdentification::demandeCouleur()
                                             QColorDialog::DontUseNativeDialog);
     if (c.isValid())
         choisitCouleur({std::uint8_t(c.red()), std::uint8_t(c.green()), std::uint8_t(c.blue())});
-}
-
-void FenetreIdentification::litEpaisseur()
-{
-    const std::optional<double> v = LitEpaisseur(epaisseur_->text().toStdString());
-    if (!v) {
-        dit(QString::fromUtf8("« %1 » n'est pas une épaisseur de 1 à 1000 µm : l'épaisseur reste "
-                              "de %2 µm")
-                .arg(epaisseur_->text(), QString::fromStdString(TexteEpaisseur(epaisseurUm_))));
-        return;
-    }
-    dit(QString());
-    changeEpaisseur(*v);
-}
-
-void FenetreIdentification::changeEpaisseur(double epaisseur)
-{
-    epaisseurUm_ = epaisseur;
-    ChoisitEpaisseurLame(epaisseur); // the strip's readout too
-    RetientReglagesUtilisateur();
-    epaisseur_->setText(QString::fromStdString(TexteEpaisseur(epaisseur)));
-    calcule();
-}
-
-void FenetreIdentification::efface()
-{
-    resultats_.clear();
-    montreResultats();
-}
-
-void FenetreIdentification::calcule()
-{
-    if (!couleur_)
-        return;
-    QString erreur;
-    const std::vector<Mineral> &table = TableMineraux(&erreur);
-    const std::vector<Candidat> candidats =
-        RechercheTeinte(ReferencePour(ReglagesBalances(ReglagesCourants(), balance_)),
-                        Equilibre(*couleur_, balance_.matrice));
-    const LectureDelta lecture = lecture_->currentIndex() == 1 ? LectureDelta::TeinteLaPlusElevee
-                                                               : LectureDelta::GrainQuelconque;
-    resultats_ = LignesIdentification(candidats, epaisseurUm_, table, lecture);
-    montreResultats();
-    dit(!erreur.isEmpty() ? erreur : QString::fromStdString(AvertissementConcordance(candidats)));
-}
-
-void FenetreIdentification::montreResultats()
-{
-    tableau_->setRowCount(int(resultats_.size()));
-    const bool douteuse = !resultats_.empty() && resultats_[0].candidat.ecart > SeuilConcordance;
-    std::vector<Mineral> anormales;
-    for (int i = 0; i < int(resultats_.size()); ++i) {
-        const LigneIdentification &l = resultats_[std::size_t(i)];
-        const std::vector<std::string> cellules = CellulesLigne(l, MinerauxNommes);
-        for (int c = 0; c < int(cellules.size()); ++c) {
-            auto *cellule = new QTableWidgetItem(QString::fromStdString(cellules[std::size_t(c)]));
-            if (douteuse) // kept, but not to be read as an answer
-                cellule->setForeground(palette().color(QPalette::Disabled, QPalette::Text));
-            tableau_->setItem(i, c, cellule);
-        }
-        tableau_->item(i, ColonneMineraux)
-            ->setToolTip(QString::fromStdString(NomsMineraux(l.mineraux, l.mineraux.size())));
-        for (const Mineral &m : l.mineraux)
-            if (m.teintesAnormales && TrouveMineral(anormales, m.nom) == nullptr)
-                anormales.push_back(m);
-    }
-    tableau_->resizeRowsToContents();
-    note_->setText(
-        anormales.empty()
-            ? QString()
-            : QString::fromUtf8("Teintes anormales connues (hors de l'échelle de "
-                                "Newton) : %1")
-                  .arg(QString::fromStdString(NomsMineraux(anormales, anormales.size()))));
-}
-
-void FenetreIdentification::copieResultats()
-{
-    if (resultats_.empty()) {
-        dit(QString::fromUtf8("Aucun résultat à copier : choisissez d'abord une couleur"));
-        return;
-    }
-    QApplication::clipboard()->setText(QString::fromStdString(TexteResultats(resultats_)));
-}
-
-void FenetreIdentification::reprendEpaisseur()
-{
-    if (EpaisseurLame() == epaisseurUm_)
-        return;
-    epaisseurUm_ = EpaisseurLame();
-    epaisseur_->setText(QString::fromStdString(TexteEpaisseur(epaisseurUm_)));
-    calcule();
 }
 
 void OuvreIdentification(QWidget *parent)

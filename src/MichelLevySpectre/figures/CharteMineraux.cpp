@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Each name beside a bar along the top or right edge, inside the plot, over a light ground so
 // that it reads over the dark colours too; SVG and PDF keep the names as text.
-#include "MichelLevySpectre/qt/CharteMineraux.h"
+#include "MichelLevySpectre/figures/CharteMineraux.h"
 
-#include "MichelLevySpectre/qt/Typographie.h"
+#include "MichelLevySpectre/figures/Typographie.h"
 
 #include "MichelLevySpectre/presentation/Charte.h"
-#include "MichelLevySpectre/qt/Lecture.h"
+#include "MichelLevySpectre/reglages/LameMince.h"
 
 #include <QFontMetricsF>
 #include <QImage>

@@ -3,7 +3,7 @@
 // The Michel-Lévy strip as a figure: a title, the strip as the window paints it, and below it
 // a retardation axis in nm with the order boundaries and names. Laid out in points.
 #include "MichelLevySpectre/RetardCouleur.h"
-#include "MichelLevySpectre/qt/Figures.h"
+#include "MichelLevySpectre/figures/Figures.h"
 
 #include <QImage>
 #include <QPointF>

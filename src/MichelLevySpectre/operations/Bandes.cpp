@@ -2,7 +2,7 @@
 // Colour strips: one vertical line per table row, left to right.
 #include "MichelLevySpectre/MichelLevySpectre.h"
 
-#include "MichelLevySpectre/qt/PeintureMichelLevy.h"
+#include "MichelLevySpectre/figures/PeintureMichelLevy.h"
 #include "Unit1.h"
 #include "toolkit/Cp1252.h"
 
@@ -59,19 +59,6 @@ void DessineSpectreListe(TImage *image, std::span<const RetardCouleur> table, st
     if (liste)
         RemplaceTexteGele(memo, DepuisCp1252(texte));
     afficheNombreValeurs(last);
-}
-
-std::vector<std::uint32_t> CouleursMichelLevy(std::span<const RetardCouleur> table)
-{
-    if (CouleursColorimetriquesChoisies())
-        return CouleursMichelLevyColorimetriques(table);
-    if (ReglagesChangentLaTable())
-        return CouleursMichelLevyReglees(table);
-    std::vector<std::uint32_t> couleurs(table.size());
-    std::transform(table.begin(), table.end(), couleurs.begin(), [](const RetardCouleur &l) {
-        return CouleurValeur(ArrondiPair(l.R), ArrondiPair(l.G), ArrondiPair(l.B));
-    });
-    return couleurs;
 }
 
 void DessineMichelLevy(TImage *image, std::span<const RetardCouleur> table, std::int32_t width,

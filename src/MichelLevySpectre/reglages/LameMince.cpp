@@ -1,19 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The mineral table, the thickness and the strip's readout. The strip's mouse handlers stay as
-// they are: the readout comes through an event filter that only answers tooltip requests.
-#include "MichelLevySpectre/qt/Lecture.h"
+// The mineral table, the thickness and the reference colours of the current settings.
+#include "MichelLevySpectre/reglages/LameMince.h"
 
-#include "MichelLevySpectre/MichelLevySpectre.h"
+#include "MichelLevySpectre/reglages/ReglagesCourants.h"
 #include "toolkit/Dialogues.h"
-#include "toolkit/TImage.h"
 
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
-#include <QHelpEvent>
-#include <QToolTip>
 
-#include <algorithm>
 #include <optional>
 
 namespace {
@@ -41,26 +36,6 @@ std::vector<Mineral> litTable()
         throw Erreur("Le fichier mineraux.tsv est trop grand pour être une table de minéraux");
     return LitTableMineraux(fichier.readAll().toStdString());
 }
-
-class LectureBande : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject *objet, QEvent *e) override
-    {
-        if (e->type() != QEvent::ToolTip)
-            return false;
-        const auto *aide = static_cast<QHelpEvent *>(e);
-        auto *image = static_cast<TImage *>(objet);
-        const QString texte = LectureMichelLevy(image, aide->pos().x());
-        if (texte.isEmpty())
-            QToolTip::hideText();
-        else
-            QToolTip::showText(aide->globalPos(), texte, image);
-        return true;
-    }
-};
 
 } // namespace
 
@@ -104,33 +79,6 @@ void DemandeEpaisseurLame()
         dialogues().message(QString::fromUtf8("« %1 » n'est pas une épaisseur de 1 à 1000 µm : "
                                               "l'épaisseur reste de %2 µm.")
                                 .arg(*texte, actuelle));
-}
-
-std::optional<double> RetardDeColonne(const TImage *image, int x)
-{
-    if (tab_interferences.size() < 2 || !image || image->width() < 2)
-        return std::nullopt;
-    const double colonne = std::clamp(x, 0, image->width() - 1);
-    return colonne / (image->width() - 1) * tab_interferences.back().x;
-}
-
-QString LectureMichelLevy(const TImage *image, int x)
-{
-    const std::optional<double> sousLaColonne = RetardDeColonne(image, x);
-    if (!sousLaColonne)
-        return {};
-    const double retard = *sousLaColonne;
-    // Colour names hold for white light between crossed polarisers, the plate's included.
-    const ReglagesMicroscope &r = ReglagesCourants();
-    const bool nommee =
-        ModeLumiereCourant() == ModeLumiere::Blanche && r.polariseurs == Polariseurs::Croises;
-    const std::string teinte = nommee ? NomTeinte(RetardVu(retard, r)) : std::string();
-    return QString::fromStdString(LectureRetard(retard, epaisseur, teinte, TableMineraux()));
-}
-
-void InstalleLectureMichelLevy(TImage *image)
-{
-    image->installEventFilter(new LectureBande(image));
 }
 
 const std::vector<RgbLineaire> &ReferenceCourante() { return ReferencePour(ReglagesCourants()); }

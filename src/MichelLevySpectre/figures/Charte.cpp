@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The full Michel-Lévy chart on an A4 landscape page, for printing: the strip's colours
 // stretched up the thickness axis, the birefringence lines over them.
-#include "MichelLevySpectre/qt/Figures.h"
+#include "MichelLevySpectre/figures/Figures.h"
 
-#include "MichelLevySpectre/MichelLevySpectre.h"
+#include "MichelLevySpectre/figures/CharteMineraux.h"
+#include "MichelLevySpectre/figures/ExportFigures.h"
+#include "MichelLevySpectre/figures/Typographie.h"
 #include "MichelLevySpectre/presentation/Ordres.h"
-#include "MichelLevySpectre/qt/CharteMineraux.h"
-#include "MichelLevySpectre/qt/Typographie.h"
-#include "Unit1.h"
+#include "MichelLevySpectre/reglages/ReglagesCourants.h"
 #include "toolkit/Fichiers.h"
+#include "toolkit/TImage.h"
 
 #include <qcustomplot.h>
 

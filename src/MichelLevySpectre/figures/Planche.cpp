@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // One A4 page for a practical class: the strip with its axis, the Michel-Lévy curves, the
 // full chart reduced, and a line saying what they show.
-#include "MichelLevySpectre/MichelLevySpectre.h"
-#include "MichelLevySpectre/qt/FigureBande.h"
-#include "MichelLevySpectre/qt/FigureCourbes.h"
-#include "MichelLevySpectre/qt/Typographie.h"
-#include "Unit1.h"
+#include "MichelLevySpectre/figures/ExportFigures.h"
+#include "MichelLevySpectre/figures/FenetreFigures.h"
+#include "MichelLevySpectre/figures/FigureBande.h"
+#include "MichelLevySpectre/figures/FigureCourbes.h"
+#include "MichelLevySpectre/figures/Typographie.h"
 #include "toolkit/Fichiers.h"
 
 #include <qcustomplot.h>
@@ -47,8 +47,8 @@ void dessinePlanche(QCPPainter &p, std::span<const RetardCouleur> table, const Q
     DessineFigureBande(p, {Marge, y}, bande, false, peinture, vectorielle, table);
     y += TailleFigureBande(bande, false).height() + 4;
 
-    const std::unique_ptr<QCustomPlot> courbes =
-        FigureCourbes(Form1->Chart2, QSize(int(largeur), int(HauteurCourbes)));
+    const std::unique_ptr<QCustomPlot> courbes = FigureCourbes(
+        FenetreDesFigures().courbesInterferences, QSize(int(largeur), int(HauteurCourbes)));
     p.save();
     p.translate(Marge, y);
     courbes->toPainter(&p, int(largeur), int(HauteurCourbes));
@@ -72,7 +72,7 @@ void dessinePlanche(QCPPainter &p, std::span<const RetardCouleur> table, const Q
 
 QByteArray octetsPlanche(FormatFigure format, std::span<const RetardCouleur> table)
 {
-    const TImage *strip = Form1->Image_michel_levy;
+    const QWidget *strip = FenetreDesFigures().bande;
     const QImage peinture = PeintureBande(table, strip->width(), strip->height());
     if (format == FormatFigure::Png)
         return OctetsPng(ImageEnPoints(
@@ -85,7 +85,9 @@ QByteArray octetsPlanche(FormatFigure format, std::span<const RetardCouleur> tab
 
 void EnregistrePlanche()
 {
-    if (!TableFigurable(tab_interferences) || Form1->Chart2->graphCount() == 0)
+    const FenetreFigures fenetre = FenetreDesFigures();
+    if (!TableFigurable(tab_interferences) || !fenetre.bande || !fenetre.courbesInterferences ||
+        fenetre.courbesInterferences->graphCount() == 0)
         return;
     if (const std::optional<QString> nom = DemandeNomFigure(FormatFigure::Pdf))
         EnregistreFichier(*nom, octetsPlanche(FormatDuNom(*nom), tab_interferences));

@@ -1,19 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The strip and the charts as pictures: on the clipboard, or saved as PNG, SVG or PDF.
-#include "MichelLevySpectre/qt/Figures.h"
+// What every figure shares: its format, its file name, and its drawing as a vector file or a
+// picture of a known resolution.
+#include "MichelLevySpectre/figures/Figures.h"
 
-#include "MichelLevySpectre/MichelLevySpectre.h"
-#include "MichelLevySpectre/qt/FigureBande.h"
-#include "MichelLevySpectre/qt/FigureCourbes.h"
-#include "Unit1.h"
-#include "toolkit/Fichiers.h"
-#include "toolkit/TImage.h"
+#include "MichelLevySpectre/Erreur.h"
+#include "toolkit/Dialogues.h"
 
 #include <qcustomplot.h>
 
-#include <QApplication>
 #include <QBuffer>
-#include <QClipboard>
 #include <QDir>
 #include <QFileInfo>
 #include <QPageLayout>
@@ -43,15 +38,6 @@ void peint(QPaintDevice &appareil, const std::function<void(QCPPainter &)> &dess
     dessine(p);
 }
 
-// False, after a French message, for a figure of nothing: the interference table of fewer
-// than two rows, or a chart not yet plotted.
-bool figurable(QWidget *source)
-{
-    if (source == Form1->Chart1)
-        return Form1->Chart1->graphCount() > 0;
-    return TableFigurable(tab_interferences);
-}
-
 } // namespace
 
 FormatFigure FormatDuNom(const QString &nom)
@@ -65,13 +51,13 @@ FormatFigure FormatDuNom(const QString &nom)
 }
 
 // The user's pictures folder, else the home folder, until a figure is saved somewhere: then
-// the last folder used, for the rest of the run (kept on the window).
+// the last folder used, for the rest of the run.
 std::optional<QString> DemandeNomFigure(FormatFigure parDefaut)
 {
-    static const char *const dernier = "dernierDossierFigures";
+    static QString dernier;
     OptionsEnregistrement o;
     o.extensionParDefaut = QStringLiteral("png");
-    o.dossierInitial = Form1 ? Form1->property(dernier).toString() : QString();
+    o.dossierInitial = dernier;
     if (o.dossierInitial.isEmpty()) {
         const QString images = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
         o.dossierInitial =
@@ -83,8 +69,8 @@ std::optional<QString> DemandeNomFigure(FormatFigure parDefaut)
         o.filtre = QStringLiteral("Document PDF|*.pdf|Image PNG|*.png|Image vectorielle SVG|*.svg");
     }
     std::optional<QString> nom = dialogues().enregistrerSous(o);
-    if (nom && Form1)
-        Form1->setProperty(dernier, QFileInfo(*nom).absolutePath());
+    if (nom)
+        dernier = QFileInfo(*nom).absolutePath();
     return nom;
 }
 
@@ -140,32 +126,4 @@ QByteArray OctetsPng(const QImage &image)
     if (!image.save(&tampon, "PNG"))
         throw Erreur("Impossible de coder l'image PNG");
     return octets;
-}
-
-void CopieImage(QWidget *source)
-{
-    QImage image;
-    if (!figurable(source))
-        return;
-    if (auto *chart = qobject_cast<QCustomPlot *>(source))
-        image = ImageFigureCourbes(chart);
-    else if (source == Form1->Image_michel_levy)
-        image = ImageFigureBande(tab_interferences, source->width(), source->height());
-    else
-        image = source->grab().toImage();
-    QApplication::clipboard()->setImage(image);
-}
-
-void EnregistreImage(QWidget *source)
-{
-    if (!figurable(source)) // before the dialog opens
-        return;
-    auto *chart = qobject_cast<QCustomPlot *>(source);
-    const std::optional<QString> nom = DemandeNomFigure();
-    if (!nom)
-        return;
-    const FormatFigure format = FormatDuNom(*nom);
-    EnregistreFichier(*nom, chart ? OctetsFigureCourbes(format, chart)
-                                  : OctetsFigureBande(format, tab_interferences, source->width(),
-                                                      source->height()));
 }
