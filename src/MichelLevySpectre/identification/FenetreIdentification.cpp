@@ -113,6 +113,13 @@ QLayout *FenetreIdentification::construitOutils()
     connect(bouton(this, outils, QString::fromUtf8("Zoom +")), &QPushButton::clicked, this,
             [this] { vue_->changeZoom(1.25); });
     outils->addStretch();
+    // The reading, the mineral and the thickness on a row of their own: one row would cut
+    // the buttons' texts on a laptop's screen.
+    auto *reglages = new QHBoxLayout;
+    auto *lignes = new QVBoxLayout;
+    lignes->addLayout(outils);
+    lignes->addLayout(reglages);
+    outils = reglages;
     lecture_ = new QComboBox(this);
     lecture_->addItems({QString::fromUtf8("Grain quelconque : δ ≥ Δ / épaisseur"),
                         QString::fromUtf8("Teinte la plus élevée de ce minéral dans la lame")});
@@ -120,7 +127,12 @@ QLayout *FenetreIdentification::construitOutils()
     connect(lecture_, &QComboBox::currentIndexChanged, this, &FenetreIdentification::calcule);
     mineral_ = new QLineEdit(this);
     mineral_->setPlaceholderText(QString::fromUtf8("Minéral…"));
-    mineral_->setMaximumWidth(110);
+    // Wide enough for the longest name students type, which the crowded row would squeeze.
+    const int largeurNom =
+        mineral_->fontMetrics().horizontalAdvance(QString::fromUtf8("feldspath potassique")) +
+        mineral_->fontMetrics().averageCharWidth() * 3;
+    mineral_->setMinimumWidth(largeurNom);
+    mineral_->setMaximumWidth(largeurNom);
     outils->addWidget(mineral_);
     connect(mineral_, &QLineEdit::returnPressed, this,
             [this] { chercheMineral(mineral_->text()); });
@@ -129,7 +141,8 @@ QLayout *FenetreIdentification::construitOutils()
     epaisseur_->setMaximumWidth(70);
     outils->addWidget(epaisseur_);
     connect(epaisseur_, &QLineEdit::editingFinished, this, &FenetreIdentification::litEpaisseur);
-    return outils;
+    outils->addStretch();
+    return lignes;
 }
 
 void FenetreIdentification::changeEvent(QEvent *e)
