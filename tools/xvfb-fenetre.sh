@@ -58,13 +58,13 @@ fenetre_attend()
     fi
 }
 
-# Screenshot of the window into $1 (PNG), once two shots in a row are the same: the first
-# activation paints after the window shows.
+# Screenshot of the window (or of window $2) into $1 (PNG), once two shots in a row are the
+# same: the first activation paints after the window shows.
 fenetre_capture()
 {
     local avant="" apres
     for _ in $(seq 40); do
-        import -window "$FENETRE" -strip "png:$1"
+        import -window "${2:-$FENETRE}" -strip "png:$1"
         apres=$(convert "$1" -depth 8 rgb:- | md5sum)
         [ "$apres" = "$avant" ] && return 0
         avant=$apres
