@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The mineral table, the thickness and the reference colours of the current settings.
+// The mineral table, the thickness and the reference colours of a microscope's settings.
 #include "MichelLevySpectre/reglages/LameMince.h"
 
-#include "MichelLevySpectre/reglages/ReglagesCourants.h"
+#include "MichelLevySpectre/Erreur.h"
+#include "MichelLevySpectre/presentation/Charte.h"
 #include "toolkit/Dialogues.h"
 
 #include <QDateTime>
@@ -80,8 +81,6 @@ void DemandeEpaisseurLame()
                                               "l'épaisseur reste de %2 µm.")
                                 .arg(*texte, actuelle));
 }
-
-const std::vector<RgbLineaire> &ReferenceCourante() { return ReferencePour(ReglagesCourants()); }
 
 const std::vector<RgbLineaire> &ReferencePour(const ReglagesMicroscope &reglages)
 {

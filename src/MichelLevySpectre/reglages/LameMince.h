@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The section under the microscope: the mineral table from the working folder, the section's
-// thickness and the reference colours of the current settings.
+// thickness and the reference colours of a microscope's settings.
 #include "MichelLevySpectre/presentation/Identification.h"
 
 #include <QString>
@@ -22,7 +22,5 @@ QString TexteEntreeEpaisseur();
 // Asks for a thickness; bad text is refused with a message and the old value kept.
 void DemandeEpaisseurLame();
 
-// The reference colours of the current settings, or of the given ones, computed once per
-// settings.
-const std::vector<RgbLineaire> &ReferenceCourante();
+// The reference colours of those settings, computed once per settings.
 const std::vector<RgbLineaire> &ReferencePour(const ReglagesMicroscope &reglages);
