@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What the full chart says of the light that made its table: the title's words and the
-// interval of its order marks.
+// What the figures say of what they show: the light, the colour mode and the settings in
+// words, and the interval of the full chart's order marks.
 #include "MichelLevySpectre/figures/FenetreFigures.h"
 #include "MichelLevySpectre/figures/Figures.h"
 #include "MichelLevySpectre/reglages/ReglagesCourants.h"

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The Michel-Lévy strip in colorimetric colours, on request. The table, the listings and the
-// chart keep their own values: only the strip's column colours change.
+// The colours the Michel-Lévy strip shows: the table's own, through the plate and the
+// polarisers, or the colorimetric ones on request. The table, the listings and the chart keep
+// their values: only the strip's column colours change.
 #include "MichelLevySpectre/reglages/ReglagesCourants.h"
 
 #include "MichelLevySpectre/presentation/Colorimetrie.h"
