@@ -3,6 +3,7 @@
 
 #include "MichelLevySpectre/presentation/Platine.h"
 #include "commandes/ArgumentIncorrect.h"
+#include "toolkit/Nombres.h"
 
 #include <QCommandLineParser>
 
@@ -30,14 +31,6 @@ struct OptionsCouleurs {
 [[noreturn]] void refuse(const QString &option, const QString &valeur, const QString &attendu)
 {
     throw ArgumentIncorrect{QStringLiteral("--%1 « %2 » : %3").arg(option, valeur, attendu)};
-}
-
-// A decimal number, with a point or a comma; infinities and NaN are not numbers here.
-std::optional<double> nombre(QString texte)
-{
-    bool lu = false;
-    const double v = texte.replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&lu);
-    return lu && std::isfinite(v) ? std::optional<double>(v) : std::nullopt;
 }
 
 int entier(const QCommandLineParser &p, const QString &option, int defaut, int min, int max)
@@ -73,7 +66,7 @@ void litLame(const QCommandLineParser &p, OptionsCouleurs &o)
     const QString texte = p.value(QStringLiteral("lame"));
     const QString biseau = QStringLiteral("biseau:");
     if (texte.startsWith(biseau)) {
-        const std::optional<double> v = nombre(texte.mid(biseau.size()));
+        const std::optional<double> v = NombreDecimal(texte.mid(biseau.size()));
         if (!v || *v < 0 || *v > BiseauMax)
             refuse(QStringLiteral("lame"), texte,
                    QStringLiteral("le biseau de quartz va de 0 à 2000 nm"));
@@ -115,7 +108,7 @@ OptionsCouleurs litOptions(const QCommandLineParser &p)
     litLame(p, o);
     if (p.isSet(QStringLiteral("angle"))) {
         const QString texte = p.value(QStringLiteral("angle"));
-        const std::optional<double> v = nombre(texte);
+        const std::optional<double> v = NombreDecimal(texte);
         if (!v || std::abs(*v) > AngleLimite)
             refuse(QStringLiteral("angle"), texte,
                    QStringLiteral("un angle en degrés de -360 à 360 est attendu"));

@@ -31,8 +31,6 @@ QPushButton *bouton(QWidget *parent, QLayout *ligne, const QString &texte)
     return b;
 }
 
-Rgb8 encode(const RgbLineaire &c) { return {OctetSrgb(c.R), OctetSrgb(c.G), OctetSrgb(c.B)}; }
-
 QPointer<FenetreIdentification> ouverte;
 
 } // namespace
@@ -183,7 +181,7 @@ void FenetreIdentification::ouvrePhotographie(const QString &nom)
 
 void FenetreIdentification::demandeCouleur()
 {
-    const Rgb8 d = couleur_ ? encode(*couleur_) : Rgb8{255, 255, 255};
+    const Rgb8 d = couleur_ ? EncodeSrgb(*couleur_) : Rgb8{255, 255, 255};
     const QColor c = QColorDialog::getColor(QColor(d.r, d.g, d.b), this,
                                             QString::fromUtf8("Choisir une couleur"),
                                             QColorDialog::DontUseNativeDialog);

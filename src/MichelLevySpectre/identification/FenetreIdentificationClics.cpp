@@ -21,8 +21,6 @@ QString texteCouleur(Rgb8 c)
     return QString::fromUtf8("R %1, V %2, B %3").arg(c.r).arg(c.g).arg(c.b);
 }
 
-Rgb8 encode(const RgbLineaire &c) { return {OctetSrgb(c.R), OctetSrgb(c.G), OctetSrgb(c.B)}; }
-
 void peint(QLabel *pastille, Rgb8 c)
 {
     pastille->setStyleSheet(QStringLiteral("background-color: %1; border: 1px solid black")
@@ -97,8 +95,8 @@ void FenetreIdentification::montreCouleurs()
 {
     if (!couleur_)
         return;
-    const Rgb8 brute = encode(*couleur_),
-               equilibree = encode(Equilibre(*couleur_, balance_.matrice));
+    const Rgb8 brute = EncodeSrgb(*couleur_),
+               equilibree = EncodeSrgb(Equilibre(*couleur_, balance_.matrice));
     peint(pastille_, brute);
     peint(corrigee_, equilibree);
     const bool balance = balance_.matrice != SansBalance;

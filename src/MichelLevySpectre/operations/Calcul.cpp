@@ -35,8 +35,9 @@ void CalculMichelLevy()
         throw Erreur("Trop de valeurs d'interférence : " + std::to_string(n) + " (au plus " +
                      std::to_string(LignesInterferencesMax) + "). Augmenter le pas.");
     tab_interferences.resize(static_cast<std::size_t>(n));
-    CalculInterferences(0, retard_max, pas, tab_incidente, tab_interferences, ModeLumiereCourant());
-    RetientLumiereDuCalcul(ModeLumiereCourant());
+    const ModeLumiere mode = ModeLumiereCourant();
+    CalculInterferences(0, retard_max, pas, tab_incidente, tab_interferences, mode);
+    RetientLumiereDuCalcul(mode);
     TImage *image = Form1->Image_michel_levy;
     DessineMichelLevy(image, tab_interferences, image->width(), image->height());
     const QString lignes = QString::number(tab_interferences.size());

@@ -98,8 +98,7 @@ RgbLineaire MoyenneLineaire(const QImage &image, int x, int y)
 
 Rgb8 CouleurMoyenne(const QImage &image, int x, int y)
 {
-    const RgbLineaire c = MoyenneLineaire(image, x, y);
-    return {OctetSrgb(c.R), OctetSrgb(c.G), OctetSrgb(c.B)};
+    return EncodeSrgb(MoyenneLineaire(image, x, y));
 }
 
 std::optional<QPoint> PixelDeLImage(const Photographie &photo, QPoint p)

@@ -6,6 +6,7 @@
 #include "MichelLevySpectre/platine/PolairePlatine.h"
 #include "MichelLevySpectre/presentation/Identification.h"
 #include "MichelLevySpectre/presentation/Ordres.h"
+#include "toolkit/Nombres.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -29,14 +30,6 @@ constexpr double partEteinte = 0.01;
 constexpr double nmParUm = 1000.0;
 constexpr double retardMaxSansTable = 3000.0; // nm
 
-// A decimal number with a point or a comma; none for any other text, NaN and infinities too.
-std::optional<double> nombre(QString texte)
-{
-    bool lu = false;
-    const double v = texte.trimmed().replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&lu);
-    return lu && std::isfinite(v) ? std::optional<double>(v) : std::nullopt;
-}
-
 QString decimal(double v, int decimales)
 {
     return QString::number(v, 'f', decimales).replace(QLatin1Char('.'), QLatin1Char(','));
@@ -58,7 +51,7 @@ void FenetrePlatine::choisitAngle(int degres)
 void FenetrePlatine::litAngle()
 {
     const QString texte = angleTexte_->text();
-    if (const std::optional<double> v = nombre(texte); v && std::abs(*v) < 1e9) {
+    if (const std::optional<double> v = NombreDecimal(texte); v && std::abs(*v) < 1e9) {
         dit({});
         choisitAngle(int(std::lround(std::fmod(*v, 360.0))));
         return;
@@ -80,7 +73,7 @@ void FenetrePlatine::litRetard()
 {
     const QString texte = retardTexte_->text();
     const double max = liens_.retardMax ? liens_.retardMax() : retardMaxSansTable;
-    if (const std::optional<double> v = nombre(texte); v && *v >= 0 && *v <= max) {
+    if (const std::optional<double> v = NombreDecimal(texte); v && *v >= 0 && *v <= max) {
         dit({});
         origine_->setCurrentIndex(Saisi);
         choisitRetard(*v);
@@ -124,7 +117,7 @@ void FenetrePlatine::litMineral()
 void FenetrePlatine::litBiseau()
 {
     const QString texte = biseauTexte_->text();
-    if (const std::optional<double> v = nombre(texte); v && *v >= 0 && *v <= BiseauMax) {
+    if (const std::optional<double> v = NombreDecimal(texte); v && *v >= 0 && *v <= BiseauMax) {
         dit({});
         biseau_ = *v;
         const QSignalBlocker silence(biseauCurseur_);

@@ -71,8 +71,6 @@ struct Encodage {
     }
 };
 
-Rgb8 encode(const RgbLineaire &c) { return {OctetSrgb(c.R), OctetSrgb(c.G), OctetSrgb(c.B)}; }
-
 } // namespace
 
 Tab_RetardCouleur SpectreCie(std::span<const std::int32_t> longueursOnde, SourceLumineuse source)
@@ -88,7 +86,9 @@ Tab_RetardCouleur SpectreCie(std::span<const std::int32_t> longueursOnde, Source
     return spectre;
 }
 
-Rgb8 EncodeDansGamut(const RgbLineaire &couleur) { return encode(DansGamut(couleur)); }
+Rgb8 EncodeSrgb(const RgbLineaire &c) { return {OctetSrgb(c.R), OctetSrgb(c.G), OctetSrgb(c.B)}; }
+
+Rgb8 EncodeDansGamut(const RgbLineaire &couleur) { return EncodeSrgb(DansGamut(couleur)); }
 
 RgbLineaire VersSrgbLineaire(const Tristimulus &t)
 {

@@ -35,6 +35,8 @@ double CanalLePlusClair(std::span<const RgbLineaire> couleurs);
 
 // A linear channel clipped to 0..1, through the sRGB transfer curve, rounded to 0..255.
 std::uint8_t OctetSrgb(double lineaire);
+// The three channels so.
+Rgb8 EncodeSrgb(const RgbLineaire &couleur);
 
 // The light's samples at the given wavelengths (nm, none 0: left out) with x̄, ȳ, z̄ times the
 // source's power as their R, G, B.
