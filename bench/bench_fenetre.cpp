@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The chains the window runs on every drag event and track-bar notification, and the
 // long listings and the saved figures, on the real window offscreen.
-#include "MichelLevySpectre/MichelLevySpectre.h"
+#include "MichelLevySpectre.h"
 #include "Unit1.h"
 
 #include <qcustomplot.h>
@@ -28,13 +28,16 @@ public:
 };
 
 DialoguesMuets muets;
+TForm1 *fenetre = nullptr; // the one main() opens
+
+FenetreFigures figures() { return FenetrePourLesFigures(*fenetre); }
 
 // Rows: 501 (3000 by 6), 3,126 (50000 by 16), 50,001 (50000 by 1), 1,000,000 (999999 by 1);
 // bench.sh divides the last by the one before.
 void parametres(const benchmark::State &etat)
 {
-    Form1->Edit1->setText(QString::number(etat.range(0)));
-    Form1->Edit2->setText(QString::number(etat.range(1)));
+    fenetre->Edit1->setText(QString::number(etat.range(0)));
+    fenetre->Edit2->setText(QString::number(etat.range(1)));
 }
 
 void compteLignes(benchmark::State &etat)
@@ -46,22 +49,22 @@ void compteLignes(benchmark::State &etat)
 void BM_ChaineGlisseBande(benchmark::State &etat)
 {
     parametres(etat);
-    ChoisitCouleursColorimetriques(etat.range(2) != 0);
+    fenetre->reglages().choisitCouleursColorimetriques(etat.range(2) != 0);
     if (etat.range(2) == 2) // every setting away from its default
-        ChoisitReglages({SourceLumineuse::Halogene, Vision::AppareilLumiereDuJour,
-                         LameAuxiliaire::TeinteSensible, SensLame::Soustraction,
-                         Polariseurs::Paralleles});
-    Form1->ChoisitLumiere(QStringLiteral("laser"));
+        fenetre->reglages().choisitMicroscope(
+            {SourceLumineuse::Halogene, Vision::AppareilLumiereDuJour,
+             LameAuxiliaire::TeinteSensible, SensLame::Soustraction, Polariseurs::Paralleles});
+    fenetre->ChoisitLumiere(QStringLiteral("laser"));
     int centre = 500;
     for (auto _ : etat) {
-        Form1->Edit3->setText(QString::number(centre));
+        fenetre->Edit3->setText(QString::number(centre));
         centre = centre < 700 ? centre + 1 : 500;
-        FiltreMonochromatique();
-        CalculMichelLevy();
+        FiltreMonochromatique(*fenetre);
+        CalculMichelLevy(*fenetre);
         QApplication::processEvents(); // the queued chart repaints and the strip's paint
     }
-    ChoisitCouleursColorimetriques(false);
-    ChoisitReglages({});
+    fenetre->reglages().choisitCouleursColorimetriques(false);
+    fenetre->reglages().choisitMicroscope({});
     compteLignes(etat);
 }
 // Third argument: the strip in colorimetric colours (1), also through every microscope setting
@@ -81,10 +84,10 @@ BENCHMARK(BM_ChaineGlisseBande)
 // The calculate button in white light, the listing switch off: the sweep over all 401 samples.
 void BM_ChaineCalcul(benchmark::State &etat)
 {
-    Form1->BitBtn_blanche->click(); // the whole white spectrum back, after the band benchmarks
+    fenetre->BitBtn_blanche->click(); // the whole white spectrum back, after the band benchmarks
     parametres(etat);
     for (auto _ : etat) {
-        Form1->Button1->click();
+        fenetre->Button1->click();
         QApplication::processEvents();
     }
     compteLignes(etat);
@@ -98,16 +101,16 @@ BENCHMARK(BM_ChaineCalcul)
 // One track-bar notification in white light, alternating between two neighbouring positions.
 void BM_ChaineCurseur(benchmark::State &etat)
 {
-    ChoisitCouleursColorimetriques(etat.range(1) != 0);
-    Form1->ChoisitLumiere(QStringLiteral("arc"));
+    fenetre->reglages().choisitCouleursColorimetriques(etat.range(1) != 0);
+    fenetre->ChoisitLumiere(QStringLiteral("arc"));
     const int position = int(etat.range(0));
     bool bascule = false;
     for (auto _ : etat) {
-        Form1->TrackBar1->setValue(position + (bascule ? 1 : 0));
+        fenetre->TrackBar1->setValue(position + (bascule ? 1 : 0));
         bascule = !bascule;
         QApplication::processEvents();
     }
-    ChoisitCouleursColorimetriques(false);
+    fenetre->reglages().choisitCouleursColorimetriques(false);
     compteLignes(etat);
 }
 // Second argument: colorimetric colours off (0) or on (1).
@@ -124,13 +127,13 @@ BENCHMARK(BM_ChaineCurseur)
 void BM_ListeInterferences(benchmark::State &etat)
 {
     parametres(etat);
-    Form1->CheckBox1->setChecked(true);
-    CalculMichelLevy();
+    fenetre->CheckBox1->setChecked(true);
+    CalculMichelLevy(*fenetre);
     for (auto _ : etat) {
-        ListeInterferences();
+        ListeInterferences(*fenetre);
         QApplication::processEvents();
     }
-    Form1->CheckBox1->setChecked(false);
+    fenetre->CheckBox1->setChecked(false);
     compteLignes(etat);
 }
 BENCHMARK(BM_ListeInterferences)->Args({50000, 1})->Unit(benchmark::kMillisecond)->UseRealTime();
@@ -138,12 +141,12 @@ BENCHMARK(BM_ListeInterferences)->Args({50000, 1})->Unit(benchmark::kMillisecond
 void BM_EnregistreListe(benchmark::State &etat)
 {
     parametres(etat);
-    Form1->CheckBox1->setChecked(true);
-    CalculMichelLevy();
-    ListeInterferences();
+    fenetre->CheckBox1->setChecked(true);
+    CalculMichelLevy(*fenetre);
+    ListeInterferences(*fenetre);
     for (auto _ : etat)
-        EnregistreInterferences();
-    Form1->CheckBox1->setChecked(false);
+        EnregistreInterferences(*fenetre);
+    fenetre->CheckBox1->setChecked(false);
     compteLignes(etat);
 }
 BENCHMARK(BM_EnregistreListe)->Args({50000, 1})->Unit(benchmark::kMillisecond)->UseRealTime();
@@ -154,13 +157,13 @@ BENCHMARK(BM_EnregistreListe)->Args({50000, 1})->Unit(benchmark::kMillisecond)->
 void BM_EnregistreCharte(benchmark::State &etat)
 {
     parametres(etat);
-    CalculMichelLevy();
+    CalculMichelLevy(*fenetre);
     const char *extensions[] = {"png", "svg", "pdf"};
     const QString avant = muets.fichier;
     muets.fichier = QDir::current().filePath(QStringLiteral("charte.") +
                                              QString::fromLatin1(extensions[etat.range(2)]));
     for (auto _ : etat)
-        EnregistreCharteMichelLevy();
+        EnregistreCharteMichelLevy(figures());
     etat.counters["octets"] = double(QFile(muets.fichier).size());
     muets.fichier = avant;
     compteLignes(etat);
@@ -176,17 +179,18 @@ BENCHMARK(BM_EnregistreCharte)
 void BM_EnregistreFigure(benchmark::State &etat)
 {
     parametres(etat);
-    CalculMichelLevy();
+    CalculMichelLevy(*fenetre);
     const QTemporaryDir dossier;
     const char *extensions[] = {"png", "svg", "pdf"};
     muets.fichier = dossier.filePath(QStringLiteral("figure.") +
                                      QString::fromLatin1(extensions[etat.range(3)]));
     for (auto _ : etat) {
         if (etat.range(2) == 2)
-            EnregistrePlanche();
+            EnregistrePlanche(figures());
         else
-            EnregistreImage(etat.range(2) == 0 ? static_cast<QWidget *>(Form1->Image_michel_levy)
-                                               : static_cast<QWidget *>(Form1->Chart2));
+            EnregistreImage(figures(), etat.range(2) == 0
+                                           ? static_cast<QWidget *>(fenetre->Image_michel_levy)
+                                           : static_cast<QWidget *>(fenetre->Chart2));
     }
     etat.counters["octets"] = double(QFile(muets.fichier).size());
     compteLignes(etat);
@@ -214,8 +218,9 @@ int main(int argc, char *argv[])
     QDir::setCurrent(dossier.path());
     muets.fichier = dossier.filePath(QStringLiteral("liste.txt"));
     remplaceDialogues(&muets);
-    TForm1 fenetre;
-    fenetre.show();
+    TForm1 principale;
+    fenetre = &principale;
+    principale.show();
     QApplication::processEvents();
 
     benchmark::Initialize(&argc, argv);

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "BalayageReference.h"
+#include "MichelLevySpectre/couleurs/EcartsCouleur.h"
 #include "MichelLevySpectre/interference/Interferences.h"
-#include "MichelLevySpectre/presentation/EcartsCouleur.h"
-#include "MichelLevySpectre/presentation/Platine.h"
-#include "MichelLevySpectre/presentation/Recherche.h"
+#include "MichelLevySpectre/optique/GrainPlatine.h"
+#include "MichelLevySpectre/recherche/RechercheTeinte.h"
 #include "MichelLevySpectre/spectra/ArcEnCiel.h"
 
 #include <benchmark/benchmark.h>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Unit1.h"
 
-#include "MichelLevySpectre/MichelLevySpectre.h"
+#include "MichelLevySpectre.h"
 #include "toolkit/Programme.h"
 
 #include <QCoreApplication>
@@ -40,9 +40,16 @@ int auMoinsUn(int largeur) { return std::max(1, largeur); }
 
 } // namespace
 
-TForm1::TForm1(QWidget *parent) : QWidget(parent)
+TForm1::TForm1(QWidget *parent) : QWidget(parent), reglages_(new Reglages(this))
 {
     Form1 = this;
+    // A setting changed from any window repaints the strip from the current table.
+    connect(reglages_, &Reglages::changed, this, [this] {
+        Protege([this] {
+            DessineMichelLevy(*this, Image_michel_levy, tab_interferences,
+                              Image_michel_levy->width(), Image_michel_levy->height());
+        });
+    });
     creeControles();
     relieEvenements();
     creeMenus();
@@ -112,7 +119,7 @@ void TForm1::resizeEvent(QResizeEvent *e)
     Image_michel_levy->resize(largeur, Image_michel_levy->height());
     // Repaints the current table at the new width so that the strip stays crisp.
     Protege([this] {
-        DessineMichelLevy(Image_michel_levy, tab_interferences, Image_michel_levy->width(),
+        DessineMichelLevy(*this, Image_michel_levy, tab_interferences, Image_michel_levy->width(),
                           Image_michel_levy->height());
     });
 }
@@ -120,15 +127,15 @@ void TForm1::resizeEvent(QResizeEvent *e)
 void TForm1::FormCreate()
 {
     setAttribute(Qt::WA_PaintOnScreen, false); // painted through Qt's back buffer
-    PrepareLumiereBlanche();
+    PrepareLumiereBlanche(*this);
 }
 
 void TForm1::FormActivate()
 {
     TrackBar1->setValue(EntierStrictDuChamp(Edit1));
     ChoisitLumiere(QStringLiteral("arc"));
-    CalculMichelLevy();
-    ListeInterferences();
+    CalculMichelLevy(*this);
+    ListeInterferences(*this);
     CheckBox1Click();
     Label19->setText(QStringLiteral("Somme des 0.5(1 + Cos(Phi)) = Sqr(Cos(Phi / 2))\n\n"
                                     " avec Phi = 2.pi.Retard / Lambda "));
@@ -149,9 +156,9 @@ void TForm1::ChoisitLumiere(const QString &mode)
 
 void TForm1::Button1Click()
 {
-    SablierPendant([] {
-        CalculMichelLevy();
-        ListeInterferences();
+    SablierPendant([this] {
+        CalculMichelLevy(*this);
+        ListeInterferences(*this);
     });
 }
 
@@ -162,12 +169,12 @@ void TForm1::Edit1KeyDown(int key)
     if (key != TEdit::VK_RETURN)
         return;
     SablierPendant([this] {
-        LitParametres();
+        LitParametres(*this);
         pas = std::max(1, retard_max / 3000);
         Edit2->setText(texte(pas));
-        LitParametres();
-        CalculMichelLevy();
-        ListeInterferences();
+        LitParametres(*this);
+        CalculMichelLevy(*this);
+        ListeInterferences(*this);
     });
 }
 
@@ -175,10 +182,10 @@ void TForm1::Edit2KeyDown(int key)
 {
     if (key != TEdit::VK_RETURN)
         return;
-    SablierPendant([] {
-        LitParametres();
-        CalculMichelLevy();
-        ListeInterferences();
+    SablierPendant([this] {
+        LitParametres(*this);
+        CalculMichelLevy(*this);
+        ListeInterferences(*this);
     });
 }
 
@@ -186,10 +193,10 @@ void TForm1::Edit3KeyDown(int key)
 {
     if (key != TEdit::VK_RETURN)
         return;
-    SablierPendant([] {
-        FiltreMonochromatique();
-        CalculMichelLevy();
-        ListeInterferences();
+    SablierPendant([this] {
+        FiltreMonochromatique(*this);
+        CalculMichelLevy(*this);
+        ListeInterferences(*this);
     });
 }
 
@@ -199,9 +206,9 @@ void TForm1::BitBtn_blancheClick()
 {
     SablierPendant([this] {
         ChoisitLumiere(QStringLiteral("arc"));
-        PrepareLumiereBlanche();
-        CalculMichelLevy();
-        ListeInterferences();
+        PrepareLumiereBlanche(*this);
+        CalculMichelLevy(*this);
+        ListeInterferences(*this);
     });
 }
 
@@ -209,16 +216,16 @@ void TForm1::BitBtn_laserClick()
 {
     SablierPendant([this] {
         ChoisitLumiere(QStringLiteral("laser"));
-        FiltreMonochromatique();
-        CalculMichelLevy();
-        ListeInterferences();
+        FiltreMonochromatique(*this);
+        CalculMichelLevy(*this);
+        ListeInterferences(*this);
     });
 }
 
 void TForm1::RadioGroup1Click()
 {
     BitBtn_blancheClick();
-    CalculMichelLevy();
+    CalculMichelLevy(*this);
 }
 
 std::int32_t TForm1::longueurOndeSous(QObject *sender, int X) const
@@ -235,8 +242,8 @@ void TForm1::Image_lumiere_blancheMouseDown(QObject *sender, Qt::MouseButtons sh
         return;
     ChoisitLumiere(QStringLiteral("laser"));
     Edit3->setText(texte(longueurOndeSous(sender, X)));
-    FiltreMonochromatique();
-    CalculMichelLevy();
+    FiltreMonochromatique(*this);
+    CalculMichelLevy(*this);
 }
 
 void TForm1::Image_lumiere_blancheMouseMove(QObject *sender, Qt::MouseButtons shift, int X)
@@ -244,14 +251,14 @@ void TForm1::Image_lumiere_blancheMouseMove(QObject *sender, Qt::MouseButtons sh
     if (!(shift & Qt::LeftButton))
         return;
     Edit3->setText(texte(longueurOndeSous(sender, X)));
-    FiltreMonochromatique();
-    CalculMichelLevy();
+    FiltreMonochromatique(*this);
+    CalculMichelLevy(*this);
 }
 
 void TForm1::Image_lumiere_blancheMouseUp()
 {
-    ListeLumiere();
-    CalculMichelLevy();
+    ListeLumiere(*this);
+    CalculMichelLevy(*this);
 }
 
 void TForm1::TrackBar1Change()
@@ -259,7 +266,7 @@ void TForm1::TrackBar1Change()
     Edit1->setText(texte(TrackBar1->value()));
     const int s = std::max(1, TrackBar1->value() / auMoinsUn(Image_michel_levy->width()) * 3);
     Edit2->setText(texte(s));
-    CalculMichelLevy();
+    CalculMichelLevy(*this);
 }
 
 void TForm1::Image_michel_levyMouseDown(int X) { x_origine = X; }
@@ -284,4 +291,4 @@ void TForm1::MontreTableaux(bool visible)
         w->setVisible(visible);
 }
 
-void TForm1::BitBtn1Click() { EnregistreInterferences(); }
+void TForm1::BitBtn1Click() { EnregistreInterferences(*this); }

@@ -11,6 +11,7 @@
 
 #include <cstdint>
 
+#include "MichelLevySpectre/reglages/Reglages.h"
 #include "toolkit/Controles.h"
 #include "toolkit/Dialogues.h"
 #include "toolkit/TImage.h"
@@ -112,6 +113,9 @@ public:
 
     void ChoisitLumiere(const QString &mode);
 
+    // The settings this window shows and hands to the others.
+    Reglages &reglages() const { return *reglages_; }
+
     std::int32_t x_origine = 0;
 
     // Right-button menu of Image_michel_levy.
@@ -129,6 +133,7 @@ private:
     std::int32_t longueurOndeSous(QObject *sender, int X) const;
 
     bool active_ = false;
+    Reglages *reglages_ = nullptr;
 };
 
 extern TForm1 *Form1;

@@ -3,7 +3,7 @@
 // created in stacking order (earliest at the back).
 #include "Unit1.h"
 
-#include "MichelLevySpectre/presentation/Couleurs.h"
+#include "MichelLevySpectre/couleurs/CodesCouleur.h"
 
 #include <qcustomplot.h>
 

@@ -18,8 +18,8 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("prismelle"));
     TextesQtEnFrancais();
     PolicesDuProgramme();
-    RetablitReglagesUtilisateur();
     TForm1 fenetre;
+    RetablitReglagesUtilisateur(fenetre.reglages());
     // Centred on its outer size (client area plus the usual frame).
     if (const QScreen *ecran = fenetre.screen()) {
         const QRect zone = ecran->availableGeometry();

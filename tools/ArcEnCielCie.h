@@ -2,7 +2,7 @@
 #pragma once
 // The standard rainbow file, computed with the program's own CIE 1931 2° observer and sRGB
 // matrix. No Qt here.
-#include "MichelLevySpectre/presentation/Colorimetrie.h"
+#include "MichelLevySpectre/couleurs/Colorimetrie.h"
 
 #include <string>
 #include <vector>

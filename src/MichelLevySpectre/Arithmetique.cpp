@@ -3,6 +3,8 @@
 
 #include "MichelLevySpectre/Erreur.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -100,4 +102,42 @@ std::string FormatFixe(double v)
     char tampon[512];
     std::snprintf(tampon, sizeof tampon, "%.0f", r);
     return tampon;
+}
+
+std::optional<double> LitDecimal(std::string_view texte)
+{
+    const auto blanc = [](char c) { return c == ' ' || c == '\t'; };
+    while (!texte.empty() && blanc(texte.front()))
+        texte.remove_prefix(1);
+    while (!texte.empty() && blanc(texte.back()))
+        texte.remove_suffix(1);
+    std::string s(texte);
+    const bool negatif = !s.empty() && s[0] == '-';
+    if (!s.empty() && (s[0] == '+' || s[0] == '-'))
+        s.erase(0, 1);
+    std::size_t chiffres = 0, separateurs = 0;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        if (s[i] >= '0' && s[i] <= '9')
+            ++chiffres;
+        else if (s[i] == '.' || s[i] == ',')
+            s[i] = '.', ++separateurs;
+        else
+            return std::nullopt;
+    }
+    if (chiffres == 0 || separateurs > 1)
+        return std::nullopt;
+    double v = 0;
+    const auto [fin, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
+    if (ec != std::errc() || fin != s.data() + s.size() || !std::isfinite(v))
+        return std::nullopt;
+    return negatif ? -v : v;
+}
+
+std::string Decimal(double valeur, int decimales)
+{
+    char tampon[512];
+    std::snprintf(tampon, sizeof tampon, "%.*f", std::clamp(decimales, 0, 20), valeur);
+    std::string s = tampon;
+    std::replace(s.begin(), s.end(), '.', ',');
+    return s;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Integer reads and roundings shared by the whole program.
+// Number reads, writes and roundings shared by the whole program: the window, its other
+// windows and the command line read and write numbers only through these.
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -16,6 +17,16 @@ std::int32_t LitEntier(std::string_view texte, std::int32_t defaut);
 // Same read for the places that fail instead: throws Erreur
 // "'texte' n'est pas une valeur entière correcte." (texte is UTF-8).
 std::int32_t LitEntierStrict(std::string_view texte);
+
+// A decimal number as the user types it: blanks around, an optional sign, digits with at most
+// one decimal separator, a point or a comma ("30", "+45", "-2,5", ",5", "12."). No exponent, no
+// group separator, no lone separator; anything else, and a value too large for a double, gives
+// no value.
+std::optional<double> LitDecimal(std::string_view texte);
+
+// The value with that many decimals and a decimal comma, as every French text writes it:
+// "0,0217". Exact halves go as printf rounds them.
+std::string Decimal(double valeur, int decimales);
 
 // Nearest integer, an exact half to the even one (2.5 -> 2, 3.5 -> 4).
 // Saturates outside the 64-bit range; NaN gives 0.

@@ -2,9 +2,10 @@
 #include "commandes/LigneDeCommande.h"
 
 #include "commandes/ArgumentIncorrect.h"
-#include "commandes/Couleurs.h"
-#include "commandes/Identifier.h"
+#include "commandes/CommandeCouleurs.h"
+#include "commandes/CommandeIdentifier.h"
 #include "toolkit/Console.h"
+#include "toolkit/Demarrage.h"
 
 #include <QCommandLineParser>
 #include <QStringList>
@@ -90,6 +91,7 @@ std::optional<int> LigneDeCommande(int argc, char *argv[])
         arguments << QString::fromLocal8Bit(argv[i]);
     if (!pourLaLigneDeCommande(arguments))
         return std::nullopt;
+    qInstallMessageHandler(MessagesQtDeveloppeur); // only our French on stderr
     SortieVersLaConsole();
     try {
         execute(arguments);

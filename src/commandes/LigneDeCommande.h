@@ -6,5 +6,5 @@
 
 // Runs the command that the arguments ask for and gives the exit status: 0, or 2 after a
 // French message on stderr for a bad argument. Nothing when the window should open: no
-// argument, or only Qt's own single-dash ones (-platform, -style…), as before.
+// argument, or only Qt's own single-dash ones (-platform, -style…).
 std::optional<int> LigneDeCommande(int argc, char *argv[]);

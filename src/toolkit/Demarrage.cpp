@@ -34,6 +34,16 @@ public:
 
 } // namespace
 
+void MessagesQtDeveloppeur(QtMsgType type, const QMessageLogContext &contexte,
+                           const QString &texte)
+{
+#ifdef NDEBUG
+    if (type != QtFatalMsg)
+        return;
+#endif
+    qt_message_output(type, contexte, texte);
+}
+
 void PolicesDuProgramme()
 {
 #ifdef Q_OS_WIN

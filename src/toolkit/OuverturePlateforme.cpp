@@ -24,7 +24,6 @@ struct MessageRetenu {
     QString texte;
 };
 
-QtMessageHandler precedent = nullptr;
 QList<MessageRetenu> retenus;
 std::string ligneEchec;
 
@@ -94,14 +93,15 @@ bool GuetteOuverturePlateforme(int argc, char *argv[])
 #endif
     }
     ligneEchec = "prismelle : un système de fenêtres est nécessaire " + raison + ".\n";
-    precedent = qInstallMessageHandler(pendantOuverture);
+    qInstallMessageHandler(pendantOuverture);
     return true;
 }
 
 void PlateformeOuverte()
 {
-    qInstallMessageHandler(precedent);
+    qInstallMessageHandler(MessagesQtDeveloppeur);
     for (const MessageRetenu &m : std::as_const(retenus))
-        precedent(m.type, QMessageLogContext(nullptr, 0, nullptr, m.categorie.data()), m.texte);
+        MessagesQtDeveloppeur(m.type, QMessageLogContext(nullptr, 0, nullptr, m.categorie.data()),
+                              m.texte);
     retenus.clear();
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolkit/TImage.h"
 
-#include "MichelLevySpectre/presentation/Couleurs.h"
+#include "MichelLevySpectre/couleurs/CodesCouleur.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -6,7 +6,7 @@
 #include "FenetreTest.h"
 #include "Memoire.h"
 
-#include "MichelLevySpectre/MichelLevySpectre.h"
+#include "MichelLevySpectre.h"
 
 #include <QApplication>
 #include <QTest>

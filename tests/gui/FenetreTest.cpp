@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FenetreTest.h"
 
-#include "MichelLevySpectre/MichelLevySpectre.h"
+#include "MichelLevySpectre.h"
 #include "MichelLevySpectre/reglages/Preferences.h"
 
 #include <QApplication>
@@ -19,7 +19,8 @@ void FenetreTest::SetUp()
 
 void FenetreTest::TearDown()
 {
-    RetablitReglagesDOrigine(); // every test starts as a first start
+    Reglages origine; // every test starts as a first start
+    RetablitReglagesDOrigine(fenetre_ ? fenetre_->reglages() : origine);
     fenetre_.reset();
     remplaceDialogues(anciensDialogues_);
     QDir::setCurrent(ancienDossier_);

@@ -2,7 +2,7 @@
 #pragma once
 // A photograph of a thin section between crossed polarisers made for the tests: square patches
 // at known retardations, rendered from the published CIE table rather than the program's own.
-#include "MichelLevySpectre/presentation/Colorimetrie.h"
+#include "MichelLevySpectre/couleurs/Colorimetrie.h"
 
 #include <QImage>
 

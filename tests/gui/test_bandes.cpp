@@ -3,8 +3,8 @@
 #include "FenetreTest.h"
 
 #include "EtatCalcul.h"
-#include "MichelLevySpectre/MichelLevySpectre.h"
-#include "MichelLevySpectre/presentation/Colorimetrie.h"
+#include "MichelLevySpectre.h"
+#include "MichelLevySpectre/couleurs/Colorimetrie.h"
 
 #include <QMenu>
 #include <qcustomplot.h>
@@ -73,7 +73,7 @@ TEST_F(Bandes, spectrum401OnTheDesignStrip_columnsAtWidthTimesIndexDiv400)
     const Tab_RetardCouleur t = spectreDegrade(EchantillonsSpectre);
     TImage *image = f().Image_lumiere_incidente;
     ASSERT_EQ(image->width(), 593);
-    DessineSpectre(image, t, 400, 593, 65);
+    DessineSpectre(f(), image, t, 400, 593, 65);
     EXPECT_EQ(f().Label10->text(), "401 valeurs");
     // Column 400 lands at x = 593, just past the strip's last pixel.
     for (int i = 0; i < 400; ++i) {
@@ -91,7 +91,7 @@ TEST_F(Bandes, halfComponent_roundsToEven)
 {
     ouvre();
     const Tab_RetardCouleur t(401, RetardCouleur{400, 1, 0.5, 0});
-    DessineSpectre(f().Image_lumiere_blanche, t, 400, 593, 65);
+    DessineSpectre(f(), f().Image_lumiere_blanche, t, 400, 593, 65);
     EXPECT_EQ(f().Image_lumiere_blanche->Pixel(10, 10), 255u + 256u * 128u);
 }
 
@@ -100,11 +100,11 @@ TEST_F(Bandes, emptyOrSingleSampleSpectrum_paintsSafely)
     ouvre();
     TImage *image = f().Image_lumiere_blanche;
     const std::uint32_t avant = image->Pixel(100, 10);
-    DessineSpectre(image, {}, -1, 593, 65);
+    DessineSpectre(f(), image, {}, -1, 593, 65);
     EXPECT_EQ(f().Label10->text(), "0 valeurs");
     EXPECT_EQ(image->Pixel(100, 10), avant);
     const Tab_RetardCouleur un(1, RetardCouleur{400, 0, 1, 0});
-    DessineSpectre(image, un, 0, 593, 65);
+    DessineSpectre(f(), image, un, 0, 593, 65);
     for (int x : {0, 296, 592})
         EXPECT_EQ(image->Pixel(x, 10), 65280u);
 }
@@ -114,15 +114,15 @@ TEST_F(Bandes, listingPainter_listsOnlyWhenTheSwitchIsOn)
     ouvre();
     Tab_RetardCouleur t(401, RetardCouleur{400, 0, 0, 0});
     t[3] = {403, 1, 0.5, 0};
-    DessineSpectreListe(f().Image_lumiere_blanche, t, 400, 593, 65, f().Memo_lumiere);
+    DessineSpectreListe(f(), f().Image_lumiere_blanche, t, 400, 593, 65, f().Memo_lumiere);
     EXPECT_EQ(f().Memo_lumiere->lignes(), QStringList{"Memo_lumiere"});
     f().CheckBox1->setChecked(true);
-    DessineSpectreListe(f().Image_lumiere_blanche, t, 400, 593, 65, f().Memo_lumiere);
+    DessineSpectreListe(f(), f().Image_lumiere_blanche, t, 400, 593, 65, f().Memo_lumiere);
     const QStringList lignes = f().Memo_lumiere->lignes();
     ASSERT_EQ(lignes.size(), 401);
     EXPECT_EQ(lignes[3], "i =3  403 --- 255  128  0");
     EXPECT_EQ(lignes[0], "i =0  400 --- 0  0  0");
-    DessineSpectreListe(f().Image_lumiere_blanche, {}, -1, 593, 65, f().Memo_lumiere);
+    DessineSpectreListe(f(), f().Image_lumiere_blanche, {}, -1, 593, 65, f().Memo_lumiere);
     EXPECT_EQ(f().Memo_lumiere->nombreLignes(), 0);
 }
 
@@ -132,7 +132,7 @@ TEST_F(Bandes, michelLevy301Rows_penWidth5AndTicksEvery551nm)
     const Tab_RetardCouleur t = tableInterferences(301, 10);
     TImage *image = f().Image_michel_levy;
     ASSERT_EQ(image->width(), 1237);
-    DessineMichelLevy(image, t, 1237, 97);
+    DessineMichelLevy(f(), image, t, 1237, 97);
     const int ticks[] = {231, 458, 684, 911, 1138};
     for (int x = 0; x < 1237; ++x) {
         const bool tick = std::any_of(std::begin(ticks), std::end(ticks),
@@ -153,7 +153,7 @@ TEST_F(Bandes, michelLevyStep1_noTickAt551ButAt552)
 {
     ouvre();
     const Tab_RetardCouleur t = tableInterferences(1001, 1);
-    DessineMichelLevy(f().Image_michel_levy, t, 1237, 97);
+    DessineMichelLevy(f(), f().Image_michel_levy, t, 1237, 97);
     const int x551 = int(ArrondiPair(551 * 1.237)), x552 = int(ArrondiPair(552 * 1.237));
     EXPECT_NE(f().Image_michel_levy->Pixel(x551 - 1, 5), Jaune);
     EXPECT_EQ(f().Image_michel_levy->Pixel(x552, 5), Jaune);
@@ -163,7 +163,7 @@ TEST_F(Bandes, michelLevySixRowsBy600_everyLaterRowTicked)
 {
     ouvre();
     const Tab_RetardCouleur t = tableInterferences(6, 600);
-    DessineMichelLevy(f().Image_michel_levy, t, 1237, 97);
+    DessineMichelLevy(f(), f().Image_michel_levy, t, 1237, 97);
     for (int x : {247, 495, 742, 990})
         EXPECT_EQ(f().Image_michel_levy->Pixel(x, 5), Jaune) << x;
     EXPECT_NE(f().Image_michel_levy->Pixel(0, 5), Jaune);
@@ -174,7 +174,7 @@ TEST_F(Bandes, michelLevyFewRows_wideColumnsMeetWithoutGaps)
     ouvre();
     TImage *image = f().Image_michel_levy;
     const Tab_RetardCouleur trois = tableInterferences(3, 10);
-    DessineMichelLevy(image, trois, 1237, 97);
+    DessineMichelLevy(f(), image, trois, 1237, 97);
     // s = 618.5, W = 619: columns at 0, 618 (half to even) and 1237.
     EXPECT_EQ(image->Pixel(0, 50), couleurLigne(trois[0]));
     EXPECT_EQ(image->Pixel(308, 50), couleurLigne(trois[0]));
@@ -182,7 +182,7 @@ TEST_F(Bandes, michelLevyFewRows_wideColumnsMeetWithoutGaps)
     EXPECT_EQ(image->Pixel(927, 50), couleurLigne(trois[1]));
     EXPECT_EQ(image->Pixel(928, 50), couleurLigne(trois[2]));
     const Tab_RetardCouleur deux = tableInterferences(2, 10);
-    DessineMichelLevy(image, deux, 1237, 97);
+    DessineMichelLevy(f(), image, deux, 1237, 97);
     EXPECT_EQ(image->Pixel(0, 50), couleurLigne(deux[0]));
     EXPECT_EQ(image->Pixel(618, 50), couleurLigne(deux[0]));
     EXPECT_EQ(image->Pixel(619, 50), couleurLigne(deux[1]));
@@ -193,11 +193,11 @@ TEST_F(Bandes, michelLevyOneRow_paintsItsColourAcrossTheStrip)
 {
     ouvre();
     const Tab_RetardCouleur un(1, RetardCouleur{0, 10, 20, 30});
-    DessineMichelLevy(f().Image_michel_levy, un, 1237, 97);
+    DessineMichelLevy(f(), f().Image_michel_levy, un, 1237, 97);
     for (int x : {0, 600, 1236})
         EXPECT_EQ(f().Image_michel_levy->Pixel(x, 50), CouleurValeur(10, 20, 30));
     const std::uint32_t avant = f().Image_michel_levy->Pixel(5, 5);
-    DessineMichelLevy(f().Image_michel_levy, {}, 1237, 97);
+    DessineMichelLevy(f(), f().Image_michel_levy, {}, 1237, 97);
     EXPECT_EQ(f().Image_michel_levy->Pixel(5, 5), avant);
 }
 
@@ -205,7 +205,7 @@ TEST_F(Bandes, michelLevyHalfValues_roundToEven)
 {
     ouvre();
     const Tab_RetardCouleur t(2, RetardCouleur{0, 127.5, 2.5, 0});
-    DessineMichelLevy(f().Image_michel_levy, t, 1237, 97);
+    DessineMichelLevy(f(), f().Image_michel_levy, t, 1237, 97);
     EXPECT_EQ(f().Image_michel_levy->Pixel(100, 50), CouleurValeur(128, 2, 0));
 }
 
@@ -235,7 +235,7 @@ TEST_F(Bandes, colorimetricColours_repaintOnlyTheStripAndToggleBackPixelForPixel
     QAction *entree = f().MenuMichelLevy->actions().at(4); // the strip's menu
     ASSERT_TRUE(entree->isCheckable());
     entree->trigger();
-    ASSERT_TRUE(CouleursColorimetriquesChoisies());
+    ASSERT_TRUE(f().reglages().couleursColorimetriques());
     attendColonnes(image, colorimetriques(400, 800, ModeLumiere::Blanche));
     EXPECT_EQ(image->Pixel(int(ArrondiPair(92 * 1237.0 / 500)), 5), Jaune); // 552 nm ticked
     EXPECT_TRUE(memesAffichages(etat, EtatCalcul::de(f())));
@@ -244,18 +244,18 @@ TEST_F(Bandes, colorimetricColours_repaintOnlyTheStripAndToggleBackPixelForPixel
     EXPECT_EQ(f().Memo_lumiere->lignes(), listes[1]);
 
     entree->trigger();
-    EXPECT_FALSE(CouleursColorimetriquesChoisies());
+    EXPECT_FALSE(f().reglages().couleursColorimetriques());
     EXPECT_EQ(pixels(image), avant);
 }
 
 TEST_F(Bandes, colorimetricColours_laterRunsFollow_theBandKeepsSamplesTheFileLeavesDark)
 {
     ouvre();
-    ChoisitCouleursColorimetriques(true);
+    f().reglages().choisitCouleursColorimetriques(true);
     f().BitBtn_laser->click();
     f().Edit3->setText("750"); // the rainbow file is black beyond 726 nm
     tape(f().Edit4, "10");
-    ASSERT_EQ(ModeLumiereCourant(), ModeLumiere::Monochromatique);
+    ASSERT_EQ(ModeLumiereCourant(f()), ModeLumiere::Monochromatique);
     ASSERT_EQ(tab_interferences[100].R + tab_interferences[100].G + tab_interferences[100].B, 0);
     const std::vector<std::uint32_t> attendues =
         colorimetriques(746, 755, ModeLumiere::Monochromatique);

@@ -4,7 +4,7 @@
 // birefringence lines meet the edge.
 #include "FenetreTest.h"
 
-#include "MichelLevySpectre/MichelLevySpectre.h"
+#include "MichelLevySpectre.h"
 #include "MichelLevySpectre/figures/CharteMineraux.h"
 #include "MichelLevySpectre/figures/Figures.h"
 
@@ -43,10 +43,12 @@ TEST_F(CharteMineraux, fullChartNamesCommonMineralsAsTextBesideTheirBars)
 {
     ouvre();
     const QRectF trace = TraceCharteMichelLevy();
-    const std::vector<NomCharte> noms = NomsSurCharte(trace, tab_interferences.back().x);
+    const std::vector<NomCharte> noms =
+        NomsSurCharte(f().reglages().mineraux(), trace, tab_interferences.back().x);
     EXPECT_GE(noms.size(), 15u);
-    const std::map<QString, QPointF> textes = textesSvg(QString::fromUtf8(OctetsCharteMichelLevy(
-        FormatFigure::Svg, tab_interferences, QStringLiteral("lumière blanche"))));
+    const std::map<QString, QPointF> textes = textesSvg(QString::fromUtf8(
+        OctetsCharteMichelLevy(FenetrePourLesFigures(f()), FormatFigure::Svg, tab_interferences,
+                               QStringLiteral("lumière blanche"))));
     for (const NomCharte &n : noms) {
         const auto t = textes.find(QString::fromStdString(n.nom));
         ASSERT_NE(t, textes.end()) << n.nom;
@@ -76,14 +78,17 @@ TEST_F(CharteMichelLevy, awayFromLinesAndTextTheColourIsTheStrips)
     ASSERT_EQ(tab_interferences.size(), 501u);
     for (const bool colorimetriques : {false, true}) { // the chart follows the strip's colours
         SCOPED_TRACE(colorimetriques ? "colorimetric colours" : "table colours");
-        ChoisitCouleursColorimetriques(colorimetriques);
+        f().reglages().choisitCouleursColorimetriques(colorimetriques);
         const QImage image = QImage::fromData(
-            OctetsCharteMichelLevy(FormatFigure::Png, tab_interferences, LumiereDeLaCharte()));
+            OctetsCharteMichelLevy(FenetrePourLesFigures(f()), FormatFigure::Png, tab_interferences,
+                                   LumiereDeLaCharte(FenetrePourLesFigures(f()))));
         ASSERT_EQ(image.size(), QSize(3508, 2480));
         EXPECT_EQ(qRound(image.dotsPerMeterX() * 0.0254), 300);
         const double pixelsParPoint = 300 / 72.0;
         const QRectF trace = TraceCharteMichelLevy();
-        const std::vector<std::uint32_t> couleurs = CouleursMichelLevy(tab_interferences);
+        const std::vector<std::uint32_t> couleurs =
+            CouleursMichelLevy(tab_interferences, f().reglages().couleursColorimetriques(),
+                               f().reglages().microscope());
         struct Point {
             int retard;
             double epaisseur;

@@ -2,7 +2,7 @@
 // Intensity charts: three new curves at every plot, fixed vertical range.
 #include "FenetreTest.h"
 
-#include "MichelLevySpectre/MichelLevySpectre.h"
+#include "MichelLevySpectre.h"
 
 #include <qcustomplot.h>
 
@@ -59,8 +59,8 @@ TEST_F(Courbes, interferenceChart_valuesAsStoredAndTitleWithTheCount)
 TEST_F(Courbes, plottingTwice_leavesThreeCurves)
 {
     ouvre();
-    RafraichitCourbeIncidente();
-    RafraichitCourbeIncidente();
+    RafraichitCourbeIncidente(f());
+    RafraichitCourbeIncidente(f());
     attendCourbes(f().Chart1);
 }
 
@@ -81,7 +81,7 @@ TEST_F(Courbes, allZeroValues_keepTheFixedVerticalRange)
     ouvre();
     Tab_RetardCouleur zero(EchantillonsSpectre);
     std::swap(zero, tab_incidente);
-    RafraichitCourbeIncidente();
+    RafraichitCourbeIncidente(f());
     attendCourbes(f().Chart1);
     std::swap(zero, tab_incidente);
 }

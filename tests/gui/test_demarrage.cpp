@@ -2,7 +2,7 @@
 // Start-up: creation reads the rainbow file, the first activation sets everything up.
 #include "FenetreTest.h"
 
-#include "MichelLevySpectre/MichelLevySpectre.h"
+#include "MichelLevySpectre.h"
 
 #include <QApplication>
 

@@ -4,7 +4,7 @@
 #include "FenetreTest.h"
 #include "Memoire.h"
 
-#include "MichelLevySpectre/MichelLevySpectre.h"
+#include "MichelLevySpectre.h"
 
 #include <QFile>
 

@@ -2,7 +2,7 @@
 // Figures: the right-button menus, the files they save and the full chart's colours.
 #include "FenetreTest.h"
 
-#include "MichelLevySpectre/MichelLevySpectre.h"
+#include "MichelLevySpectre.h"
 #include "MichelLevySpectre/figures/Figures.h"
 
 #include <QApplication>

@@ -2,11 +2,11 @@
 // The saved strip's axis: its numbers and order names where their retardations are.
 #include "FenetreTest.h"
 
-#include "MichelLevySpectre/MichelLevySpectre.h"
+#include "MichelLevySpectre.h"
+#include "MichelLevySpectre/couleurs/Ordres.h"
 #include "MichelLevySpectre/figures/FigureBande.h"
 #include "MichelLevySpectre/figures/FigureCourbes.h"
 #include "MichelLevySpectre/figures/Typographie.h"
-#include "MichelLevySpectre/presentation/Ordres.h"
 
 #include <QFile>
 #include <QFontMetricsF>
@@ -64,8 +64,8 @@ TEST_F(AxeBande, numbersAndOrderNamesSitAtTheirRetardations)
 {
     ouvre(); // 0 to 3000 nm by 6, the strip 1237 pixels wide
     ASSERT_EQ(tab_interferences.back().x, 3000);
-    const std::map<QString, double> centres =
-        centresDesTextes(OctetsFigureBande(FormatFigure::Svg, tab_interferences, 1237, 97));
+    const std::map<QString, double> centres = centresDesTextes(OctetsFigureBande(
+        FenetrePourLesFigures(f()), FormatFigure::Svg, tab_interferences, 1237, 97));
     // The strip spans 36 to 36 + 1237 × 0.75 points.
     const auto x = [](double retard) { return 36 + retard / 3000 * 1237 * 0.75; };
     int nombres = 0;
@@ -92,7 +92,7 @@ TEST_F(AxeBande, linesNameTheModeOnceWithTheSettings_curvesShowTheStripsColours)
 {
     ouvre();
     for (const bool colorimetriques : {false, true}) {
-        ChoisitCouleursColorimetriques(colorimetriques);
+        f().reglages().choisitCouleursColorimetriques(colorimetriques);
         const QString reglages = QString::fromUtf8(
             colorimetriques ? "couleurs colorimétriques, égale énergie, œil adapté, polariseurs "
                               "croisés, sans lame"
@@ -102,9 +102,12 @@ TEST_F(AxeBande, linesNameTheModeOnceWithTheSettings_curvesShowTheStripsColours)
         QFile planche(*dialogues_.nomChoisi);
         ASSERT_TRUE(planche.open(QIODevice::ReadOnly));
         for (const QByteArray &svg :
-             {OctetsFigureBande(FormatFigure::Svg, tab_interferences, 1237, 97),
-              OctetsFigureCourbes(FormatFigure::Svg, f().Chart2),
-              OctetsCharteMichelLevy(FormatFigure::Svg, tab_interferences, LumiereDeLaCharte()),
+             {OctetsFigureBande(FenetrePourLesFigures(f()), FormatFigure::Svg, tab_interferences,
+                                1237, 97),
+              OctetsFigureCourbes(FenetrePourLesFigures(f()), FormatFigure::Svg, f().Chart2),
+              OctetsCharteMichelLevy(FenetrePourLesFigures(f()), FormatFigure::Svg,
+                                     tab_interferences,
+                                     LumiereDeLaCharte(FenetrePourLesFigures(f()))),
               planche.readAll()}) {
             int completes = 0;
             for (const auto &[t, x] : centresDesTextes(svg)) {
@@ -114,8 +117,11 @@ TEST_F(AxeBande, linesNameTheModeOnceWithTheSettings_curvesShowTheStripsColours)
             }
             EXPECT_GE(completes, 1) << reglages.toStdString();
         }
-        const std::vector<std::uint32_t> bande = CouleursMichelLevy(tab_interferences);
-        const std::unique_ptr<QCustomPlot> courbes = FigureCourbes(f().Chart2, {720, 450});
+        const std::vector<std::uint32_t> bande =
+            CouleursMichelLevy(tab_interferences, f().reglages().couleursColorimetriques(),
+                               f().reglages().microscope());
+        const std::unique_ptr<QCustomPlot> courbes =
+            FigureCourbes(FenetrePourLesFigures(f()), f().Chart2, {720, 450});
         for (int k = 0; k < 3; ++k) // red in the low byte
             for (int i = 0; i < int(bande.size()); ++i)
                 ASSERT_EQ(courbes->graph(k)->data()->at(i)->value,

@@ -3,7 +3,7 @@
 // where the user keeps pictures, then where the last figure went.
 #include "FenetreTest.h"
 
-#include "MichelLevySpectre/MichelLevySpectre.h"
+#include "MichelLevySpectre.h"
 #include "MichelLevySpectre/figures/Figures.h"
 
 #include <QDir>
@@ -29,18 +29,18 @@ TEST_F(FiguresEnregistrement, nothingToSaveIsSaidBeforeTheDialog_whichOpensInThe
     f().Edit1->setText("0");
     tape(f().Edit2, "1");
     ASSERT_EQ(tab_interferences.size(), 1u);
-    EXPECT_THROW(EnregistreCharteMichelLevy(), Erreur);
+    EXPECT_THROW(EnregistreCharteMichelLevy(FenetrePourLesFigures(f())), Erreur);
     // An empty table has no strip to save.
     tab_interferences.clear();
-    EnregistreImage(f().Image_michel_levy);
+    EnregistreImage(FenetrePourLesFigures(f()), f().Image_michel_levy);
     ASSERT_EQ(dialogues_.messages.size(), 1u);
     EXPECT_EQ(dialogues_.messages[0],
               QString::fromUtf8("Rien à enregistrer : le tableau des interférences est vide."));
     EXPECT_TRUE(dialogues_.enregistrements.empty());
     // The pictures folder first, then the folder of the last figure saved.
     dialogues_.nomChoisi = maison.filePath("ailleurs/courbes.png");
-    EnregistreImage(f().Chart1);
-    EnregistreImage(f().Chart1);
+    EnregistreImage(FenetrePourLesFigures(f()), f().Chart1);
+    EnregistreImage(FenetrePourLesFigures(f()), f().Chart1);
     ASSERT_EQ(dialogues_.enregistrements.size(), 2u);
 #ifdef _WIN32
     // Windows names its pictures folder itself, whatever HOME says.

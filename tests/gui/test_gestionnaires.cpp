@@ -3,7 +3,7 @@
 #include "FenetreTest.h"
 #include "Memoire.h"
 
-#include "MichelLevySpectre/MichelLevySpectre.h"
+#include "MichelLevySpectre.h"
 
 #include <QApplication>
 #include <QTest>
@@ -222,7 +222,7 @@ TEST_F(Gestionnaires, lightButtons_switchModeAndBand)
     ouvre();
     f().BitBtn_laser->click();
     EXPECT_TRUE(f().BitBtn_laser->font().bold());
-    EXPECT_EQ(ModeLumiereCourant(), ModeLumiere::Monochromatique);
+    EXPECT_EQ(ModeLumiereCourant(f()), ModeLumiere::Monochromatique);
     tape(f().Edit3, "550", false);
     tape(f().Edit4, "2");
     int allumes = 0;
@@ -230,7 +230,7 @@ TEST_F(Gestionnaires, lightButtons_switchModeAndBand)
         allumes += e.G != 0;
     EXPECT_EQ(allumes, 2);
     f().BitBtn_blanche->click();
-    EXPECT_EQ(ModeLumiere::Blanche, ModeLumiereCourant());
+    EXPECT_EQ(ModeLumiere::Blanche, ModeLumiereCourant(f()));
     EXPECT_FALSE(f().Edit3->isVisible());
     for (std::size_t i = 0; i < tab_blanche.size(); ++i)
         EXPECT_EQ(tab_incidente[i].G, tab_blanche[i].G);

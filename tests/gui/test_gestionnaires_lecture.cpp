@@ -3,7 +3,7 @@
 // almost nothing.
 #include "FenetreTest.h"
 
-#include "MichelLevySpectre/MichelLevySpectre.h"
+#include "MichelLevySpectre.h"
 
 #include <QApplication>
 #include <QTest>

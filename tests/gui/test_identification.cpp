@@ -6,10 +6,11 @@
 #include "FenetreTest.h"
 #include "PhotographieSynthetique.h"
 
-#include "MichelLevySpectre/MichelLevySpectre.h"
+#include "MichelLevySpectre.h"
 #include "MichelLevySpectre/identification/FenetreIdentification.h"
 #include "MichelLevySpectre/identification/VuePhotographie.h"
-#include "MichelLevySpectre/reglages/LameMince.h"
+#include "MichelLevySpectre/photographie/Photographie.h"
+#include "MichelLevySpectre/reglages/Reglages.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -20,6 +21,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolTip>
 #include <QWheelEvent>
@@ -50,13 +52,30 @@ quint32 crc32(const QByteArray &octets)
     return ~c;
 }
 
+QByteArray morceauPng(const char *type, const QByteArray &donnees)
+{
+    QByteArray longueur(4, 0), somme(4, 0);
+    qToBigEndian<quint32>(quint32(donnees.size()), longueur.data());
+    const QByteArray corps = QByteArray(type, 4) + donnees;
+    qToBigEndian<quint32>(crc32(corps), somme.data());
+    return longueur + corps + somme;
+}
+
+// A black square PNG in 8-bit RGB, made without drawing it.
+QByteArray pngNoir(int cote)
+{
+    QByteArray entete(13, 0);
+    qToBigEndian<quint32>(quint32(cote), entete.data());
+    qToBigEndian<quint32>(quint32(cote), entete.data() + 4);
+    entete[8] = 8; // bits per channel
+    entete[9] = 2; // RGB
+    const QByteArray lignes(qsizetype(cote) * (1 + 3 * qsizetype(cote)), 0);
+    return QByteArray("\x89PNG\r\n\x1a\n", 8) + morceauPng("IHDR", entete) +
+           morceauPng("IDAT", qCompress(lignes).mid(4)) + morceauPng("IEND", {});
+}
+
 class Identification : public FenetreTest {
 protected:
-    void TearDown() override
-    {
-        ChoisitEpaisseurLame(EpaisseurLameMince); // not kept between runs
-        FenetreTest::TearDown();
-    }
     FenetreIdentification &fenetre()
     {
         auto *menu = f().MenuMichelLevy;
@@ -104,7 +123,7 @@ TEST_F(Identification, syntheticPhotographPatchesAreFoundOrderByOrder)
     ouvre();
     FenetreIdentification &w = fenetre();
     EXPECT_EQ(w.windowTitle(), QString::fromUtf8("Identification d'une teinte"));
-    EXPECT_FALSE(w.isModal());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr); // the main window stays usable
     const QString nom = dossier() + "/pastilles.png";
     ASSERT_TRUE(photographie(false).save(nom));
     EXPECT_GE(cliqueLesPastilles(w, dialogues_, nom), 30); // 90 %
@@ -148,6 +167,19 @@ TEST_F(Identification, classroomSecondOrderBlueAt30umNamesHornblendeAugiteSillim
     const std::string noms = NomsMineraux(bleu->mineraux, 99);
     for (const char *nom : {"hornblende", "augite", "sillimanite"})
         EXPECT_NE(noms.find(nom), std::string::npos) << bleu->candidat.retard << ": " << noms;
+}
+
+// A PNG is decoded whole before it is scaled down: 36 Mpx take 144 MB, past Qt's own limit.
+TEST(Photographie, largePngIsReadScaledDown)
+{
+    const QTemporaryDir dossier;
+    const QString nom = dossier.filePath(QStringLiteral("grande.png"));
+    QFile f(nom);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(pngNoir(6000)) > 0);
+    f.close();
+    const Photographie p = LitPhotographie(nom);
+    EXPECT_TRUE(p.erreur.isEmpty()) << p.erreur.toStdString();
+    EXPECT_LT(p.echelle, 1.0);
 }
 
 TEST_F(Identification, badPhotographsClicksAndThicknessesAreRefusedInFrench)
@@ -209,13 +241,13 @@ TEST_F(Identification, thicknessEntryNamesItsValueAndKeepsItOnBadText)
     entree->trigger();
     ASSERT_EQ(dialogues_.messages.size(), 1u);
     EXPECT_EQ(dialogues_.messages[0],
-              QString::fromUtf8(
-                  "« abc » n'est pas une épaisseur de 1 à 1000 µm : l'épaisseur reste de 30 µm."));
+              QString::fromUtf8("« \u2068abc\u2069 » n'est pas une épaisseur de 1 à 1000 µm : "
+                                "l'épaisseur reste de 30 µm."));
     dialogues_.saisie = QStringLiteral("45");
     entree->trigger();
     emit f().MenuMichelLevy->aboutToShow();
     EXPECT_EQ(entree->text(), QString::fromUtf8("Épaisseur de la lame… (45 µm)"));
-    EXPECT_DOUBLE_EQ(EpaisseurLame(), 45);
+    EXPECT_DOUBLE_EQ(f().reglages().epaisseur(), 45);
 }
 
 // Under a 3200 K lamp seen by a daylight camera: Ctrl+B and a click on the neutral patch
@@ -259,8 +291,8 @@ TEST_F(Identification, whiteReferenceReadingsQuartzAndZoomInTheWindow)
 
     w.attendQuartz();
     clique(5 * Cote + Cote / 2, Cote / 2); // 300 nm: 300 / 0.009 nm = 33.3 µm
-    EXPECT_NEAR(EpaisseurLame(), 33.3, 0.3);
-    EXPECT_EQ(w.champEpaisseur()->text().toStdString(), TexteEpaisseur(EpaisseurLame()));
+    EXPECT_NEAR(f().reglages().epaisseur(), 33.3, 0.3);
+    EXPECT_EQ(w.champEpaisseur()->text().toStdString(), TexteEpaisseur(f().reglages().epaisseur()));
 
     // Ctrl+wheel: the pixel under the pointer stays under it once the view can scroll.
     w.vue()->changeZoom(4);

@@ -2,7 +2,7 @@
 // "prismelle --couleurs" and "--identifier" run as a script would, with no display at all.
 #include "PhotographieSynthetique.h"
 
-#include "MichelLevySpectre/presentation/EcartsCouleur.h"
+#include "MichelLevySpectre/couleurs/EcartsCouleur.h"
 
 #include <QColor>
 #include <QFileInfo>
@@ -163,9 +163,12 @@ INSTANTIATE_TEST_SUITE_P(
         Mauvais{"unknownOption", {"--couleurs", "--bidule"}, "option inconnue : --bidule"},
         Mauvais{"angleNotANumber", {"--couleurs", "--angle", "abc"}, "angle en degrés"},
         Mauvais{"angleNaN", {"--couleurs", "--angle", "nan"}, "angle en degrés"},
+        Mauvais{"angleExponent", {"--couleurs", "--angle", "1,e3"}, "angle en degrés"},
         Mauvais{"angleOutOfRange", {"--couleurs", "--angle", "400"}, "de -360 à 360"},
         Mauvais{"stepZero", {"--couleurs", "--pas", "0"}, "entier de 1 à 100000"},
         Mauvais{"maxNotAnInteger", {"--couleurs", "--retard-max", "3e3"}, "entier de 0 à 100000"},
+        Mauvais{
+            "maxPastTheLimit", {"--couleurs", "--retard-max", "100001"}, "entier de 0 à 100000"},
         Mauvais{"wedgeBeyond2000", {"--couleurs", "--lame", "biseau:2000.5"}, "de 0 à 2000 nm"},
         Mauvais{"unknownSource", {"--couleurs", "--source", "B"}, "E, D65, halogene ou A"},
         Mauvais{"missingValue", {"--couleurs", "--angle"}, "valeur manquante après --angle"},

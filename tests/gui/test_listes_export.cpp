@@ -3,7 +3,7 @@
 #include "Aides.h"
 #include "FenetreTest.h"
 
-#include "MichelLevySpectre/MichelLevySpectre.h"
+#include "MichelLevySpectre.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -23,9 +23,9 @@ protected:
 TEST_F(Listes, switchOff_leavesTheMemosUntouched)
 {
     f().CheckBox1->setChecked(false);
-    ListeFichier();
-    ListeLumiere();
-    ListeInterferences();
+    ListeFichier(f());
+    ListeLumiere(f());
+    ListeInterferences(f());
     EXPECT_EQ(f().memo_interferences->lignes(), QStringList{"memo_interferences"});
     EXPECT_EQ(f().Memo_lumiere->lignes(), QStringList{"Memo_lumiere"});
     EXPECT_EQ(f().Label12->text(), "n ---");
@@ -35,8 +35,8 @@ TEST_F(Listes, spectrumListings_roundSharesHalfToEven)
 {
     tab_blanche[0] = {400, 1, 0.5, 126.5 / 255};
     tab_incidente[0] = tab_blanche[0];
-    ListeFichier();
-    ListeLumiere();
+    ListeFichier(f());
+    ListeLumiere(f());
     EXPECT_EQ(f().Memo_fichier->lignes()[0], "lambda\tR\tG\tB");
     EXPECT_EQ(f().Memo_fichier->lignes()[1], "400\t255\t128\t126");
     EXPECT_EQ(f().Memo_fichier->nombreLignes(), 402);
@@ -46,12 +46,12 @@ TEST_F(Listes, spectrumListings_roundSharesHalfToEven)
 TEST_F(Listes, interferenceListing_halvesAwayFromZeroAndCount)
 {
     tab_interferences = {{0, 0, 0, 0}, {10, 126.5, 127.5, 254.49}};
-    ListeInterferences();
+    ListeInterferences(f());
     EXPECT_EQ(f().memo_interferences->lignes(),
               (QStringList{"i\tretard(nm)\tR\tG\tB", "0\t0\t0\t0\t0", "1\t10\t127\t128\t254"}));
     EXPECT_EQ(f().Label12->text(), "2 valeurs");
     tab_interferences.clear();
-    ListeInterferences();
+    ListeInterferences(f());
     EXPECT_EQ(f().memo_interferences->nombreLignes(), 1);
     EXPECT_EQ(f().Label12->text(), "0 valeurs");
 }
@@ -115,10 +115,10 @@ TEST_F(Listes, save_stepOneHasNoNoteAndInitialMemoSavesItsOneLine)
 {
     f().Edit1->setText("100");
     f().Edit2->setText("1");
-    LitParametres();
+    LitParametres(f());
     const QString fichier = dossier() + QString::fromUtf8("/é.txt");
     dialogues_.nomChoisi = fichier;
-    EnregistreInterferences();
+    EnregistreInterferences(f());
     ASSERT_EQ(dialogues_.questions.size(), 1u);
     EXPECT_EQ(dialogues_.questions[0], QString::fromUtf8("  Enregistrer les 0 interférences  ?  "));
     EXPECT_EQ(contenu(fichier), "memo_interferences\r\n");
@@ -129,7 +129,7 @@ TEST_F(Listes, save_editedMemoWritesCodePage1252)
     f().memo_interferences->remplaceLignes({QString::fromUtf8("é€"), "b"});
     const QString fichier = dossier() + "/cp.txt";
     dialogues_.nomChoisi = fichier;
-    EnregistreInterferences();
+    EnregistreInterferences(f());
     // é and € are the single bytes 0xE9 and 0x80 of code page 1252.
     const char cp1252[] = {char(0xE9), char(0x80), '\r', '\n', 'b', '\r', '\n'};
     EXPECT_EQ(contenu(fichier), QByteArray(cp1252, sizeof cp1252));

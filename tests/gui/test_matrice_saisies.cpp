@@ -7,7 +7,7 @@
 #include "EtatCalcul.h"
 #include "FenetreTest.h"
 
-#include "MichelLevySpectre/MichelLevySpectre.h"
+#include "MichelLevySpectre.h"
 
 #include <QApplication>
 #include <QTest>
@@ -116,7 +116,7 @@ TEST_P(MatriceChamps, everyBadText_keepsTheWindowConsistent)
             issueParametres(f().Edit1->text(), f().Edit2->text(), d == Declencheur::EntreeEdit1);
         declenche(d, edit);
         verifieIssue(attendue, avant);
-        EXPECT_EQ(ModeLumiereCourant(),
+        EXPECT_EQ(ModeLumiereCourant(f()),
                   bande ? ModeLumiere::Monochromatique : ModeLumiere::Blanche);
     }
     f().Edit1->setText("3000");

@@ -5,12 +5,12 @@
 
 #include "EtatCalcul.h"
 #include "MichelLevySpectre/figures/Figures.h"
-#include "MichelLevySpectre/reglages/LameMince.h"
 #include "MichelLevySpectre/reglages/Preferences.h"
+#include "MichelLevySpectre/reglages/Reglages.h"
 
-#include "MichelLevySpectre/MichelLevySpectre.h"
-#include "MichelLevySpectre/presentation/Colorimetrie.h"
-#include "MichelLevySpectre/presentation/EcartsCouleur.h"
+#include "MichelLevySpectre.h"
+#include "MichelLevySpectre/couleurs/Colorimetrie.h"
+#include "MichelLevySpectre/couleurs/EcartsCouleur.h"
 
 #include <QDir>
 #include <QFile>
@@ -113,14 +113,14 @@ TEST_F(Microscope, colorimetricColours_matchTheCieTablesUnderEachLightAndViewer)
 {
     ouvre();
     tape(f().Edit1, "3000");
-    ChoisitCouleursColorimetriques(true);
+    f().reglages().choisitCouleursColorimetriques(true);
     TImage *image = f().Image_michel_levy;
     const double s = double(image->width()) / double(tab_interferences.size() - 1);
     for (const SourceLumineuse source :
          {SourceLumineuse::EgaleEnergie, SourceLumineuse::D65, SourceLumineuse::Halogene})
         for (const Vision vision : {Vision::OeilAdapte, Vision::AppareilLumiereDuJour}) {
             const ReglagesMicroscope r{source, vision};
-            ChoisitReglages(r);
+            f().reglages().choisitMicroscope(r);
             double somme = 0;
             int n = 0;
             for (std::size_t i = 0; i < tab_interferences.size(); ++i) {
@@ -134,7 +134,7 @@ TEST_F(Microscope, colorimetricColours_matchTheCieTablesUnderEachLightAndViewer)
                                   SrgbVersLab({OctetSrgb(c.R), OctetSrgb(c.G), OctetSrgb(c.B)}));
                 ++n;
             }
-            SCOPED_TRACE(DescriptionReglages(r));
+            SCOPED_TRACE(ReglagesEnMots(r, true));
             EXPECT_GT(n, int(tab_interferences.size()) / 2); // most rows are in the gamut
             EXPECT_LE(somme / n, 1.0);
         }
@@ -165,15 +165,15 @@ TEST_F(Microscope, plateEntry_changesTheStripAndTheChartTitleOnly_itsTickFollows
     };
     EXPECT_EQ(coches(), "x..|x.");
     lame->actions().at(1)->trigger(); // the sensitive-tint plate
-    EXPECT_EQ(ReglagesCourants().lame, LameAuxiliaire::TeinteSensible);
+    EXPECT_EQ(f().reglages().microscope().lame, LameAuxiliaire::TeinteSensible);
     EXPECT_EQ(coches(), ".x.|x.");
     EXPECT_NE(bande(), avant);
     EXPECT_TRUE(memesAffichages(etat, EtatCalcul::de(f())));
-    EXPECT_EQ(DescriptionFigure().toStdString(),
+    EXPECT_EQ(DescriptionFigure(FenetrePourLesFigures(f())).toStdString(),
               "lumière blanche ; couleurs du tableau, polariseurs croisés, lame λ en addition");
     lame->actions().at(0)->trigger();
     EXPECT_EQ(bande(), avant);
-    EXPECT_EQ(DescriptionFigure().toStdString(),
+    EXPECT_EQ(DescriptionFigure(FenetrePourLesFigures(f())).toStdString(),
               "lumière blanche ; couleurs du tableau, polariseurs croisés, sans lame");
 }
 
@@ -188,45 +188,48 @@ TEST_F(Microscope, settingsKeptBetweenRuns_resetByTheMenu_damagedFileGivesDefaul
             return a->text().startsWith(QString::fromUtf8(texte));
         });
     };
-    const auto origine = [] {
-        return !CouleursColorimetriquesChoisies() && ReglagesCourants() == ReglagesMicroscope{} &&
-               EpaisseurLame() == 30;
+    const auto origine = [this] {
+        return !f().reglages().couleursColorimetriques() &&
+               f().reglages().microscope() == ReglagesMicroscope{} &&
+               f().reglages().epaisseur() == 30;
     };
     // The next run: the program's own in memory, then what was kept.
-    const auto redemarre = [] {
-        ChoisitCouleursColorimetriques(false);
-        ChoisitReglages({});
-        ChoisitEpaisseurLame(30);
-        RetablitReglagesUtilisateur();
+    const auto redemarre = [this] {
+        f().reglages().choisitCouleursColorimetriques(false);
+        f().reglages().choisitMicroscope({});
+        f().reglages().choisitEpaisseur(30);
+        RetablitReglagesUtilisateur(f().reglages());
     };
     entree("Couleurs colorimétriques")->trigger();
     redemarre();
-    EXPECT_TRUE(CouleursColorimetriquesChoisies());
+    EXPECT_TRUE(f().reglages().couleursColorimetriques());
     entree("Polariseurs")->menu()->actions().at(1)->trigger();
     redemarre();
-    EXPECT_EQ(ReglagesCourants().polariseurs, Polariseurs::Paralleles);
+    EXPECT_EQ(f().reglages().microscope().polariseurs, Polariseurs::Paralleles);
     dialogues_.saisie = "42";
     entree("Épaisseur")->trigger();
     redemarre();
-    EXPECT_EQ(EpaisseurLame(), 42);
-    EXPECT_TRUE(CouleursColorimetriquesChoisies());
+    EXPECT_EQ(f().reglages().epaisseur(), 42);
+    EXPECT_TRUE(f().reglages().couleursColorimetriques());
     entree("Rétablir les réglages d'origine")->trigger();
     EXPECT_TRUE(origine());
-    RetablitReglagesUtilisateur();
+    RetablitReglagesUtilisateur(f().reglages());
     EXPECT_TRUE(origine());
     const QString fichier = FichierReglagesUtilisateur();
     for (const QByteArray &texte :
          {QByteArray("[[[=\n") + QByteArray(3, char(0)) + QByteArray(3, char(255)),
           QByteArray("[microscope]\nsource=99\nlame=-1\nsens=x\n[General]\nepaisseur=nan\n"
-                     "couleursColorimetriques=oui\n")}) {
-        QFile f(fichier);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(texte) == texte.size());
-        f.close();
-        RetablitReglagesUtilisateur();
+                     "couleursColorimetriques=oui\n"),
+          // One past each menu's last value; the wedge is the stage's only.
+          QByteArray("[microscope]\nsource=4\nvision=2\nlame=3\nsens=2\npolariseurs=2\n")}) {
+        QFile ini(fichier);
+        ASSERT_TRUE(ini.open(QIODevice::WriteOnly) && ini.write(texte) == texte.size());
+        ini.close();
+        RetablitReglagesUtilisateur(f().reglages());
         EXPECT_TRUE(origine()) << texte.toStdString();
     }
     ASSERT_TRUE(QFile::remove(fichier) && QDir().mkdir(fichier)); // unreadable as a file
-    RetablitReglagesUtilisateur();
+    RetablitReglagesUtilisateur(f().reglages());
     EXPECT_TRUE(origine());
     QDir().rmdir(fichier);
 }

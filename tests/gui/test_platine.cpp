@@ -2,12 +2,13 @@
 // The rotating stage's window, opened from the strip's menu.
 #include "FenetreTest.h"
 
-#include "MichelLevySpectre/MichelLevySpectre.h"
+#include "MichelLevySpectre.h"
 
 #include "MichelLevySpectre/platine/ChampPlatine.h"
 #include "MichelLevySpectre/platine/FenetrePlatine.h"
 #include "MichelLevySpectre/platine/PolairePlatine.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -45,7 +46,7 @@ TEST_F(Platine, opensFromTheMenu_extinctAt0_keysTurnIt_brightestAt45)
     ouvre();
     FenetrePlatine &w = platine();
     EXPECT_EQ(w.windowTitle(), QString::fromUtf8("Platine tournante"));
-    EXPECT_FALSE(w.isModal());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr); // the main window stays usable
     EXPECT_EQ(w.angle(), 0);
     EXPECT_EQ(w.vue().couleur, Rgb8{});
     EXPECT_TRUE(w.lecture().contains(QString::fromUtf8("extinction"))) << w.lecture().toStdString();
@@ -64,12 +65,11 @@ TEST_F(Platine, opensFromTheMenu_extinctAt0_keysTurnIt_brightestAt45)
     EXPECT_DOUBLE_EQ(w.vue().luminosite, *std::max_element(tour.begin(), tour.end()));
     EXPECT_EQ(QColor(w.vue().couleur.r, w.vue().couleur.g, w.vue().couleur.b),
               w.champ()->couleurGrain());
-    // The lamp and the viewer are the strip's.
+    // The lamp and the viewer are the strip's, followed at once.
     const Rgb8 sousE = w.vue().couleur;
-    ChoisitReglages({SourceLumineuse::Halogene, Vision::AppareilLumiereDuJour});
-    w.reprendBande();
+    f().reglages().choisitMicroscope({SourceLumineuse::Halogene, Vision::AppareilLumiereDuJour});
     EXPECT_NE(w.vue().couleur, sousE);
-    ChoisitReglages({});
+    f().reglages().choisitMicroscope({});
     // The λ plate adds at 45° and subtracts at 135°.
     saisit(w.champRetard(), "300");
     w.choixLame()->setCurrentIndex(1);
@@ -88,19 +88,31 @@ TEST_F(Platine, badInput_saysWhyInFrench_andKeepsTheOldValue)
     w.choisitAngle(30);
     struct Cas {
         QLineEdit *champ;
-        const char *texte, *message;
+        QString texte;
+        const char *message;
     };
+    const QString longue(10000, QLatin1Char('x')), renverse = QChar(0x202E) + QStringLiteral("abc");
+    const int largeur = w.width();
     for (const Cas &c :
          {Cas{w.champAngle(), "abc", "« abc » n'est pas un angle : la platine reste à 30°."},
           Cas{w.champRetard(), "99999", "« 99999 » n'est pas un retard de 0 à"},
           Cas{w.champBiseau(), "2500", "« 2500 » n'est pas un biseau de 0 à 2000 nm"},
-          Cas{w.champMineral(), "kryptonite", "« kryptonite » n'est pas dans la table"}}) {
+          Cas{w.champMineral(), "kryptonite", "« kryptonite » n'est pas dans la table"},
+          // Quoted up to 40 characters, and isolated so that it cannot turn the sentence round.
+          Cas{w.champMineral(), longue, "« xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx… » n'est pas"},
+          Cas{w.champRetard(), renverse, "« \u202Eabc » n'est pas un retard"}}) {
         const MontagePlatine avant = w.montage();
-        saisit(c.champ, c.texte);
-        EXPECT_TRUE(w.message().startsWith(QString::fromUtf8(c.message)))
+        c.champ->setText(c.texte);
+        emit c.champ->editingFinished();
+        const QString cite = w.message().section(QString::fromUtf8(" »"), 0, 0);
+        EXPECT_TRUE(cite.endsWith(QChar(0x2069)) && cite.contains(QChar(0x2068))) << c.message;
+        EXPECT_TRUE(w.message().remove(QChar(0x2068)).remove(QChar(0x2069)).startsWith(
+            QString::fromUtf8(c.message)))
             << w.message().toStdString();
-        EXPECT_EQ(w.montage(), avant) << c.texte;
+        EXPECT_EQ(w.montage(), avant) << c.message;
     }
+    QApplication::processEvents();
+    EXPECT_EQ(w.width(), largeur); // a long message wraps, the window keeps its width
     saisit(w.champMineral(), "quartz"); // δ 0,009 at 30 µm
     EXPECT_NEAR(w.retard(), 270, 1e-9);
     EXPECT_TRUE(w.message().isEmpty());

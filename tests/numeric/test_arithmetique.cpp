@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MichelLevySpectre/Arithmetique.h"
 #include "MichelLevySpectre/Erreur.h"
-#include "MichelLevySpectre/presentation/Couleurs.h"
+#include "MichelLevySpectre/couleurs/CodesCouleur.h"
 
 #include <gtest/gtest.h>
 

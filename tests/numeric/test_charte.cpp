@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Geometry of the full Michel-Lévy chart.
-#include "MichelLevySpectre/presentation/Charte.h"
+#include "MichelLevySpectre/charte/GeometrieCharte.h"
 
 #include <gtest/gtest.h>
 

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The colorimetric strip colours against a plain loop over the wavelengths.
 #include "MichelLevySpectre/Arithmetique.h"
+#include "MichelLevySpectre/couleurs/Colorimetrie.h"
+#include "MichelLevySpectre/couleurs/EcartsCouleur.h"
+#include "MichelLevySpectre/couleurs/Eclairage.h"
+#include "MichelLevySpectre/couleurs/Gamut.h"
+#include "MichelLevySpectre/couleurs/Ordres.h"
+#include "MichelLevySpectre/couleurs/ReglagesMicroscope.h"
+#include "MichelLevySpectre/couleurs/TableVue.h"
 #include "MichelLevySpectre/interference/Interferences.h"
-#include "MichelLevySpectre/presentation/Colorimetrie.h"
-#include "MichelLevySpectre/presentation/EcartsCouleur.h"
-#include "MichelLevySpectre/presentation/Eclairage.h"
-#include "MichelLevySpectre/presentation/Gamut.h"
-#include "MichelLevySpectre/presentation/Ordres.h"
-#include "MichelLevySpectre/presentation/Reglages.h"
-#include "MichelLevySpectre/presentation/TableVue.h"
 #include "aides_tests.h"
 
 #include <gtest/gtest.h>
@@ -163,11 +163,9 @@ TEST(Colorimetrie, differencesAgreeWithPublishedPairs)
 
 TEST(Colorimetrie, settingsAndOrdersAreNamedInFrench)
 {
-    EXPECT_EQ(DescriptionReglages({}), "");
     ReglagesMicroscope r;
     r.source = SourceLumineuse::D65;
     r.lame = LameAuxiliaire::TeinteSensible;
-    EXPECT_EQ(DescriptionReglages(r), "lumière du jour D65, lame λ en addition");
     r.sens = SensLame::Soustraction;
     EXPECT_DOUBLE_EQ(RetardVu(100, r), 451);
     EXPECT_EQ(NomOrdre(OrdreDuRetard(550, IntervalleOrdres)), "1er ordre");

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "aides_tests.h"
 
-#include "MichelLevySpectre/presentation/Listes.h"
+#include "MichelLevySpectre/listes/TextesListes.h"
 #include "MichelLevySpectre/spectra/FichierArcEnCiel.h"
 #include "MichelLevySpectre/spectra/TexteChamps.h"
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "MichelLevySpectre/presentation/Listes.h"
+#include "MichelLevySpectre/listes/TextesListes.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The rotating stage: Jones matrices against the closed forms, and its colours against the
 // strip's.
-#include "MichelLevySpectre/presentation/Platine.h"
+#include "MichelLevySpectre/optique/GrainPlatine.h"
 
 #include <gtest/gtest.h>
 
@@ -58,7 +58,7 @@ TEST(Platine, diagonalWithoutPlate_isTheStripUnderEachLightAndViewer)
                 for (int i = 0; i < 501; ++i) {
                     const Rgb8 c =
                         VoitPlatine(lumiere, {6.0 * i, 45, 0, p == Polariseurs::Croises}).couleur;
-                    ASSERT_EQ(c, bande[std::size_t(i)]) << DescriptionReglages(r) << ", " << i;
+                    ASSERT_EQ(c, bande[std::size_t(i)]) << ReglagesEnMots(r, true) << ", " << i;
                 }
             }
 }
@@ -104,6 +104,7 @@ TEST(Platine, turnMeasuresTheExtinctionAngle_andNamesTheElongation)
     EXPECT_EQ(ExtinctionMesuree(LuminositesTour(l, {0, 30, 0, true})), std::nullopt);
     EXPECT_EQ(SigneAllongement(12), "allongement positif (lent)");
     EXPECT_EQ(SigneAllongement(60), "allongement négatif (rapide)");
+    EXPECT_EQ(SigneAllongement(45), "allongement indéterminé");
     EXPECT_EQ(SigneAllongement(-170), "allongement positif (lent)");
     EXPECT_EQ(RetardApparent({400, 45, 551, true}), 951);
     EXPECT_EQ(RetardApparent({400, 135, 551, true}), 151);

@@ -5,8 +5,7 @@
 
 #include "MichelLevySpectre/figures/Typographie.h"
 
-#include "MichelLevySpectre/presentation/Charte.h"
-#include "MichelLevySpectre/reglages/LameMince.h"
+#include "MichelLevySpectre/charte/GeometrieCharte.h"
 
 #include <QFontMetricsF>
 #include <QImage>
@@ -53,9 +52,10 @@ void nom(QPainter &p, double debut, double longueur, const QString &texte)
 
 } // namespace
 
-std::vector<NomCharte> NomsSurCharte(const QRectF &trace, double retardMax)
+std::vector<NomCharte> NomsSurCharte(std::span<const Mineral> table, const QRectF &trace,
+                                     double retardMax)
 {
-    const std::vector<Mineral> courants = MinerauxDeLaCharte(TableMineraux(), MinerauxSurCharte);
+    const std::vector<Mineral> courants = MinerauxDeLaCharte(table, MinerauxSurCharte);
     std::vector<NomAPlacer> a;
     for (const Mineral &m : courants)
         a.push_back({m.deltaMin, m.deltaMax, largeur(QString::fromStdString(m.nom))});
@@ -67,11 +67,12 @@ std::vector<NomCharte> NomsSurCharte(const QRectF &trace, double retardMax)
     return noms;
 }
 
-void DessineMinerauxCharte(QPainter &p, const QRectF &trace, double retardMax)
+void DessineMinerauxCharte(QPainter &p, std::span<const Mineral> table, const QRectF &trace,
+                           double retardMax)
 {
     p.save();
     p.setFont(police());
-    for (const NomCharte &n : NomsSurCharte(trace, retardMax)) {
+    for (const NomCharte &n : NomsSurCharte(table, trace, retardMax)) {
         const NomPlace &e = n.place;
         p.save();
         if (e.bordHaut) {

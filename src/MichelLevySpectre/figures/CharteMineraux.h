@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The most common minerals named on the full Michel-Lévy chart.
-#include "MichelLevySpectre/presentation/PlacementMineraux.h"
+#include "MichelLevySpectre/mineraux/PlacementMineraux.h"
+#include "MichelLevySpectre/mineraux/TableMineraux.h"
 
 #include <QRectF>
+
+#include <span>
+#include <vector>
 
 class QPainter;
 
@@ -16,7 +20,9 @@ struct NomCharte {
     std::string nom;
     NomPlace place;
 };
-std::vector<NomCharte> NomsSurCharte(const QRectF &trace, double retardMax);
+std::vector<NomCharte> NomsSurCharte(std::span<const Mineral> table, const QRectF &trace,
+                                     double retardMax);
 
 // Draws them over the plot `trace`, retardation 0..retardMax across.
-void DessineMinerauxCharte(QPainter &p, const QRectF &trace, double retardMax);
+void DessineMinerauxCharte(QPainter &p, std::span<const Mineral> table, const QRectF &trace,
+                           double retardMax);

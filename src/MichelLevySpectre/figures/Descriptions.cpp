@@ -3,11 +3,9 @@
 // words, and the interval of the full chart's order marks.
 #include "MichelLevySpectre/figures/FenetreFigures.h"
 #include "MichelLevySpectre/figures/Figures.h"
-#include "MichelLevySpectre/reglages/ReglagesCourants.h"
 
-QString LumiereDeLaCharte()
+QString LumiereDeLaCharte(const FenetreFigures &fenetre)
 {
-    const FenetreFigures fenetre = FenetreDesFigures();
     if (fenetre.mode == ModeLumiere::Monochromatique)
         return QString::fromUtf8("lumière monochromatique de %1 nm, largeur %2 nm")
             .arg(fenetre.centreBande)
@@ -15,17 +13,17 @@ QString LumiereDeLaCharte()
     return QString::fromUtf8("lumière blanche");
 }
 
-QString ModeEtReglages()
+QString ModeEtReglages(const FenetreFigures &fenetre)
 {
-    const bool colorimetriques = CouleursColorimetriquesChoisies();
+    const bool colorimetriques = fenetre.colorimetriques;
     return QString::fromUtf8(colorimetriques ? "couleurs colorimétriques, "
                                              : "couleurs du tableau, ") +
-           QString::fromStdString(ReglagesEnMots(ReglagesCourants(), colorimetriques));
+           QString::fromStdString(ReglagesEnMots(fenetre.microscope, colorimetriques));
 }
 
-QString DescriptionFigure()
+QString DescriptionFigure(const FenetreFigures &fenetre)
 {
-    return LumiereDeLaCharte() + QStringLiteral(" ; ") + ModeEtReglages();
+    return LumiereDeLaCharte(fenetre) + QStringLiteral(" ; ") + ModeEtReglages(fenetre);
 }
 
 QString Capitale(QString texte)
@@ -35,9 +33,8 @@ QString Capitale(QString texte)
     return texte;
 }
 
-ReperesCharte ReperesDeLaCharte()
+ReperesCharte ReperesDeLaCharte(const FenetreFigures &fenetre)
 {
-    const FenetreFigures fenetre = FenetreDesFigures();
     if (fenetre.mode == ModeLumiere::Blanche)
         return {};
     return {double(fenetre.centreBande), true};

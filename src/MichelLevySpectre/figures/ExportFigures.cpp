@@ -16,9 +16,8 @@ namespace {
 
 // False, after a French message, for a figure of nothing: the interference table of fewer
 // than two rows, or a chart not yet plotted.
-bool figurable(QWidget *source)
+bool figurable(const FenetreFigures &fenetre, QWidget *source)
 {
-    const FenetreFigures fenetre = FenetreDesFigures();
     if (fenetre.courbesIncidentes && source == fenetre.courbesIncidentes)
         return fenetre.courbesIncidentes->graphCount() > 0;
     return TableFigurable(tab_interferences);
@@ -26,30 +25,30 @@ bool figurable(QWidget *source)
 
 } // namespace
 
-void CopieImage(QWidget *source)
+void CopieImage(const FenetreFigures &fenetre, QWidget *source)
 {
     QImage image;
-    if (!figurable(source))
+    if (!figurable(fenetre, source))
         return;
     if (auto *chart = qobject_cast<QCustomPlot *>(source))
-        image = ImageFigureCourbes(chart);
-    else if (source == FenetreDesFigures().bande)
-        image = ImageFigureBande(tab_interferences, source->width(), source->height());
+        image = ImageFigureCourbes(fenetre, chart);
+    else if (source == fenetre.bande)
+        image = ImageFigureBande(fenetre, tab_interferences, source->width(), source->height());
     else
         image = source->grab().toImage();
     QApplication::clipboard()->setImage(image);
 }
 
-void EnregistreImage(QWidget *source)
+void EnregistreImage(const FenetreFigures &fenetre, QWidget *source)
 {
-    if (!figurable(source)) // before the dialog opens
+    if (!figurable(fenetre, source)) // before the dialog opens
         return;
     auto *chart = qobject_cast<QCustomPlot *>(source);
     const std::optional<QString> nom = DemandeNomFigure();
     if (!nom)
         return;
     const FormatFigure format = FormatDuNom(*nom);
-    EnregistreFichier(*nom, chart ? OctetsFigureCourbes(format, chart)
-                                  : OctetsFigureBande(format, tab_interferences, source->width(),
-                                                      source->height()));
+    EnregistreFichier(*nom, chart ? OctetsFigureCourbes(fenetre, format, chart)
+                                  : OctetsFigureBande(fenetre, format, tab_interferences,
+                                                      source->width(), source->height()));
 }

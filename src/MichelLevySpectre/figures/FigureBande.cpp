@@ -2,11 +2,12 @@
 // The strip figure: the window's picture of the strip with a title and a retardation axis.
 #include "MichelLevySpectre/figures/FigureBande.h"
 
+#include "MichelLevySpectre/charte/Graduations.h"
+#include "MichelLevySpectre/couleurs/Ordres.h"
 #include "MichelLevySpectre/figures/FenetreFigures.h"
 #include "MichelLevySpectre/figures/PeintureMichelLevy.h"
 #include "MichelLevySpectre/figures/Typographie.h"
-#include "MichelLevySpectre/presentation/Graduations.h"
-#include "MichelLevySpectre/presentation/Ordres.h"
+#include "MichelLevySpectre/reglages/CouleursBande.h"
 #include "toolkit/Dialogues.h"
 #include "toolkit/TImage.h"
 
@@ -80,9 +81,8 @@ void rectangles(QPainter &p, const QRectF &zone, const QImage &image)
     }
 }
 
-double intervalleOrdres()
+double intervalleOrdres(const FenetreFigures &fenetre)
 {
-    const FenetreFigures fenetre = FenetreDesFigures();
     if (fenetre.mode == ModeLumiere::Blanche)
         return IntervalleOrdres;
     return std::max(1, fenetre.centreBande);
@@ -151,12 +151,15 @@ QString detail(std::span<const RetardCouleur> table, const ReperesOrdres &o, dou
 
 } // namespace
 
-QImage PeintureBande(std::span<const RetardCouleur> table, int largeur, int hauteur)
+QImage PeintureBande(const FenetreFigures &fenetre, std::span<const RetardCouleur> table,
+                     int largeur, int hauteur)
 {
     QImage image(std::max(1, largeur), std::max(1, hauteur), QImage::Format_RGB32);
     image.fill(Qt::white);
     ToileImage toile{image, {}};
-    peinture::michelLevy(toile, table, image.width(), image.height());
+    peinture::michelLevy(toile, table,
+                         CouleursMichelLevy(table, fenetre.colorimetriques, fenetre.microscope),
+                         image.width(), image.height());
     return image;
 }
 
@@ -165,13 +168,13 @@ QSizeF TailleFigureBande(const QSizeF &bande, bool titre)
     return {bande.width() + 2 * Marge, (titre ? HautTitre : HautSansTitre) + bande.height() + Axe};
 }
 
-void DessineFigureBande(QPainter &p, const QPointF &origine, const QSizeF &bande, bool titre,
-                        const QImage &peinture, bool vectorielle,
+void DessineFigureBande(const FenetreFigures &fenetre, QPainter &p, const QPointF &origine,
+                        const QSizeF &bande, bool titre, const QImage &peinture, bool vectorielle,
                         std::span<const RetardCouleur> table)
 {
     const Echelle a{QRectF(origine + QPointF(Marge, titre ? HautTitre : HautSansTitre), bande),
                     double(table.front().x), double(table.back().x)};
-    const double intervalle = intervalleOrdres();
+    const double intervalle = intervalleOrdres(fenetre);
     const ReperesOrdres o = ReperesDOrdre(a.debut, a.fin, intervalle, bande.width(), EcartOrdres);
     p.save();
     p.setRenderHint(QPainter::SmoothPixmapTransform, false);
@@ -190,27 +193,27 @@ void DessineFigureBande(QPainter &p, const QPointF &origine, const QSizeF &bande
         const double milieu = origine.x() + TailleFigureBande(bande, true).width() / 2;
         p.setFont(typo::police(typo::Titre, true));
         typo::texte(p, {milieu, origine.y() + 8}, Qt::AlignHCenter | Qt::AlignTop,
-                    QStringLiteral("Teintes de Michel-Lévy en ") + LumiereDeLaCharte());
+                    QStringLiteral("Teintes de Michel-Lévy en ") + LumiereDeLaCharte(fenetre));
         p.setFont(typo::police(typo::Texte));
         typo::texte(p, {milieu, origine.y() + 33}, Qt::AlignHCenter | Qt::AlignTop,
-                    Capitale(ModeEtReglages()));
+                    Capitale(ModeEtReglages(fenetre)));
         typo::texte(p, {milieu, origine.y() + 45}, Qt::AlignHCenter | Qt::AlignTop,
                     detail(table, o, intervalle));
     }
     p.restore();
 }
 
-QByteArray OctetsFigureBande(FormatFigure format, std::span<const RetardCouleur> table, int largeur,
-                             int hauteur)
+QByteArray OctetsFigureBande(const FenetreFigures &fenetre, FormatFigure format,
+                             std::span<const RetardCouleur> table, int largeur, int hauteur)
 {
     const QSizeF bande = QSizeF(largeur, hauteur) * PointsParPixel;
     const QSizeF taille = TailleFigureBande(bande, true);
     const bool png = format == FormatFigure::Png;
     // PNG: the strip painted four times as wide, as the window would paint it.
-    const QImage peinture = PeintureBande(table, png ? 4 * largeur : largeur, hauteur);
+    const QImage peinture = PeintureBande(fenetre, table, png ? 4 * largeur : largeur, hauteur);
     const auto dessine = [&](QPainter &p) {
         p.fillRect(QRectF(QPointF(0, 0), taille), Qt::white);
-        DessineFigureBande(p, {0, 0}, bande, true, peinture, !png, table);
+        DessineFigureBande(fenetre, p, {0, 0}, bande, true, peinture, !png, table);
     };
     if (png)
         return OctetsPng(ImageEnPoints(taille, 4 * 96, dessine));
@@ -218,12 +221,13 @@ QByteArray OctetsFigureBande(FormatFigure format, std::span<const RetardCouleur>
                              [&](QCPPainter &p) { dessine(p); });
 }
 
-QImage ImageFigureBande(std::span<const RetardCouleur> table, int largeur, int hauteur)
+QImage ImageFigureBande(const FenetreFigures &fenetre, std::span<const RetardCouleur> table,
+                        int largeur, int hauteur)
 {
     const QSizeF bande = QSizeF(largeur, hauteur) * PointsParPixel;
-    const QImage peinture = PeintureBande(table, largeur, hauteur);
+    const QImage peinture = PeintureBande(fenetre, table, largeur, hauteur);
     return ImageEnPoints(TailleFigureBande(bande, true), 96, [&](QPainter &p) {
-        DessineFigureBande(p, {0, 0}, bande, true, peinture, false, table);
+        DessineFigureBande(fenetre, p, {0, 0}, bande, true, peinture, false, table);
     });
 }
 

@@ -14,22 +14,24 @@
 class QPainter;
 
 // The window's picture of the strip at that size, its 551 nm marks included.
-QImage PeintureBande(std::span<const RetardCouleur> table, int largeur, int hauteur);
+QImage PeintureBande(const FenetreFigures &fenetre, std::span<const RetardCouleur> table,
+                     int largeur, int hauteur);
 
 // The figure's size for a strip of that size, in points, with or without its title.
 QSizeF TailleFigureBande(const QSizeF &bande, bool titre);
 
 // Draws the figure from `origine`, the strip stretched from `peinture`: as an image, or as
 // one rectangle per run of equal columns in a vector file.
-void DessineFigureBande(QPainter &p, const QPointF &origine, const QSizeF &bande, bool titre,
-                        const QImage &peinture, bool vectorielle,
+void DessineFigureBande(const FenetreFigures &fenetre, QPainter &p, const QPointF &origine,
+                        const QSizeF &bande, bool titre, const QImage &peinture, bool vectorielle,
                         std::span<const RetardCouleur> table);
 
 // The saved figure of a strip of that many pixels: PNG four times as wide, vector files at
 // the screen's size. The copied one at the screen's size.
-QByteArray OctetsFigureBande(FormatFigure format, std::span<const RetardCouleur> table, int largeur,
-                             int hauteur);
-QImage ImageFigureBande(std::span<const RetardCouleur> table, int largeur, int hauteur);
+QByteArray OctetsFigureBande(const FenetreFigures &fenetre, FormatFigure format,
+                             std::span<const RetardCouleur> table, int largeur, int hauteur);
+QImage ImageFigureBande(const FenetreFigures &fenetre, std::span<const RetardCouleur> table,
+                        int largeur, int hauteur);
 
 // The table's range and step: "retard de 0 à 3000 nm par pas de 6 nm (501 valeurs)".
 QString DescriptionTable(std::span<const RetardCouleur> table);

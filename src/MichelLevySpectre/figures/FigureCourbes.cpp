@@ -5,7 +5,7 @@
 #include "MichelLevySpectre/figures/FenetreFigures.h"
 #include "MichelLevySpectre/figures/FigureBande.h"
 #include "MichelLevySpectre/figures/Typographie.h"
-#include "MichelLevySpectre/reglages/ReglagesCourants.h"
+#include "MichelLevySpectre/reglages/CouleursBande.h"
 
 #include <qcustomplot.h>
 
@@ -22,9 +22,8 @@ struct Textes {
     QString abscisse;
 };
 
-Textes textes(QCustomPlot *chart)
+Textes textes(const FenetreFigures &fenetre, QCustomPlot *chart)
 {
-    const FenetreFigures fenetre = FenetreDesFigures();
     if (chart == fenetre.courbesIncidentes) {
         const QString lumiere = fenetre.mode == ModeLumiere::Blanche
                                     ? QStringLiteral("spectre blanc, ") +
@@ -40,10 +39,10 @@ Textes textes(QCustomPlot *chart)
                     .arg(LambdaMax),
                 QStringLiteral("Longueur d'onde λ (nm)")};
     }
-    return {CouleursColorimetriquesChoisies()
+    return {fenetre.colorimetriques
                 ? QStringLiteral("Couleurs de la bande en R, V, B en fonction du retard")
                 : QStringLiteral("Intensités R, V, B du tableau en fonction du retard"),
-            Capitale(DescriptionFigure()) + QStringLiteral("\n") +
+            Capitale(DescriptionFigure(fenetre)) + QStringLiteral("\n") +
                 Capitale(DescriptionTable(tab_interferences)),
             QStringLiteral("Retard optique Δ (nm)")};
 }
@@ -90,7 +89,8 @@ void legende(QCustomPlot *plot)
 
 } // namespace
 
-std::unique_ptr<QCustomPlot> FigureCourbes(QCustomPlot *chart, const QSize &taille)
+std::unique_ptr<QCustomPlot> FigureCourbes(const FenetreFigures &fenetre, QCustomPlot *chart,
+                                           const QSize &taille)
 {
     auto plot = std::make_unique<QCustomPlot>();
     plot->setAttribute(Qt::WA_DontShowOnScreen);
@@ -98,10 +98,10 @@ std::unique_ptr<QCustomPlot> FigureCourbes(QCustomPlot *chart, const QSize &tail
     plot->setLocale(typo::nombres());
     plot->setBackground(Qt::white);
     plot->setPlottingHint(QCP::phFastPolylines, true);
-    const bool bande =
-        chart == FenetreDesFigures().courbesInterferences && CouleursColorimetriquesChoisies();
+    const bool bande = chart == fenetre.courbesInterferences && fenetre.colorimetriques;
     const std::vector<std::uint32_t> couleurs =
-        bande ? CouleursMichelLevyColorimetriques(tab_interferences) : std::vector<std::uint32_t>{};
+        bande ? CouleursMichelLevyColorimetriques(tab_interferences, fenetre.microscope)
+              : std::vector<std::uint32_t>{};
     for (int k = 0; k < chart->graphCount() && k < 3; ++k) {
         QCPGraph *g = plot->addGraph();
         if (bande)
@@ -113,7 +113,7 @@ std::unique_ptr<QCustomPlot> FigureCourbes(QCustomPlot *chart, const QSize &tail
         // Smooth lines while each fits in its pixels; beyond, a band as in the window.
         g->setAntialiased(g->data()->size() <= TailleEcran.width());
     }
-    const Textes t = textes(chart);
+    const Textes t = textes(fenetre, chart);
     axe(plot->xAxis, t.abscisse);
     axe(plot->yAxis, QStringLiteral("Intensité (0 à 255)"));
     plot->xAxis->setRange(chart->xAxis->range());
@@ -132,9 +132,10 @@ std::unique_ptr<QCustomPlot> FigureCourbes(QCustomPlot *chart, const QSize &tail
     return plot;
 }
 
-QByteArray OctetsFigureCourbes(FormatFigure format, QCustomPlot *chart)
+QByteArray OctetsFigureCourbes(const FenetreFigures &fenetre, FormatFigure format,
+                               QCustomPlot *chart)
 {
-    const std::unique_ptr<QCustomPlot> plot = FigureCourbes(chart, TailleEcran);
+    const std::unique_ptr<QCustomPlot> plot = FigureCourbes(fenetre, chart, TailleEcran);
     if (format == FormatFigure::Png) {
         QImage image = plot->toPixmap(0, 0, Agrandissement).toImage();
         const int dpm = qRound(96.0 * Agrandissement / 0.0254);
@@ -142,11 +143,11 @@ QByteArray OctetsFigureCourbes(FormatFigure format, QCustomPlot *chart)
         image.setDotsPerMeterY(dpm);
         return OctetsPng(image);
     }
-    return FigureVectorielle(format, TailleEcran, 96, textes(chart).titre,
+    return FigureVectorielle(format, TailleEcran, 96, textes(fenetre, chart).titre,
                              [&](QCPPainter &p) { plot->toPainter(&p); });
 }
 
-QImage ImageFigureCourbes(QCustomPlot *chart)
+QImage ImageFigureCourbes(const FenetreFigures &fenetre, QCustomPlot *chart)
 {
-    return FigureCourbes(chart, TailleEcran)->toPixmap().toImage();
+    return FigureCourbes(fenetre, chart, TailleEcran)->toPixmap().toImage();
 }

@@ -11,8 +11,10 @@
 class QCustomPlot;
 
 // The copy of Chart1 or Chart2, `taille` units of the device it will be drawn on.
-std::unique_ptr<QCustomPlot> FigureCourbes(QCustomPlot *chart, const QSize &taille);
+std::unique_ptr<QCustomPlot> FigureCourbes(const FenetreFigures &fenetre, QCustomPlot *chart,
+                                           const QSize &taille);
 
 // The saved figure (PNG four times as large) and the copied one, at the screen's size.
-QByteArray OctetsFigureCourbes(FormatFigure format, QCustomPlot *chart);
-QImage ImageFigureCourbes(QCustomPlot *chart);
+QByteArray OctetsFigureCourbes(const FenetreFigures &fenetre, FormatFigure format,
+                               QCustomPlot *chart);
+QImage ImageFigureCourbes(const FenetreFigures &fenetre, QCustomPlot *chart);

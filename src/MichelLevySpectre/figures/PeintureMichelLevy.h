@@ -3,7 +3,7 @@
 // The Michel-Lévy strip's drawing, on any canvas with a pen (Color, Width), MoveTo and
 // LineTo: the window's image, or a larger picture or a vector file when it is exported.
 #include "MichelLevySpectre/Noyau.h"
-#include "MichelLevySpectre/reglages/ReglagesCourants.h"
+#include "MichelLevySpectre/couleurs/CodesCouleur.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -28,8 +28,8 @@ void colonne(Toile &c, std::int64_t x, std::int64_t largeurStylo, std::int32_t h
 }
 
 template <class Toile>
-void michelLevy(Toile &c, std::span<const RetardCouleur> table, std::int32_t width,
-                std::int32_t height)
+void michelLevy(Toile &c, std::span<const RetardCouleur> table,
+                std::span<const std::uint32_t> couleurs, std::int32_t width, std::int32_t height)
 {
     if (table.empty())
         return;
@@ -38,7 +38,6 @@ void michelLevy(Toile &c, std::span<const RetardCouleur> table, std::int32_t wid
     const double s = last > 0 ? double(width) / double(last) : 0.0;
     const std::int64_t W =
         last > 0 ? std::max<std::int64_t>(1, ArrondiPair(s + 0.5)) : std::max(1, width);
-    const std::vector<std::uint32_t> couleurs = CouleursMichelLevy(table);
     std::int64_t T = IntervalleOrdres;
     for (std::int64_t i = 0; i <= last; ++i) {
         const RetardCouleur &l = table[std::size_t(i)];

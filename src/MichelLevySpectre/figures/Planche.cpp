@@ -21,16 +21,16 @@ constexpr int Dpi = 300; // of the PNG
 constexpr double HauteurBande = 45;
 constexpr double HauteurCourbes = 232;
 
-QString legende(std::span<const RetardCouleur> table)
+QString legende(const FenetreFigures &fenetre, std::span<const RetardCouleur> table)
 {
     return QStringLiteral("%1 ;  %2 ;  %3")
-        .arg(Capitale(DescriptionFigure()), DescriptionTable(table),
+        .arg(Capitale(DescriptionFigure(fenetre)), DescriptionTable(table),
              QLocale(QLocale::French, QLocale::France)
                  .toString(QDate::currentDate(), QStringLiteral("d MMMM yyyy")));
 }
 
-void dessinePlanche(QCPPainter &p, std::span<const RetardCouleur> table, const QImage &peinture,
-                    bool vectorielle)
+void dessinePlanche(const FenetreFigures &fenetre, QCPPainter &p,
+                    std::span<const RetardCouleur> table, const QImage &peinture, bool vectorielle)
 {
     const double largeur = Page.width() - 2 * Marge;
     p.fillRect(QRectF(QPointF(0, 0), Page), Qt::white);
@@ -40,15 +40,15 @@ void dessinePlanche(QCPPainter &p, std::span<const RetardCouleur> table, const Q
                 QStringLiteral("Teintes de polarisation de Michel-Lévy"));
     p.setFont(typo::police(typo::Texte));
     typo::texte(p, {Page.width() / 2, Marge + 24}, Qt::AlignHCenter | Qt::AlignTop,
-                Capitale(DescriptionFigure()));
+                Capitale(DescriptionFigure(fenetre)));
     double y = Marge + 36;
 
     const QSizeF bande(largeur - (TailleFigureBande({}, false).width()), HauteurBande);
-    DessineFigureBande(p, {Marge, y}, bande, false, peinture, vectorielle, table);
+    DessineFigureBande(fenetre, p, {Marge, y}, bande, false, peinture, vectorielle, table);
     y += TailleFigureBande(bande, false).height() + 4;
 
     const std::unique_ptr<QCustomPlot> courbes = FigureCourbes(
-        FenetreDesFigures().courbesInterferences, QSize(int(largeur), int(HauteurCourbes)));
+        fenetre, fenetre.courbesInterferences, QSize(int(largeur), int(HauteurCourbes)));
     p.save();
     p.translate(Marge, y);
     courbes->toPainter(&p, int(largeur), int(HauteurCourbes));
@@ -60,35 +60,36 @@ void dessinePlanche(QCPPainter &p, std::span<const RetardCouleur> table, const Q
     p.save();
     p.translate(Marge, y);
     p.scale(echelle, echelle);
-    DessineCharteMichelLevy(p, table, LumiereDeLaCharte());
+    DessineCharteMichelLevy(fenetre, p, table, LumiereDeLaCharte(fenetre));
     p.restore();
     y += charte.height() * echelle + 4;
 
     p.setPen(Qt::black);
     p.setFont(typo::police(typo::Texte));
     p.drawText(QRectF(Marge, y, largeur, Page.height() - y), Qt::AlignHCenter | Qt::TextWordWrap,
-               legende(table));
+               legende(fenetre, table));
 }
 
-QByteArray octetsPlanche(FormatFigure format, std::span<const RetardCouleur> table)
+QByteArray octetsPlanche(const FenetreFigures &fenetre, FormatFigure format,
+                         std::span<const RetardCouleur> table)
 {
-    const QWidget *strip = FenetreDesFigures().bande;
-    const QImage peinture = PeintureBande(table, strip->width(), strip->height());
+    const QWidget *strip = fenetre.bande;
+    const QImage peinture = PeintureBande(fenetre, table, strip->width(), strip->height());
     if (format == FormatFigure::Png)
         return OctetsPng(ImageEnPoints(
-            Page, Dpi, [&](QCPPainter &p) { dessinePlanche(p, table, peinture, false); }));
-    return FigureVectorielle(format, Page, 72, QStringLiteral("Planche de Michel-Lévy"),
-                             [&](QCPPainter &p) { dessinePlanche(p, table, peinture, true); });
+            Page, Dpi, [&](QCPPainter &p) { dessinePlanche(fenetre, p, table, peinture, false); }));
+    return FigureVectorielle(
+        format, Page, 72, QStringLiteral("Planche de Michel-Lévy"),
+        [&](QCPPainter &p) { dessinePlanche(fenetre, p, table, peinture, true); });
 }
 
 } // namespace
 
-void EnregistrePlanche()
+void EnregistrePlanche(const FenetreFigures &fenetre)
 {
-    const FenetreFigures fenetre = FenetreDesFigures();
     if (!TableFigurable(tab_interferences) || !fenetre.bande || !fenetre.courbesInterferences ||
         fenetre.courbesInterferences->graphCount() == 0)
         return;
     if (const std::optional<QString> nom = DemandeNomFigure(FormatFigure::Pdf))
-        EnregistreFichier(*nom, octetsPlanche(FormatDuNom(*nom), tab_interferences));
+        EnregistreFichier(*nom, octetsPlanche(fenetre, FormatDuNom(*nom), tab_interferences));
 }

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MichelLevySpectre/identification/FenetreIdentification.h"
 
+#include "MichelLevySpectre/couleurs/EcartsCouleur.h"
 #include "MichelLevySpectre/identification/VuePhotographie.h"
-#include "MichelLevySpectre/presentation/EcartsCouleur.h"
-#include "MichelLevySpectre/reglages/LameMince.h"
-#include "MichelLevySpectre/reglages/ReglagesCourants.h"
+#include "MichelLevySpectre/reglages/Reglages.h"
 #include "toolkit/Dialogues.h"
+#include "toolkit/LigneMessage.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -35,9 +35,11 @@ QPointer<FenetreIdentification> ouverte;
 
 } // namespace
 
-FenetreIdentification::FenetreIdentification(QWidget *parent)
-    : QWidget(parent, Qt::Window), epaisseurUm_(EpaisseurLame()), reglages_(ReglagesCourants())
+FenetreIdentification::FenetreIdentification(Reglages &reglages, QWidget *parent)
+    : QWidget(parent, Qt::Window), reglages_(reglages), epaisseurUm_(reglages.epaisseur()),
+      microscope_(reglages.microscope())
 {
+    connect(&reglages_, &Reglages::changed, this, &FenetreIdentification::suitReglages);
     setWindowTitle(QString::fromUtf8("Identification d'une teinte"));
     resize(900, 700);
     auto *colonne = new QVBoxLayout(this);
@@ -64,9 +66,7 @@ FenetreIdentification::FenetreIdentification(QWidget *parent)
     corrigee_->hide();
     echantillon_ = new QLabel(QString::fromUtf8("Aucune couleur choisie"), this);
     etat->addWidget(echantillon_);
-    message_ = new QLabel(this);
-    message_->setStyleSheet(QStringLiteral("color: #a00000"));
-    message_->setWordWrap(true);
+    message_ = new LigneMessage(this);
     etat->addWidget(message_, 1);
     connect(bouton(this, etat, QString::fromUtf8("Copier les résultats")), &QPushButton::clicked,
             this, &FenetreIdentification::copieResultats);
@@ -143,16 +143,15 @@ QLayout *FenetreIdentification::construitOutils()
     return lignes;
 }
 
-void FenetreIdentification::changeEvent(QEvent *e)
+void FenetreIdentification::suitReglages()
 {
-    // The settings are the main window's: back here, results of other settings go.
-    if (e->type() == QEvent::ActivationChange && isActiveWindow() &&
-        reglages_ != ReglagesCourants()) {
-        reglages_ = ReglagesCourants();
+    // Results of other settings go at once.
+    if (microscope_ != reglages_.microscope()) {
+        microscope_ = reglages_.microscope();
         efface();
         calcule();
     }
-    QWidget::changeEvent(e);
+    reprendEpaisseur();
 }
 
 void FenetreIdentification::demandePhotographie()
@@ -189,11 +188,10 @@ void FenetreIdentification::demandeCouleur()
         choisitCouleur({std::uint8_t(c.red()), std::uint8_t(c.green()), std::uint8_t(c.blue())});
 }
 
-void OuvreIdentification(QWidget *parent)
+void OuvreIdentification(QWidget *parent, Reglages &reglages)
 {
     if (!ouverte)
-        ouverte = new FenetreIdentification(parent);
-    ouverte->reprendEpaisseur();
+        ouverte = new FenetreIdentification(reglages, parent);
     ouverte->show();
     ouverte->raise();
     ouverte->activateWindow();

@@ -3,8 +3,8 @@
 // "Identification d'une teinte": a colour taken from a photograph or the colour dialog, its
 // retardations up to the high-order white, δ for the section's thickness under either reading
 // and the minerals; a white reference for the photograph and the thickness from quartz.
-#include "MichelLevySpectre/presentation/BalanceBlancs.h"
-#include "MichelLevySpectre/presentation/Identification.h"
+#include "MichelLevySpectre/mineraux/LectureRetard.h"
+#include "MichelLevySpectre/recherche/BlancReference.h"
 
 #include <QWidget>
 
@@ -12,6 +12,7 @@
 #include <vector>
 
 class QComboBox;
+class Reglages;
 class QLabel;
 class QLayout;
 class QLineEdit;
@@ -22,13 +23,12 @@ class VuePhotographie;
 class FenetreIdentification : public QWidget {
     Q_OBJECT
 public:
-    explicit FenetreIdentification(QWidget *parent = nullptr);
+    // The settings are the main window's: the window follows each change at once.
+    explicit FenetreIdentification(Reglages &reglages, QWidget *parent = nullptr);
 
     void ouvrePhotographie(const QString &nom);
     void choisitCouleur(Rgb8 couleur);
     void copieResultats();
-    // Takes the thickness that the strip's menu set since.
-    void reprendEpaisseur();
     // The next click on the photograph sets the white reference, or the thickness from quartz.
     void attendReferenceBlanc();
     void attendQuartz();
@@ -44,13 +44,14 @@ public:
     QTableWidget *tableau() const { return tableau_; }
     const BalanceBlancs &balanceBlancs() const { return balance_; }
 
-protected:
-    void changeEvent(QEvent *e) override;
-
 private:
     static constexpr int ColonneMineraux = 4; // the minerals, which take the spare width
     enum class Clic { Couleur, Blanc, Quartz };
     QLayout *construitOutils();
+    void suitReglages();
+    void reprendEpaisseur();
+    // The reference colours of those settings, computed once per settings.
+    static const std::vector<RgbLineaire> &reference(const ReglagesMicroscope &microscope);
     void demandePhotographie();
     void demandeCouleur();
     void litEpaisseur();
@@ -78,10 +79,11 @@ private:
     std::optional<RgbLineaire> couleur_; // as taken, before the white reference
     BalanceBlancs balance_;              // the photograph's white reference
     Clic clic_ = Clic::Couleur;
+    Reglages &reglages_;
     double epaisseurUm_;
-    ReglagesMicroscope reglages_;
+    ReglagesMicroscope microscope_;
     std::vector<LigneIdentification> resultats_;
 };
 
 // The identification window, created on first use; shown without blocking the main window.
-void OuvreIdentification(QWidget *parent);
+void OuvreIdentification(QWidget *parent, Reglages &reglages);

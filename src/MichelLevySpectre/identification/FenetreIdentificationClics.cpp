@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What a click on the photograph does in the identification window: take a grain's colour,
 // the white reference, or the thickness from the highest colour of quartz.
+#include "MichelLevySpectre/couleurs/EcartsCouleur.h"
 #include "MichelLevySpectre/identification/FenetreIdentification.h"
 #include "MichelLevySpectre/identification/VuePhotographie.h"
-#include "MichelLevySpectre/presentation/EcartsCouleur.h"
-#include "MichelLevySpectre/reglages/LameMince.h"
-#include "MichelLevySpectre/reglages/ReglagesCourants.h"
+#include "MichelLevySpectre/reglages/Reglages.h"
+#include "toolkit/LigneMessage.h"
 
 #include <QLabel>
 
@@ -13,8 +13,6 @@
 #include <utility>
 
 namespace {
-
-constexpr double DeltaQuartz = 0.009; // Nesse, Introduction to Optical Mineralogy
 
 QString texteCouleur(Rgb8 c)
 {
@@ -54,6 +52,7 @@ void FenetreIdentification::prendPixel(QPoint pixel)
     if (!b.erreur.empty())
         return dit(QString::fromStdString(b.erreur));
     balance_ = b;
+    dit(QString()); // the request to click goes, taken or not
     montreCouleurs();
     calcule();
     if (message().isEmpty()) // a poor match says so instead
@@ -75,10 +74,15 @@ void FenetreIdentification::prendCouleur(const RgbLineaire &brute)
 
 void FenetreIdentification::etalonneSurQuartz(const RgbLineaire &brute)
 {
-    const std::vector<Candidat> c =
-        RechercheTeinte(ReferencePour(ReglagesBalances(ReglagesCourants(), balance_)),
-                        Equilibre(brute, balance_.matrice));
-    const double epaisseur = c.empty() ? 0 : c[0].retard / (DeltaQuartz * 1000);
+    QString erreur;
+    const Mineral *quartz = TrouveMineral(reglages_.mineraux(&erreur), "quartz");
+    if (!quartz)
+        return dit(erreur.isEmpty()
+                       ? QString::fromUtf8("Le quartz n'est pas dans la table des minéraux")
+                       : erreur);
+    const std::vector<Candidat> c = RechercheTeinte(
+        reference(ReglagesBalances(microscope_, balance_)), Equilibre(brute, balance_.matrice));
+    const double epaisseur = c.empty() ? 0 : c[0].retard / (quartz->deltaMax * 1000);
     if (c.empty() || c[0].ecart > SeuilConcordance || c[0].blancSuperieur ||
         !(epaisseur >= EpaisseurMin && epaisseur <= EpaisseurMax))
         return dit(QString::fromUtf8("Cette couleur ne donne pas une épaisseur de 1 à 1000 µm "
@@ -108,9 +112,9 @@ void FenetreIdentification::montreCouleurs()
 
 void FenetreIdentification::chercheMineral(const QString &nom)
 {
-    const Mineral *m = TrouveMineral(TableMineraux(), nom.trimmed().toStdString());
+    const Mineral *m = TrouveMineral(reglages_.mineraux(), nom.trimmed().toStdString());
     if (!m)
-        return dit(QString::fromUtf8("« %1 » n'est pas dans la table des minéraux").arg(nom));
+        return dit(QString::fromUtf8("« %1 » n'est pas dans la table des minéraux").arg(Cite(nom)));
     QStringList lignes;
     for (std::size_t i = 0; i < resultats_.size(); ++i)
         if (TrouveMineral(resultats_[i].mineraux, m->nom))

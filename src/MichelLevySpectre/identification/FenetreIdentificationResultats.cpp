@@ -3,10 +3,10 @@
 // copy, and the line of messages.
 #include "MichelLevySpectre/identification/FenetreIdentification.h"
 
-#include "MichelLevySpectre/presentation/EcartsCouleur.h"
-#include "MichelLevySpectre/reglages/LameMince.h"
+#include "MichelLevySpectre/couleurs/EcartsCouleur.h"
 #include "MichelLevySpectre/reglages/Preferences.h"
-#include "MichelLevySpectre/reglages/ReglagesCourants.h"
+#include "MichelLevySpectre/reglages/Reglages.h"
+#include "toolkit/LigneMessage.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -25,7 +25,8 @@ void FenetreIdentification::litEpaisseur()
     if (!v) {
         dit(QString::fromUtf8("« %1 » n'est pas une épaisseur de 1 à 1000 µm : l'épaisseur reste "
                               "de %2 µm")
-                .arg(epaisseur_->text(), QString::fromStdString(TexteEpaisseur(epaisseurUm_))));
+                .arg(Cite(epaisseur_->text()),
+                     QString::fromStdString(TexteEpaisseur(epaisseurUm_))));
         return;
     }
     dit(QString());
@@ -35,8 +36,8 @@ void FenetreIdentification::litEpaisseur()
 void FenetreIdentification::changeEpaisseur(double epaisseur)
 {
     epaisseurUm_ = epaisseur;
-    ChoisitEpaisseurLame(epaisseur); // the strip's readout too
-    RetientReglagesUtilisateur();
+    reglages_.choisitEpaisseur(epaisseur); // the strip's readout too
+    RetientReglagesUtilisateur(reglages_);
     epaisseur_->setText(QString::fromStdString(TexteEpaisseur(epaisseur)));
     calcule();
 }
@@ -52,10 +53,9 @@ void FenetreIdentification::calcule()
     if (!couleur_)
         return;
     QString erreur;
-    const std::vector<Mineral> &table = TableMineraux(&erreur);
-    const std::vector<Candidat> candidats =
-        RechercheTeinte(ReferencePour(ReglagesBalances(ReglagesCourants(), balance_)),
-                        Equilibre(*couleur_, balance_.matrice));
+    const std::vector<Mineral> &table = reglages_.mineraux(&erreur);
+    const std::vector<Candidat> candidats = RechercheTeinte(
+        reference(ReglagesBalances(microscope_, balance_)), Equilibre(*couleur_, balance_.matrice));
     const LectureDelta lecture = lecture_->currentIndex() == 1 ? LectureDelta::TeinteLaPlusElevee
                                                                : LectureDelta::GrainQuelconque;
     resultats_ = LignesIdentification(candidats, epaisseurUm_, table, lecture);
@@ -103,9 +103,21 @@ void FenetreIdentification::copieResultats()
 
 void FenetreIdentification::reprendEpaisseur()
 {
-    if (EpaisseurLame() == epaisseurUm_)
+    if (reglages_.epaisseur() == epaisseurUm_)
         return;
-    epaisseurUm_ = EpaisseurLame();
+    epaisseurUm_ = reglages_.epaisseur();
     epaisseur_->setText(QString::fromStdString(TexteEpaisseur(epaisseurUm_)));
     calcule();
+}
+
+const std::vector<RgbLineaire> &
+FenetreIdentification::reference(const ReglagesMicroscope &microscope)
+{
+    static std::optional<ReglagesMicroscope> pour;
+    static std::vector<RgbLineaire> reference;
+    if (pour != microscope) {
+        reference = ReferenceTeintes(microscope);
+        pour = microscope;
+    }
+    return reference;
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MichelLevySpectre/identification/VuePhotographie.h"
 
+#include "MichelLevySpectre/photographie/Photographie.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollArea>
@@ -13,7 +15,6 @@ namespace {
 
 constexpr double ZoomMin = 0.02;
 constexpr double ZoomMax = 16.0;
-constexpr int Rayon = 2; // 5 × 5 pixels
 
 } // namespace
 
@@ -66,8 +67,8 @@ void VuePhotographie::paintEvent(QPaintEvent *)
     p.setRenderHint(QPainter::SmoothPixmapTransform, zoom_ < 1);
     p.drawImage(QRectF(0, 0, image_.width() * zoom_, image_.height() * zoom_), image_);
     if (marque_) { // the 5 × 5 area taken
-        const QRectF zone((marque_->x() - Rayon) * zoom_, (marque_->y() - Rayon) * zoom_,
-                          (2 * Rayon + 1) * zoom_, (2 * Rayon + 1) * zoom_);
+        const QRectF zone((marque_->x() - RayonGrain) * zoom_, (marque_->y() - RayonGrain) * zoom_,
+                          (2 * RayonGrain + 1) * zoom_, (2 * RayonGrain + 1) * zoom_);
         p.setPen(QPen(Qt::white, 3));
         p.drawRect(zone.adjusted(-2, -2, 2, 2));
         p.setPen(QPen(Qt::black, 1));

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MichelLevySpectre/photographie/Photographie.h"
 
-#include "MichelLevySpectre/presentation/EcartsCouleur.h"
+#include "MichelLevySpectre/couleurs/EcartsCouleur.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -17,7 +17,6 @@ constexpr qint64 OctetsMax = 256LL << 20; // a photograph file larger than this 
 // What Qt may allocate for one decoded image, set here rather than left to Qt's default of
 // 128 MB: enough for PixelsDecodes in 32-bit colour and for a PNG decoded whole before scaling.
 constexpr int AllocationMo = 1024;
-constexpr int Rayon = 2; // 5 × 5 pixels
 
 // A JPEG ends with its end-of-image marker; a cut file lacks it and Qt fills the rest grey.
 bool jpegComplet(const QByteArray &octets)
@@ -83,8 +82,10 @@ RgbLineaire MoyenneLineaire(const QImage &image, int x, int y)
 {
     double r = 0, g = 0, b = 0;
     int n = 0;
-    for (int j = std::max(0, y - Rayon); j <= std::min(image.height() - 1, y + Rayon); ++j)
-        for (int i = std::max(0, x - Rayon); i <= std::min(image.width() - 1, x + Rayon); ++i) {
+    for (int j = std::max(0, y - RayonGrain); j <= std::min(image.height() - 1, y + RayonGrain);
+         ++j)
+        for (int i = std::max(0, x - RayonGrain); i <= std::min(image.width() - 1, x + RayonGrain);
+             ++i) {
             const QRgb p = image.pixel(i, j);
             r += LineaireSrgb(std::uint8_t(qRed(p)));
             g += LineaireSrgb(std::uint8_t(qGreen(p)));
@@ -94,11 +95,6 @@ RgbLineaire MoyenneLineaire(const QImage &image, int x, int y)
     if (n == 0)
         return {};
     return {r / n, g / n, b / n};
-}
-
-Rgb8 CouleurMoyenne(const QImage &image, int x, int y)
-{
-    return EncodeSrgb(MoyenneLineaire(image, x, y));
 }
 
 std::optional<QPoint> PixelDeLImage(const Photographie &photo, QPoint p)

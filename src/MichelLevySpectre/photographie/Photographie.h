@@ -2,7 +2,7 @@
 #pragma once
 // A thin-section photograph read from its file, and a grain's colour in it: the mean of 5 × 5
 // pixels in linear light.
-#include "MichelLevySpectre/presentation/Colorimetrie.h"
+#include "MichelLevySpectre/couleurs/Colorimetrie.h"
 
 #include <QImage>
 #include <QString>
@@ -22,9 +22,11 @@ inline constexpr qint64 PixelsMax = 200'000'000;
 inline constexpr qint64 PixelsDecodes = 24'000'000; // 96 MB in 32-bit colour
 Photographie LitPhotographie(const QString &nom);
 
-// The mean colour, in linear light, of the pixels of `image` within 2 pixels of (x, y).
+// A grain's colour is the mean of the pixels within this many of the one clicked: 5 × 5.
+inline constexpr int RayonGrain = 2;
+
+// The mean colour, in linear light, of the pixels of `image` within RayonGrain of (x, y).
 RgbLineaire MoyenneLineaire(const QImage &image, int x, int y);
-Rgb8 CouleurMoyenne(const QImage &image, int x, int y);
 
 // The pixel of the image under a pixel of the file; none outside the photograph.
 std::optional<QPoint> PixelDeLImage(const Photographie &photo, QPoint pixelDuFichier);

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The window's controls and their layout; what they compute is in CalculPlatine.cpp.
+// The window's controls and their layout; its handlers are in FenetrePlatineSaisies.cpp.
 #include "MichelLevySpectre/platine/FenetrePlatine.h"
 
 #include "MichelLevySpectre/platine/ChampPlatine.h"
 #include "MichelLevySpectre/platine/PolairePlatine.h"
+#include "MichelLevySpectre/reglages/Reglages.h"
+#include "toolkit/LigneMessage.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -46,9 +48,9 @@ QWidget *avecUnite(QWidget *parent, QWidget *controle, const QString &unite)
 
 } // namespace
 
-FenetrePlatine::FenetrePlatine(LiensPlatine liens, QWidget *parent)
-    : QWidget(parent, Qt::Window), liens_(std::move(liens))
+FenetrePlatine::FenetrePlatine(LiensPlatine liens, QWidget *parent) : QWidget(parent, Qt::Window)
 {
+    relie(std::move(liens));
     setWindowTitle(QString::fromUtf8("Platine tournante"));
     auto *colonnes = new QHBoxLayout(this);
     auto *gauche = new QVBoxLayout;
@@ -74,9 +76,7 @@ FenetrePlatine::FenetrePlatine(LiensPlatine liens, QWidget *parent)
     lecture_ = new QLabel(this);
     lecture_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     gauche->addWidget(lecture_);
-    message_ = new QLabel(this);
-    message_->setStyleSheet(QStringLiteral("color: #a01010"));
-    message_->setWordWrap(true);
+    message_ = new LigneMessage(this);
     gauche->addWidget(message_);
 
     auto *droite = new QVBoxLayout;
@@ -178,6 +178,8 @@ void OuvrePlatine(QWidget *parent, const LiensPlatine &liens)
 {
     if (!ouverte)
         ouverte = new FenetrePlatine(liens, parent);
+    else
+        ouverte->relie(liens);
     ouverte->reprendBande();
     ouverte->show();
     ouverte->raise();

@@ -2,8 +2,8 @@
 #pragma once
 // "Platine tournante": one grain turned between the polarisers, its colour from Jones matrices
 // and the strip's colour pipeline, its brightness over a turn, and the answers of the exercise.
-#include "MichelLevySpectre/platine/Platine.h"
-#include "MichelLevySpectre/presentation/Platine.h"
+#include "MichelLevySpectre/optique/GrainPlatine.h"
+#include "MichelLevySpectre/platine/OuverturePlatine.h"
 
 #include <QWidget>
 
@@ -34,6 +34,8 @@ public:
     const MontagePlatine &montage() const { return montage_; }
     // Takes the strip's retardation and its lamp and viewer again.
     void reprendBande();
+    // Links to the rest of the program, taken again at each opening.
+    void relie(LiensPlatine liens);
 
     // What the window shows, for its tests.
     QString message() const;
@@ -52,7 +54,6 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *evenement) override;
-    void changeEvent(QEvent *evenement) override;
 
 private:
     QWidget *creeGrain();

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MichelLevySpectre/reglages/Preferences.h"
 
-#include "MichelLevySpectre/presentation/Charte.h"
-#include "MichelLevySpectre/reglages/LameMince.h"
-#include "MichelLevySpectre/reglages/ReglagesCourants.h"
+#include "MichelLevySpectre/charte/GeometrieCharte.h"
+#include "MichelLevySpectre/mineraux/LectureRetard.h"
+#include "MichelLevySpectre/reglages/Reglages.h"
 
 #include <QSettings>
 
@@ -21,7 +21,7 @@ const QString CleEpaisseur = QStringLiteral("epaisseur");
 
 // A file in the user's settings folder on every system (~/.config, %APPDATA%), so that
 // tests can send it elsewhere with QSettings::setPath.
-QSettings reglages()
+QSettings fichierReglages()
 {
     return QSettings(QSettings::IniFormat, QSettings::UserScope, Organisation, Application);
 }
@@ -36,9 +36,9 @@ template <typename E> E litEnum(const QSettings &s, const QString &cle, E dernie
 
 } // namespace
 
-void RetablitReglagesUtilisateur()
+void RetablitReglagesUtilisateur(Reglages &reglages)
 {
-    const QSettings s = reglages();
+    const QSettings s = fichierReglages();
     const ReglagesMicroscope origine;
     ReglagesMicroscope r;
     r.source = litEnum(s, CleSource, SourceLumineuse::IlluminantA, origine.source);
@@ -46,36 +46,33 @@ void RetablitReglagesUtilisateur()
     r.lame = litEnum(s, CleLame, LameAuxiliaire::QuartDOnde, origine.lame);
     r.sens = litEnum(s, CleSens, SensLame::Soustraction, origine.sens);
     r.polariseurs = litEnum(s, ClePolariseurs, Polariseurs::Paralleles, origine.polariseurs);
-    if (!(r == ReglagesCourants()))
-        ChoisitReglages(r);
+    reglages.choisitMicroscope(r);
     // Only the word written for true: toBool() would take any other text for true.
     if (s.value(CleCouleurs).toString() == QStringLiteral("true"))
-        ChoisitCouleursColorimetriques(true);
+        reglages.choisitCouleursColorimetriques(true);
     bool ok = false;
     const double epaisseur = s.value(CleEpaisseur).toDouble(&ok);
     if (ok && epaisseur >= EpaisseurMin && epaisseur <= EpaisseurMax)
-        ChoisitEpaisseurLame(epaisseur);
+        reglages.choisitEpaisseur(epaisseur);
 }
 
-void RetientReglagesUtilisateur()
+void RetientReglagesUtilisateur(const Reglages &reglages)
 {
-    QSettings s = reglages();
-    const ReglagesMicroscope &r = ReglagesCourants();
-    s.setValue(CleCouleurs, CouleursColorimetriquesChoisies());
+    QSettings s = fichierReglages();
+    const ReglagesMicroscope &r = reglages.microscope();
+    s.setValue(CleCouleurs, reglages.couleursColorimetriques());
     s.setValue(CleSource, int(r.source));
     s.setValue(CleVision, int(r.vision));
     s.setValue(CleLame, int(r.lame));
     s.setValue(CleSens, int(r.sens));
     s.setValue(ClePolariseurs, int(r.polariseurs));
-    s.setValue(CleEpaisseur, EpaisseurLame());
+    s.setValue(CleEpaisseur, reglages.epaisseur());
 }
 
-void RetablitReglagesDOrigine()
+void RetablitReglagesDOrigine(Reglages &reglages)
 {
-    ChoisitCouleursColorimetriques(false);
-    ChoisitReglages({});
-    ChoisitEpaisseurLame(EpaisseurLameMince);
-    reglages().clear();
+    reglages.retablitOrigine();
+    fichierReglages().clear();
 }
 
-QString FichierReglagesUtilisateur() { return reglages().fileName(); }
+QString FichierReglagesUtilisateur() { return fichierReglages().fileName(); }

@@ -4,12 +4,14 @@
 // mode, the microscope's lamp, viewer, plate and polarisers, and the section's thickness.
 #include <QString>
 
+class Reglages;
+
 // Takes up the kept settings; a value missing, unreadable or out of range stays the default,
-// so a first start is the program's own. Call before the window exists.
-void RetablitReglagesUtilisateur();
+// so a first start is the program's own.
+void RetablitReglagesUtilisateur(Reglages &reglages);
 // Keeps the current settings; called by whatever the user changes them with.
-void RetientReglagesUtilisateur();
+void RetientReglagesUtilisateur(const Reglages &reglages);
 // Puts every setting back to the program's own and forgets the kept ones.
-void RetablitReglagesDOrigine();
+void RetablitReglagesDOrigine(Reglages &reglages);
 // Where they are kept.
 QString FichierReglagesUtilisateur();

@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The mineral table: each mineral's birefringence range, optical character and how common it
+// is in rocks, read from the shipped text file. No Qt here.
+#include <cstddef>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+enum class CaractereOptique { Isotrope, Uniaxe, Biaxe };
+
+struct Mineral {
+    std::string nom;
+    double deltaMin = 0;
+    double deltaMax = 0;
+    CaractereOptique caractere = CaractereOptique::Isotrope;
+    int rang = 0;                         // 1 for the most common
+    std::vector<std::string> synonymes{}; // other names students type: "cyanite"
+    bool teintesAnormales = false;        // known for colours off Newton's scale
+};
+
+// The table's rows, most common first. Lines starting with '#' are comments; the first other
+// line is the header. A malformed row throws Erreur naming its line.
+std::vector<Mineral> LitTableMineraux(std::string_view texte);
+
+// The table gives δ to the thousandth: its ranges hold what rounds into them.
+inline constexpr double ArrondiDelta = 0.0005;
+
+// The mineral named so, or by one of its synonyms, ignoring case (accents kept: "DISTHÈNE" is
+// "disthène", "Epidote" is not "épidote"); none when no row matches.
+const Mineral *TrouveMineral(std::span<const Mineral> table, std::string_view nom);
+
+// At most `nombre` names joined by ", ", then "…" when there are more; "aucun" for none.
+std::string NomsMineraux(std::span<const Mineral> mineraux, std::size_t nombre);
+
+// The minerals a French course names first, those of the table that are birefringent, then
+// the other common ones, at most `nombre` in all.
+std::vector<Mineral> MinerauxDeLaCharte(std::span<const Mineral> table, std::size_t nombre);

@@ -1,0 +1,220 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What the stage's controls compute: typed values read (a bad one refused with a message, the
+// old value kept), the grain's colour, its turn and the readouts.
+#include "MichelLevySpectre/couleurs/Ordres.h"
+#include "MichelLevySpectre/mineraux/LectureRetard.h"
+#include "MichelLevySpectre/platine/ChampPlatine.h"
+#include "MichelLevySpectre/platine/FenetrePlatine.h"
+#include "MichelLevySpectre/platine/PolairePlatine.h"
+#include "MichelLevySpectre/reglages/Reglages.h"
+#include "toolkit/LigneMessage.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDial>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QSpinBox>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+enum Origine { DeLaBande, Saisi, DuMineral };
+// Below this share of the turn's brightest, the grain reads as extinct.
+constexpr double partEteinte = 0.01;
+constexpr double nmParUm = 1000.0;
+constexpr double retardMaxSansTable = 3000.0; // nm
+
+QString decimal(double v, int decimales) { return QString::fromStdString(Decimal(v, decimales)); }
+
+QColor couleur(const Rgb8 &c) { return {c.r, c.g, c.b}; }
+
+} // namespace
+
+void FenetrePlatine::choisitAngle(int degres)
+{
+    angle_ = (degres % 360 + 360) % 360;
+    const QSignalBlocker silence(cadran_);
+    cadran_->setValue(angle_);
+    angleTexte_->setText(QString::number(angle_));
+    calcule();
+}
+
+void FenetrePlatine::litAngle()
+{
+    const QString texte = angleTexte_->text();
+    if (const std::optional<double> v = LitDecimal(texte.toStdString()); v && std::abs(*v) < 1e9) {
+        dit({});
+        choisitAngle(int(std::lround(std::fmod(*v, 360.0))));
+        return;
+    }
+    dit(QString::fromUtf8("« %1 » n'est pas un angle : la platine reste à %2°.")
+            .arg(Cite(texte), QString::number(angle_)));
+    angleTexte_->setText(QString::number(angle_));
+}
+
+void FenetrePlatine::choisitRetard(double retard)
+{
+    retard_ = retard;
+    retardTexte_->setText(decimal(retard, 0));
+    calcule();
+}
+
+void FenetrePlatine::litRetard()
+{
+    const QString texte = retardTexte_->text();
+    const double max = liens_.retardMax ? liens_.retardMax() : retardMaxSansTable;
+    if (const std::optional<double> v = LitDecimal(texte.toStdString());
+        v && *v >= 0 && *v <= max) {
+        dit({});
+        origine_->setCurrentIndex(Saisi);
+        choisitRetard(*v);
+        return;
+    }
+    dit(QString::fromUtf8("« %1 » n'est pas un retard de 0 à %2 nm : le retard reste de %3 nm.")
+            .arg(Cite(texte), decimal(max, 0), decimal(retard_, 0)));
+    retardTexte_->setText(decimal(retard_, 0));
+}
+
+void FenetrePlatine::litMineral()
+{
+    const QString nom = mineral_->text().trimmed();
+    if (nom.isEmpty())
+        return; // nothing asked yet: the slider or the thickness alone
+    QString erreur;
+    const std::vector<Mineral> table =
+        liens_.reglages ? liens_.reglages->mineraux(&erreur) : std::vector<Mineral>{};
+    const Mineral *trouve = TrouveMineral(table, nom.toStdString());
+    if (!trouve) {
+        dit(table.empty() ? erreur
+                          : QString::fromUtf8("« %1 » n'est pas dans la table des minéraux : le "
+                                              "retard reste de %2 nm.")
+                                .arg(Cite(nom), decimal(retard_, 0)));
+        return;
+    }
+    const std::optional<double> e = LitEpaisseur(epaisseur_->text().toStdString());
+    if (!e) {
+        dit(QString::fromUtf8("« %1 » n'est pas une épaisseur de 1 à 1000 µm : le retard reste de "
+                              "%2 nm.")
+                .arg(Cite(epaisseur_->text()), decimal(retard_, 0)));
+        return;
+    }
+    dit({});
+    origine_->setCurrentIndex(DuMineral);
+    choisitRetard(trouve->deltaMax * proximite_->value() / 100.0 * *e * nmParUm);
+}
+
+void FenetrePlatine::litBiseau()
+{
+    const QString texte = biseauTexte_->text();
+    if (const std::optional<double> v = LitDecimal(texte.toStdString());
+        v && *v >= 0 && *v <= BiseauMax) {
+        dit({});
+        biseau_ = *v;
+        const QSignalBlocker silence(biseauCurseur_);
+        biseauCurseur_->setValue(int(std::lround(*v)));
+        calcule();
+        return;
+    }
+    dit(QString::fromUtf8("« %1 » n'est pas un biseau de 0 à 2000 nm : le biseau reste de %2 nm.")
+            .arg(Cite(texte), decimal(biseau_, 0)));
+    biseauTexte_->setText(decimal(biseau_, 0));
+}
+
+void FenetrePlatine::reprendBande()
+{
+    if (epaisseur_->text().isEmpty() && liens_.reglages)
+        epaisseur_->setText(QString::fromStdString(TexteEpaisseur(liens_.reglages->epaisseur())));
+    const std::optional<double> r = liens_.retardBande ? liens_.retardBande() : std::nullopt;
+    if (origine_->currentIndex() == DeLaBande && r)
+        choisitRetard(*r);
+    else
+        calcule();
+}
+
+void FenetrePlatine::calcule()
+{
+    const ReglagesMicroscope r =
+        liens_.reglages ? liens_.reglages->microscope() : ReglagesMicroscope{};
+    if (!lumiere_ || r.source != lumierePour_.source || r.vision != lumierePour_.vision) {
+        lumiere_ = PrepareLumierePlatine(r);
+        lumierePour_ = r;
+        tourPour_.reset();
+    }
+    const auto lame = static_cast<LameAuxiliaire>(lame_->currentIndex());
+    montage_ = {retard_, double(angle_ + extinction_->value()), RetardLame(lame, biseau_),
+                polariseurs_->currentIndex() == 0};
+    vue_ = VoitPlatine(*lumiere_, montage_);
+    const VuePlatine fond = VoitPlatine(*lumiere_, {0, 0, montage_.retardLame, montage_.croises});
+    champ_->montre(couleur(fond.couleur), couleur(vue_.couleur), angle_);
+    MontagePlatine aZero = montage_;
+    aZero.angleGrain = extinction_->value();
+    if (tourPour_ != aZero) {
+        polaire_->montre(LuminositesTour(*lumiere_, aZero), angle_);
+        tourSansLame_ = LuminositesTour(*lumiere_, {retard_, aZero.angleGrain, 0, true});
+        tourPour_ = aZero;
+    } else {
+        polaire_->montre(polaire_->tour(), angle_);
+    }
+    montreLectures();
+}
+
+void FenetrePlatine::montreLectures()
+{
+    const std::vector<double> &tour = polaire_->tour();
+    const double plus = tour.empty() ? 0 : *std::max_element(tour.begin(), tour.end());
+    QString teinte = QString::fromUtf8("teinte nommée entre polariseurs croisés seulement");
+    if (montage_.croises && !(vue_.luminosite > partEteinte * plus))
+        teinte = QString::fromUtf8("extinction");
+    else if (montage_.croises) {
+        const double r = RetardApparent(montage_);
+        teinte = QString::fromStdString(NomTeinte(r) + ", " +
+                                        NomOrdre(OrdreDuRetard(r, IntervalleOrdres)));
+    }
+    lecture_->setText(QString::fromUtf8("Platine : %1° — luminosité : %2 % — %3")
+                          .arg(QString::number(angle_), decimal(100 * vue_.luminosite, 1), teinte));
+    const bool montre = caseReponse_->isChecked();
+    reponse_->setVisible(montre);
+    champ_->montreDirectionLente(montre ? std::optional<double>(extinction_->value())
+                                        : std::nullopt);
+    const std::optional<int> mesure = ExtinctionMesuree(tourSansLame_);
+    reponse_->setText(
+        mesure ? QString::fromUtf8("Angle d'extinction mesuré : %1° ; %2.")
+                     .arg(QString::number(*mesure),
+                          QString::fromStdString(SigneAllongement(extinction_->value())))
+               : QString::fromUtf8("Le grain reste éteint sur tout le tour : pas d'angle "
+                                   "d'extinction."));
+}
+
+void FenetrePlatine::dit(const QString &message) { message_->setText(message); }
+
+QString FenetrePlatine::message() const { return message_->text(); }
+QString FenetrePlatine::lecture() const { return lecture_->text(); }
+QString FenetrePlatine::reponse() const
+{
+    return caseReponse_->isChecked() ? reponse_->text() : QString();
+}
+
+void FenetrePlatine::keyPressEvent(QKeyEvent *evenement)
+{
+    if (const int d = DegresDeLaTouche(evenement->key(), evenement->modifiers()))
+        tourne(d);
+    else
+        QWidget::keyPressEvent(evenement);
+}
+
+void FenetrePlatine::relie(LiensPlatine liens)
+{
+    if (liens_.reglages)
+        disconnect(liens_.reglages, nullptr, this, nullptr);
+    liens_ = std::move(liens);
+    // The strip's lamp and viewer, changed from any window, at once.
+    if (liens_.reglages)
+        connect(liens_.reglages, &Reglages::changed, this, &FenetrePlatine::calcule);
+}

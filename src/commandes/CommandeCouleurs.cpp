@@ -1,0 +1,164 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "commandes/CommandeCouleurs.h"
+
+#include "MichelLevySpectre/Arithmetique.h"
+#include "MichelLevySpectre/optique/GrainPlatine.h"
+#include "commandes/ArgumentIncorrect.h"
+
+#include <QCommandLineParser>
+
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+namespace {
+
+constexpr int RetardMaxDefaut = 3000; // nm
+constexpr int PasDefaut = 6;          // nm
+constexpr int RetardMaxLimite = 100000;
+constexpr double AngleDefaut = 45.0;  // degrees
+constexpr double AngleLimite = 360.0; // either way
+
+struct OptionsCouleurs {
+    int retardMax = RetardMaxDefaut;
+    int pas = PasDefaut;
+    ReglagesMicroscope reglages;
+    LameAuxiliaire lame = LameAuxiliaire::Aucune;
+    double biseau = 0.0;
+    double angle = AngleDefaut;
+};
+
+[[noreturn]] void refuse(const QString &option, const QString &valeur, const QString &attendu)
+{
+    throw ArgumentIncorrect{QStringLiteral("--%1 « %2 » : %3").arg(option, valeur, attendu)};
+}
+
+int entier(const QCommandLineParser &p, const QString &option, int defaut, int min, int max)
+{
+    if (!p.isSet(option))
+        return defaut;
+    const QString texte = p.value(option);
+    const std::optional<std::int32_t> v = LitEntierOptionnel(texte.toStdString());
+    if (!v || *v < min || *v > max)
+        refuse(option, texte,
+               QStringLiteral("un nombre entier de %1 à %2 est attendu")
+                   .arg(QString::number(min), QString::number(max)));
+    return *v;
+}
+
+// One of the names, each with its value; accents may be typed or not.
+template <class T>
+T choix(const QCommandLineParser &p, const QString &option, T defaut,
+        std::initializer_list<std::pair<const char *, T>> noms, const QString &attendu)
+{
+    if (!p.isSet(option))
+        return defaut;
+    const QString texte = p.value(option);
+    for (const auto &[nom, valeur] : noms)
+        if (texte == QString::fromUtf8(nom))
+            return valeur;
+    refuse(option, texte, attendu);
+}
+
+void litLame(const QCommandLineParser &p, OptionsCouleurs &o)
+{
+    const QString texte = p.value(QStringLiteral("lame"));
+    const QString biseau = QStringLiteral("biseau:");
+    if (texte.startsWith(biseau)) {
+        const std::optional<double> v = LitDecimal(texte.mid(biseau.size()).toStdString());
+        if (!v || *v < 0 || *v > BiseauMax)
+            refuse(QStringLiteral("lame"), texte,
+                   QStringLiteral("le biseau de quartz va de 0 à 2000 nm"));
+        o.lame = LameAuxiliaire::Biseau, o.biseau = *v;
+        return;
+    }
+    using L = LameAuxiliaire;
+    o.lame = choix(p, QStringLiteral("lame"), L::Aucune,
+                   {{"aucune", L::Aucune}, {"lambda", L::TeinteSensible}, {"quart", L::QuartDOnde}},
+                   QStringLiteral("aucune, lambda, quart ou biseau:N (N de 0 à 2000 nm) est "
+                                  "attendu"));
+}
+
+OptionsCouleurs litOptions(const QCommandLineParser &p)
+{
+    OptionsCouleurs o;
+    o.retardMax = entier(p, QStringLiteral("retard-max"), RetardMaxDefaut, 0, RetardMaxLimite);
+    o.pas = entier(p, QStringLiteral("pas"), PasDefaut, 1, RetardMaxLimite);
+    using S = SourceLumineuse;
+    o.reglages.source = choix(p, QStringLiteral("source"), S::EgaleEnergie,
+                              {{"E", S::EgaleEnergie},
+                               {"D65", S::D65},
+                               {"halogene", S::Halogene},
+                               {"halogène", S::Halogene},
+                               {"A", S::IlluminantA}},
+                              QStringLiteral("E, D65, halogene ou A est attendu"));
+    o.reglages.vision = choix(p, QStringLiteral("vision"), Vision::OeilAdapte,
+                              {{"oeil", Vision::OeilAdapte},
+                               {"œil", Vision::OeilAdapte},
+                               {"appareil", Vision::AppareilLumiereDuJour}},
+                              QStringLiteral("oeil ou appareil est attendu"));
+    using P = Polariseurs;
+    o.reglages.polariseurs = choix(p, QStringLiteral("polariseurs"), P::Croises,
+                                   {{"croises", P::Croises},
+                                    {"croisés", P::Croises},
+                                    {"paralleles", P::Paralleles},
+                                    {"parallèles", P::Paralleles}},
+                                   QStringLiteral("croises ou paralleles est attendu"));
+    litLame(p, o);
+    if (p.isSet(QStringLiteral("angle"))) {
+        const QString texte = p.value(QStringLiteral("angle"));
+        const std::optional<double> v = LitDecimal(texte.toStdString());
+        if (!v || std::abs(*v) > AngleLimite)
+            refuse(QStringLiteral("angle"), texte,
+                   QStringLiteral("un angle en degrés de -360 à 360 est attendu"));
+        o.angle = *v;
+    }
+    return o;
+}
+
+} // namespace
+
+void DeclareOptionsCouleurs(QCommandLineParser &parseur)
+{
+    parseur.addOption({QStringLiteral("couleurs"), QString()});
+    for (const char *nom :
+         {"retard-max", "pas", "source", "vision", "polariseurs", "lame", "angle"})
+        parseur.addOption({QString::fromUtf8(nom), QString(), QStringLiteral("valeur")});
+}
+
+QString AideCouleurs()
+{
+    return QStringLiteral(
+        "  --couleurs                   écrit le tableau des couleurs colorimétriques (sRGB, 0 à\n"
+        "                               255) d'un grain sur la platine, comme la bande les montre "
+        ":\n"
+        "                               « retard (nm) », R, V, B séparés par des tabulations\n"
+        "  --retard-max N               retard le plus grand, en nm (0 à 100000 ; 3000)\n"
+        "  --pas N                      pas des retards, en nm (1 à 100000 ; 6)\n"
+        "  --source E|D65|halogene|A    lampe : égale énergie, lumière du jour, halogène 3200 K\n"
+        "                               ou illuminant A (E)\n"
+        "  --vision oeil|appareil       œil adapté, ou appareil photo réglé en lumière du jour\n"
+        "                               (oeil)\n"
+        "  --polariseurs croises|paralleles   analyseur N–S ou E–O (croises)\n"
+        "  --lame aucune|lambda|quart|biseau:N   lame auxiliaire, direction lente à 45° : lame λ\n"
+        "                               (551 nm), λ/4 (147 nm) ou biseau de quartz de N nm (0 à\n"
+        "                               2000) (aucune)\n"
+        "  --angle α                    angle en degrés de la direction lente du grain depuis le\n"
+        "                               polariseur E–O, sens trigonométrique (-360 à 360 ; 45)\n");
+}
+
+void ExecuteCouleurs(const QCommandLineParser &parseur)
+{
+    const OptionsCouleurs o = litOptions(parseur);
+    const LumierePlatine lumiere = PrepareLumierePlatine(o.reglages);
+    MontagePlatine montage{0.0, o.angle, RetardLame(o.lame, o.biseau),
+                           o.reglages.polariseurs == Polariseurs::Croises};
+    std::string texte = "retard (nm)\tR\tV\tB\n";
+    for (int retard = 0; retard <= o.retardMax; retard += o.pas) {
+        montage.retardGrain = retard;
+        const Rgb8 c = VoitPlatine(lumiere, montage).couleur;
+        texte += std::to_string(retard) + '\t' + std::to_string(c.r) + '\t' + std::to_string(c.g) +
+                 '\t' + std::to_string(c.b) + '\n';
+    }
+    std::fwrite(texte.data(), 1, texte.size(), stdout);
+}
