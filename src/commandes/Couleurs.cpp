@@ -3,12 +3,12 @@
 
 #include "MichelLevySpectre/presentation/Platine.h"
 #include "commandes/ArgumentIncorrect.h"
+#include "toolkit/Console.h"
 #include "toolkit/Nombres.h"
 
 #include <QCommandLineParser>
 
 #include <cmath>
-#include <cstdio>
 #include <string>
 
 namespace {
@@ -161,5 +161,5 @@ void ExecuteCouleurs(const QCommandLineParser &parseur)
         texte += std::to_string(retard) + '\t' + std::to_string(c.r) + '\t' + std::to_string(c.g) +
                  '\t' + std::to_string(c.b) + '\n';
     }
-    std::fwrite(texte.data(), 1, texte.size(), stdout);
+    EcritSortie(texte);
 }

@@ -7,21 +7,16 @@
 #include "MichelLevySpectre/presentation/Charte.h"
 #include "MichelLevySpectre/presentation/Identification.h"
 #include "commandes/ArgumentIncorrect.h"
+#include "toolkit/Console.h"
+#include "toolkit/Fichiers.h"
 
 #include <QCommandLineParser>
-#include <QFile>
 
-#include <cstdio>
 #include <string>
 
 namespace {
 
 constexpr qint64 TailleMaxTable = 1 << 20; // bytes: the table is a few kilobytes
-
-void ecrit(std::FILE *flux, const std::string &texte)
-{
-    std::fwrite(texte.data(), 1, texte.size(), flux);
-}
 
 // "X,Y": two whole numbers of pixels.
 QPoint point(const QCommandLineParser &p, const QString &option)
@@ -54,15 +49,15 @@ RgbLineaire couleur(const Photographie &photo, const QCommandLineParser &p, cons
 // The window's table, from the working folder; without it the rows name no mineral.
 std::vector<Mineral> tableMineraux()
 {
-    QFile fichier(QStringLiteral("mineraux.tsv"));
+    const FichierLu lu = LitFichierOrdinaire(QStringLiteral("mineraux.tsv"), TailleMaxTable);
     try {
-        if (!fichier.open(QIODevice::ReadOnly) || fichier.size() > TailleMaxTable)
+        if (lu.refus != RefusLecture::Aucun)
             throw Erreur(
                 "Fichier mineraux.tsv introuvable ou illisible dans le dossier de travail : "
                 "les minéraux ne sont pas proposés");
-        return LitTableMineraux(fichier.readAll().toStdString());
+        return LitTableMineraux(lu.octets.toStdString());
     } catch (const Erreur &e) {
-        ecrit(stderr, std::string("prismelle : ") + e.what() + "\n");
+        EcritErreurs(std::string("prismelle : ") + e.what() + "\n");
         return {};
     }
 }
@@ -128,7 +123,7 @@ void ExecuteIdentifier(const QCommandLineParser &p)
                                      ? LectureDelta::TeinteLaPlusElevee
                                      : LectureDelta::GrainQuelconque;
     const std::vector<Mineral> table = tableMineraux();
-    ecrit(stdout, TexteResultats(LignesIdentification(candidats, epaisseur, table, lecture)));
+    EcritSortie(TexteResultats(LignesIdentification(candidats, epaisseur, table, lecture)));
     if (const std::string a = AvertissementConcordance(candidats); !a.empty())
-        ecrit(stderr, "prismelle : " + a + "\n");
+        EcritErreurs("prismelle : " + a + "\n");
 }

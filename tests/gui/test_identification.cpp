@@ -178,6 +178,9 @@ TEST_F(Identification, badPhotographsClicksAndThicknessesAreRefusedInFrench)
     }
     w.ouvrePhotographie(dossier() + "/absente.png");
     EXPECT_TRUE(w.message().startsWith(QString::fromUtf8("Impossible de lire")));
+    w.ouvrePhotographie(dossier()); // a folder, as a FIFO or a device would be
+    EXPECT_TRUE(w.message().contains(QString::fromUtf8("n'est pas un fichier ordinaire")));
+    EXPECT_FALSE(w.vue()->vide());
 
     QTest::mouseClick(w.vue(), Qt::LeftButton, {}, w.vue()->pointDuPixel(5, 5));
     ASSERT_FALSE(w.resultats().empty());
@@ -256,6 +259,11 @@ TEST_F(Identification, whiteReferenceReadingsQuartzAndZoomInTheWindow)
     QTest::keySequence(w.windowHandle(), QKeySequence(Qt::CTRL | Qt::Key_B));
     clique(BlancX + 2 * Cote, BlancY); // black
     EXPECT_TRUE(w.message().startsWith(QString::fromUtf8("La zone choisie est trop sombre")));
+    QTest::keySequence(w.windowHandle(), QKeySequence(Qt::CTRL | Qt::Key_B));
+    clique(i % 11 * Cote + Cote / 2, i / 11 * Cote + Cote / 2); // second-order blue
+    EXPECT_EQ(
+        w.message(),
+        QString::fromUtf8("La zone choisie est colorée : ce n'est pas une référence de blanc"));
 
     w.attendQuartz();
     clique(5 * Cote + Cote / 2, Cote / 2); // 300 nm: 300 / 0.009 nm = 33.3 µm

@@ -5,9 +5,9 @@
 #include "MichelLevySpectre/Erreur.h"
 #include "MichelLevySpectre/presentation/Charte.h"
 #include "toolkit/Dialogues.h"
+#include "toolkit/Fichiers.h"
 
 #include <QDateTime>
-#include <QFile>
 #include <QFileInfo>
 
 #include <optional>
@@ -29,13 +29,17 @@ double epaisseur = EpaisseurLameMince;
 
 std::vector<Mineral> litTable()
 {
-    QFile fichier(QString::fromUtf8(FichierMineraux));
-    if (!fichier.open(QIODevice::ReadOnly))
+    const FichierLu lu = LitFichierOrdinaire(QString::fromUtf8(FichierMineraux), TailleMaxTable);
+    if (lu.refus == RefusLecture::PasUnFichier)
+        throw Erreur((TexteNonFichier(QString::fromUtf8(FichierMineraux)) +
+                      QString::fromUtf8(" : les minéraux ne sont pas proposés"))
+                         .toStdString());
+    if (lu.refus == RefusLecture::TropGrand)
+        throw Erreur("Le fichier mineraux.tsv est trop grand pour être une table de minéraux");
+    if (lu.refus != RefusLecture::Aucun)
         throw Erreur("Fichier mineraux.tsv introuvable dans le dossier de travail : les "
                      "minéraux ne sont pas proposés");
-    if (fichier.size() > TailleMaxTable)
-        throw Erreur("Le fichier mineraux.tsv est trop grand pour être une table de minéraux");
-    return LitTableMineraux(fichier.readAll().toStdString());
+    return LitTableMineraux(lu.octets.toStdString());
 }
 
 } // namespace
