@@ -10,6 +10,7 @@
 #include <QDateTime>
 #include <QFileInfo>
 
+#include <new>
 #include <optional>
 
 namespace {
@@ -55,6 +56,9 @@ const std::vector<Mineral> &TableMineraux(QString *erreur)
         } catch (const Erreur &e) {
             if (erreur)
                 *erreur = QString::fromUtf8(e.what());
+        } catch (const std::bad_alloc &) { // the window that asked goes on without the table
+            if (erreur)
+                *erreur = QStringLiteral("Mémoire insuffisante");
         }
     }
     return lue.mineraux;
