@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every file the program writes goes through here, so that a failed write never
-// destroys what was there; and every file it reads, so that only a file is read.
+// destroys what was there; and the files it reads whole (a photograph, the mineral table), so
+// that nothing but a regular file is read.
 #include <QByteArray>
 #include <QString>
 
