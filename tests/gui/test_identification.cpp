@@ -27,6 +27,10 @@
 
 #include <cmath>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 namespace {
 
 QByteArray encode(const QImage &image, const char *format)
@@ -178,9 +182,19 @@ TEST_F(Identification, badPhotographsClicksAndThicknessesAreRefusedInFrench)
     }
     w.ouvrePhotographie(dossier() + "/absente.png");
     EXPECT_TRUE(w.message().startsWith(QString::fromUtf8("Impossible de lire")));
-    w.ouvrePhotographie(dossier()); // a folder, as a FIFO or a device would be
-    EXPECT_TRUE(w.message().contains(QString::fromUtf8("n'est pas un fichier ordinaire")));
-    EXPECT_FALSE(w.vue()->vide());
+    // Refused at once, neither read forever nor waited on; the window goes on.
+    QStringList nonFichiers{dossier()};
+#ifndef _WIN32
+    const QString tube = dossier() + "/tube.png";
+    ASSERT_EQ(mkfifo(QFile::encodeName(tube).constData(), 0600), 0);
+    nonFichiers << QStringLiteral("/dev/zero") << tube;
+#endif
+    for (const QString &nom : nonFichiers) {
+        w.ouvrePhotographie(nom);
+        EXPECT_TRUE(w.message().contains(QString::fromUtf8("n'est pas un fichier ordinaire")))
+            << nom.toStdString();
+        EXPECT_FALSE(w.vue()->vide());
+    }
 
     QTest::mouseClick(w.vue(), Qt::LeftButton, {}, w.vue()->pointDuPixel(5, 5));
     ASSERT_FALSE(w.resultats().empty());
