@@ -4,11 +4,11 @@
 #include "MichelLevySpectre/Arithmetique.h"
 #include "MichelLevySpectre/optique/GrainPlatine.h"
 #include "commandes/ArgumentIncorrect.h"
+#include "toolkit/Console.h"
 
 #include <QCommandLineParser>
 
 #include <cmath>
-#include <cstdio>
 #include <string>
 
 namespace {
@@ -160,5 +160,5 @@ void ExecuteCouleurs(const QCommandLineParser &parseur)
         texte += std::to_string(retard) + '\t' + std::to_string(c.r) + '\t' + std::to_string(c.g) +
                  '\t' + std::to_string(c.b) + '\n';
     }
-    std::fwrite(texte.data(), 1, texte.size(), stdout);
+    EcritSortie(texte);
 }

@@ -9,18 +9,14 @@
 #include "MichelLevySpectre/recherche/BlancReference.h"
 #include "MichelLevySpectre/reglages/Reglages.h"
 #include "commandes/ArgumentIncorrect.h"
+#include "toolkit/Console.h"
+#include "toolkit/Fichiers.h"
 
 #include <QCommandLineParser>
 
-#include <cstdio>
 #include <string>
 
 namespace {
-
-void ecrit(std::FILE *flux, const std::string &texte)
-{
-    std::fwrite(texte.data(), 1, texte.size(), flux);
-}
 
 // "X,Y": two whole numbers of pixels.
 QPoint point(const QCommandLineParser &p, const QString &option)
@@ -56,7 +52,7 @@ std::vector<Mineral> tableMineraux()
     try {
         return ChargeTableMineraux(QString::fromUtf8(FichierMineraux));
     } catch (const Erreur &e) {
-        ecrit(stderr, std::string("prismelle : ") + e.what() + "\n");
+        EcritErreurs(std::string("prismelle : ") + e.what() + "\n");
         return {};
     }
 }
@@ -122,7 +118,7 @@ void ExecuteIdentifier(const QCommandLineParser &p)
                                      ? LectureDelta::TeinteLaPlusElevee
                                      : LectureDelta::GrainQuelconque;
     const std::vector<Mineral> table = tableMineraux();
-    ecrit(stdout, TexteResultats(LignesIdentification(candidats, epaisseur, table, lecture)));
+    EcritSortie(TexteResultats(LignesIdentification(candidats, epaisseur, table, lecture)));
     if (const std::string a = AvertissementConcordance(candidats); !a.empty())
-        ecrit(stderr, "prismelle : " + a + "\n");
+        EcritErreurs("prismelle : " + a + "\n");
 }

@@ -10,18 +10,30 @@
 #include <QCommandLineParser>
 #include <QStringList>
 
-#include <cstdio>
+#include <new>
+#include <stdexcept>
+#include <string_view>
 
 // Qt's parser cuts the arguments; its messages and its help are English, so the texts here
 // are ours. A new command adds its options and its help beside --couleurs, and a branch below.
 
 namespace {
 
-void ecrit(std::FILE *flux, const QString &texte)
+void ecrit(const QString &texte, void (*flux)(std::string_view))
 {
     const QByteArray octets = texte.toUtf8();
-    std::fwrite(octets.constData(), 1, std::size_t(octets.size()), flux);
+    flux(std::string_view(octets.constData(), std::size_t(octets.size())));
 }
+
+// Qt's own single-dash options (QGuiApplication, QApplication, X11), which open the window; the
+// first ones take the next argument as their value unless written "-style=fusion".
+const QStringList OptionsQtAValeur{
+    "platform",        "platformpluginpath", "platformtheme", "plugin",
+    "qwindowgeometry", "qwindowicon",        "qwindowtitle",  "session",
+    "display",         "geometry",           "style",         "stylesheet"};
+const QStringList OptionsQt =
+    OptionsQtAValeur +
+    QStringList{"reverse", "widgetcount", "qmljsdebugger", "dialogs", "fontengine"};
 
 QString aide()
 {
@@ -32,13 +44,25 @@ QString aide()
            QStringLiteral("  -h, --help                   affiche cette aide\n");
 }
 
+// "-couleurs" is no "--couleurs": the parser reads single-dash words as letters, and the first
+// unknown one is said as it was typed.
+QString optionInconnue(const QString &nom, const QStringList &arguments)
+{
+    if (nom.size() > 1 || arguments.contains(QStringLiteral("--") + nom))
+        return QStringLiteral("--") + nom;
+    for (const QString &a : arguments.mid(1))
+        if (a.startsWith(QLatin1Char('-')) && !a.startsWith(QStringLiteral("--")) &&
+            a.contains(nom))
+            return a;
+    return QStringLiteral("-") + nom;
+}
+
 // Qt's parser says what went wrong in English only: the same fault, in French.
 QString erreurDeLecture(const QCommandLineParser &parseur, const QStringList &arguments)
 {
     if (!parseur.unknownOptionNames().isEmpty()) {
-        const QString nom = parseur.unknownOptionNames().constFirst();
-        return QStringLiteral("option inconnue : %1%2")
-            .arg(nom.size() > 1 ? QStringLiteral("--") : QStringLiteral("-"), nom);
+        return QStringLiteral("option inconnue : %1")
+            .arg(optionInconnue(parseur.unknownOptionNames().constFirst(), arguments));
     }
     for (const QString &a : arguments)
         if (a.startsWith(QStringLiteral("--couleurs=")) ||
@@ -49,19 +73,28 @@ QString erreurDeLecture(const QCommandLineParser &parseur, const QStringList &ar
     return QStringLiteral("valeur manquante après %1").arg(arguments.constLast());
 }
 
+// Any other single-dash word (-couleurs) is the command line's, which refuses it.
 bool pourLaLigneDeCommande(const QStringList &arguments)
 {
-    for (const QString &a : arguments.mid(1))
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString &a = arguments[i];
         if (a.startsWith(QStringLiteral("--")) || a == QStringLiteral("-h") ||
             a == QStringLiteral("-?"))
             return true;
+        if (!a.startsWith(QLatin1Char('-')) || a.size() == 1)
+            continue;
+        const QString nom = a.mid(1).section(QLatin1Char('='), 0, 0);
+        if (!OptionsQt.contains(nom))
+            return true;
+        if (!a.contains(QLatin1Char('=')) && OptionsQtAValeur.contains(nom))
+            ++i;
+    }
     return false;
 }
 
 void execute(const QStringList &arguments)
 {
     QCommandLineParser parseur;
-    parseur.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parseur.addOption(
         {{QStringLiteral("h"), QStringLiteral("?"), QStringLiteral("help")}, QString()});
     DeclareOptionsCouleurs(parseur);
@@ -72,7 +105,7 @@ void execute(const QStringList &arguments)
         throw ArgumentIncorrect{QStringLiteral("argument inattendu : %1")
                                     .arg(parseur.positionalArguments().constFirst())};
     if (parseur.isSet(QStringLiteral("help")))
-        ecrit(stdout, aide());
+        ecrit(aide(), EcritSortie);
     else if (parseur.isSet(QStringLiteral("couleurs")))
         ExecuteCouleurs(parseur);
     else if (parseur.isSet(QStringLiteral("identifier")))
@@ -96,9 +129,15 @@ std::optional<int> LigneDeCommande(int argc, char *argv[])
     try {
         execute(arguments);
     } catch (const ArgumentIncorrect &e) {
-        ecrit(stderr,
-              QStringLiteral("prismelle : %1\nEssayez « prismelle --help ».\n").arg(e.message));
+        ecrit(QStringLiteral("prismelle : %1\nEssayez « prismelle --help ».\n").arg(e.message),
+              EcritErreurs);
         return 2;
+    } catch (const std::bad_alloc &) {
+        EcritErreurs("prismelle : mémoire insuffisante.\n");
+        return 1;
+    } catch (const std::length_error &) { // a container asked to grow past its largest size
+        EcritErreurs("prismelle : mémoire insuffisante.\n");
+        return 1;
     }
-    return 0;
+    return SortieTerminee() ? 0 : 1;
 }

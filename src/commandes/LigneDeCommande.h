@@ -4,7 +4,8 @@
 // without opening a window.
 #include <optional>
 
-// Runs the command that the arguments ask for and gives the exit status: 0, or 2 after a
-// French message on stderr for a bad argument. Nothing when the window should open: no
-// argument, or only Qt's own single-dash ones (-platform, -style…).
+// Runs the command that the arguments ask for and gives the exit status: 0; 2 after a French
+// message on stderr for a bad argument; 1 after one when the output cannot be written or
+// memory runs out. Nothing when the window should open: no argument, or only Qt's own
+// single-dash options (-platform, -style…).
 std::optional<int> LigneDeCommande(int argc, char *argv[]);

@@ -29,6 +29,10 @@
 
 #include <cmath>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 namespace {
 
 QByteArray encode(const QImage &image, const char *format)
@@ -210,6 +214,19 @@ TEST_F(Identification, badPhotographsClicksAndThicknessesAreRefusedInFrench)
     }
     w.ouvrePhotographie(dossier() + "/absente.png");
     EXPECT_TRUE(w.message().startsWith(QString::fromUtf8("Impossible de lire")));
+    // Refused at once, neither read forever nor waited on; the window goes on.
+    QStringList nonFichiers{dossier()};
+#ifndef _WIN32
+    const QString tube = dossier() + "/tube.png";
+    ASSERT_EQ(mkfifo(QFile::encodeName(tube).constData(), 0600), 0);
+    nonFichiers << QStringLiteral("/dev/zero") << tube;
+#endif
+    for (const QString &nom : nonFichiers) {
+        w.ouvrePhotographie(nom);
+        EXPECT_TRUE(w.message().contains(QString::fromUtf8("n'est pas un fichier ordinaire")))
+            << nom.toStdString();
+        EXPECT_FALSE(w.vue()->vide());
+    }
 
     QTest::mouseClick(w.vue(), Qt::LeftButton, {}, w.vue()->pointDuPixel(5, 5));
     ASSERT_FALSE(w.resultats().empty());
@@ -288,6 +305,11 @@ TEST_F(Identification, whiteReferenceReadingsQuartzAndZoomInTheWindow)
     QTest::keySequence(w.windowHandle(), QKeySequence(Qt::CTRL | Qt::Key_B));
     clique(BlancX + 2 * Cote, BlancY); // black
     EXPECT_TRUE(w.message().startsWith(QString::fromUtf8("La zone choisie est trop sombre")));
+    QTest::keySequence(w.windowHandle(), QKeySequence(Qt::CTRL | Qt::Key_B));
+    clique(i % 11 * Cote + Cote / 2, i / 11 * Cote + Cote / 2); // second-order blue
+    EXPECT_EQ(
+        w.message(),
+        QString::fromUtf8("La zone choisie est colorée : ce n'est pas une référence de blanc"));
 
     w.attendQuartz();
     clique(5 * Cote + Cote / 2, Cote / 2); // 300 nm: 300 / 0.009 nm = 33.3 µm

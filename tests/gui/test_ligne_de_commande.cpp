@@ -5,6 +5,7 @@
 #include "MichelLevySpectre/couleurs/EcartsCouleur.h"
 
 #include <QColor>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -16,6 +17,10 @@
 #include <cmath>
 #include <map>
 #include <vector>
+
+#ifdef __linux__
+#include <sys/stat.h>
+#endif
 
 namespace {
 
@@ -174,6 +179,11 @@ INSTANTIATE_TEST_SUITE_P(
         Mauvais{"missingValue", {"--couleurs", "--angle"}, "valeur manquante après --angle"},
         Mauvais{"strayArgument", {"--couleurs", "trop"}, "argument inattendu : trop"},
         Mauvais{"noCommand", {"--angle", "30"}, "aucune commande"},
+        Mauvais{"singleDashWord", {"-couleurs"}, "option inconnue : -couleurs"},
+        Mauvais{"singleDashAfterCommand", {"--couleurs", "-pas", "3"}, "option inconnue : -pas"},
+        Mauvais{"identifyFolder",
+                {"--identifier", ".", "--point", "1,1"},
+                "« . » n'est pas un fichier ordinaire"},
         Mauvais{"identifyWithoutPoint", {"--identifier", "p.png"}, "--point X,Y est attendu"},
         Mauvais{"identifyBadPoint", {"--identifier", "p.png", "--point", "3"}, "deux entiers X,Y"},
         Mauvais{"identifyNoPhotograph",
@@ -192,6 +202,33 @@ TEST(LigneDeCommande, helpIsFrench)
     EXPECT_TRUE(s.sortie.contains(QStringLiteral("--lame aucune|lambda|quart|biseau:N")));
     EXPECT_TRUE(s.sortie.contains(QStringLiteral("--identifier PHOTO")));
 }
+
+#ifdef __linux__
+// A device or a FIFO is refused at once, not read forever or waited on; a full disk is said.
+TEST(LigneDeCommande, devicesAndFifosRefusedAtOnce_fullDiskSaid)
+{
+    QTemporaryDir dossier;
+    const QString tube = dossier.filePath(QStringLiteral("tube.png"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(tube).constData(), 0600), 0);
+    for (const QString &nom : {QStringLiteral("/dev/zero"), tube}) {
+        const Sortie s = lance({QStringLiteral("--identifier"), nom, QStringLiteral("--point"),
+                                QStringLiteral("1,1")});
+        EXPECT_EQ(s.statut, 2) << nom.toStdString();
+        EXPECT_TRUE(s.erreurs.contains(QString::fromUtf8("n'est pas un fichier ordinaire")))
+            << s.erreurs.toStdString();
+    }
+    for (const char *commande : {"--couleurs", "--help"}) {
+        QProcess p;
+        p.setStandardOutputFile(QStringLiteral("/dev/full"));
+        p.start(Programme, {QString::fromUtf8(commande)});
+        ASSERT_TRUE(p.waitForFinished(60000));
+        EXPECT_EQ(p.exitCode(), 1) << commande;
+        EXPECT_EQ(texte(p.readAllStandardError()),
+                  QString::fromUtf8("prismelle : la sortie standard n'a pas pu être écrite "
+                                    "(disque plein).\n"));
+    }
+}
+#endif
 
 // The synthetic photograph's 33 patches, each identified by its own call: the first row within
 // 20 nm of the truth for 90 % of them, however the photograph was taken.

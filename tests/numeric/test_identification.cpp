@@ -2,6 +2,7 @@
 // From a colour to minerals: colour names, the table's reader, the copied text and where the
 // chart names the minerals.
 #include "MichelLevySpectre/Erreur.h"
+#include "MichelLevySpectre/couleurs/EcartsCouleur.h"
 #include "MichelLevySpectre/couleurs/Gamut.h"
 #include "MichelLevySpectre/couleurs/Teintes.h"
 #include "MichelLevySpectre/mineraux/LectureRetard.h"
@@ -13,6 +14,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 TEST(Teintes, newtonScaleNamesByRetardation)
@@ -145,8 +147,8 @@ TEST(Recherche, ownColoursUnderExposureFoundAsDistinctMinima)
 }
 
 // A warm neutral area becomes the grey of its brightest channel and names the warm lamp; a
-// black or saturated one is refused in French.
-TEST(Recherche, whiteReferenceBalancesToGreyAndRefusesBlackOrSaturatedAreas)
+// dark, coloured or clipped one is refused in French, each for its own reason.
+TEST(Recherche, whiteReferenceBalancesToGreyAndRefusesDarkColouredOrClippedAreas)
 {
     const BalanceBlancs b = BalanceDepuisNeutre({0.5, 0.3, 0.12});
     ASSERT_TRUE(b.erreur.empty());
@@ -155,10 +157,27 @@ TEST(Recherche, whiteReferenceBalancesToGreyAndRefusesBlackOrSaturatedAreas)
         EXPECT_NEAR(v, 0.5, 0.005);
     EXPECT_TRUE(b.source == SourceLumineuse::Halogene || b.source == SourceLumineuse::IlluminantA);
     EXPECT_EQ(ReglagesBalances({}, b).vision, Vision::OeilAdapte);
-    EXPECT_TRUE(BalanceDepuisNeutre({0.002, 0.3, 0.3})
-                    .erreur.starts_with("La zone choisie est trop sombre"));
-    EXPECT_TRUE(
-        BalanceDepuisNeutre({0.99, 0.5, 0.5}).erreur.starts_with("La zone choisie est saturée"));
+    const std::pair<Rgb8, const char *> zones[] = {
+        {{128, 128, 128}, ""},
+        {{40, 40, 40}, ""},
+        {{231, 172, 110}, ""}, // the 3200 K lamp's white by a daylight camera, at 80 %
+        {{180, 239, 116}, "colorée : ce n'est pas une référence de blanc"}, // lime green
+        {{64, 224, 208}, "colorée"},                                        // turquoise
+        {{255, 0, 0}, "colorée"},
+        {{255, 165, 0}, "colorée"}, // orange
+        {{255, 140, 60}, "colorée"},
+        {{8, 8, 8}, "trop sombre"},
+        {{48, 33, 18}, "trop sombre"}, // the lamp's white at 3 %: its blue is unreadable
+        {{255, 255, 255}, "saturée"},
+        {{255, 250, 252}, "saturée"}};
+    for (const auto &[c, raison] : zones) {
+        const BalanceBlancs z = BalanceDepuisNeutre(SrgbVersLineaire(c));
+        const std::string attendu = *raison ? std::string("La zone choisie est ") + raison : "";
+        EXPECT_EQ(z.erreur.substr(0, attendu.size()), attendu) << int(c.r) << "," << int(c.g);
+        EXPECT_EQ(z.erreur.empty(), !*raison) << int(c.r) << "," << int(c.g);
+    }
+    EXPECT_EQ(BalanceDepuisNeutre(SrgbVersLineaire({231, 172, 110})).source,
+              SourceLumineuse::Halogene);
 }
 
 TEST(PlacementMineraux, namesSitBesideTheirBarsWithoutOverlapping)

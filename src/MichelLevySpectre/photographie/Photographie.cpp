@@ -2,14 +2,16 @@
 #include "MichelLevySpectre/photographie/Photographie.h"
 
 #include "MichelLevySpectre/couleurs/EcartsCouleur.h"
+#include "toolkit/Fichiers.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QImageReader>
 #include <QLoggingCategory>
 
 #include <algorithm>
 #include <cmath>
+#include <new>
+#include <utility>
 
 namespace {
 
@@ -32,17 +34,28 @@ QString illisible(const QString &nom)
     return QString::fromUtf8("L'image « %1 » est illisible ou tronquée").arg(nom);
 }
 
-} // namespace
-
-Photographie LitPhotographie(const QString &nom)
+// The file's bytes, or why there are none.
+Photographie lit(const QString &nom, QByteArray &octets)
 {
-    QFile fichier(nom);
-    if (!fichier.open(QIODevice::ReadOnly))
-        return refus(QString::fromUtf8("Impossible de lire le fichier « %1 »").arg(nom));
-    if (fichier.size() > OctetsMax)
+    FichierLu lu = LitFichierOrdinaire(nom, OctetsMax);
+    switch (lu.refus) {
+    case RefusLecture::Aucun:
+        octets = std::move(lu.octets);
+        return {};
+    case RefusLecture::PasUnFichier:
+        return refus(TexteNonFichier(nom));
+    case RefusLecture::TropGrand:
         return refus(
             QString::fromUtf8("Le fichier « %1 » est trop grand (plus de 256 Mo)").arg(nom));
-    const QByteArray octets = fichier.readAll();
+    case RefusLecture::Absent:
+    case RefusLecture::Illisible:
+        break;
+    }
+    return refus(QString::fromUtf8("Impossible de lire le fichier « %1 »").arg(nom));
+}
+
+Photographie decode(const QString &nom, const QByteArray &octets)
+{
     if (octets.isEmpty())
         return refus(QString::fromUtf8("Le fichier « %1 » est vide").arg(nom));
     QBuffer tampon;
@@ -76,6 +89,20 @@ Photographie LitPhotographie(const QString &nom)
         return refus(illisible(nom));
     return {image.convertToFormat(QImage::Format_RGB32), QString(),
             double(image.width()) / taille.width()};
+}
+
+} // namespace
+
+Photographie LitPhotographie(const QString &nom)
+{
+    try {
+        QByteArray octets;
+        if (Photographie refusee = lit(nom, octets); !refusee.erreur.isEmpty())
+            return refusee;
+        return decode(nom, octets);
+    } catch (const std::bad_alloc &) { // the window and the command line both go on
+        return refus(QStringLiteral("Mémoire insuffisante"));
+    }
 }
 
 RgbLineaire MoyenneLineaire(const QImage &image, int x, int y)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MichelLevySpectre/recherche/BlancReference.h"
 
+#include "MichelLevySpectre/couleurs/EcartsCouleur.h"
 #include "MichelLevySpectre/couleurs/Gamut.h"
 
 #include <algorithm>
@@ -30,23 +31,38 @@ SourceLumineuse lampe(const Tristimulus &t)
     return proche;
 }
 
+// C*ab of the colour against the lamp's white brought to the colour's own luminance (L* = 100):
+// how far its chromaticity is from the lamp's, whatever its brightness.
+double chromaContreBlanc(const Tristimulus &t, SourceLumineuse source)
+{
+    const Tristimulus b = BlancSource(source); // Y = 1
+    const Lab lab = XyzVersLab(t, {b.X * t.Y, t.Y, b.Z * t.Y});
+    return std::hypot(lab.a, lab.b);
+}
+
+BalanceBlancs refus(const char *raison) { return {SansBalance, raison}; }
+
 } // namespace
 
 BalanceBlancs BalanceDepuisNeutre(const RgbLineaire &n)
 {
     const double plusClair = std::max({n.R, n.G, n.B});
-    if (std::min({n.R, n.G, n.B}) < CanalSombre)
-        return {SansBalance,
-                "La zone choisie est trop sombre pour servir de référence de blanc : cliquez sur "
-                "une zone neutre et claire"};
+    const char *sombre = "La zone choisie est trop sombre pour servir de référence de blanc : "
+                         "cliquez sur une zone neutre et claire";
+    if (plusClair < CanalSombre)
+        return refus(sombre);
+    const SourceLumineuse source = lampe(xyz(n));
+    if (chromaContreBlanc(xyz(n), source) > ChromaBlancMax)
+        return refus("La zone choisie est colorée : ce n'est pas une référence de blanc");
+    if (std::min({n.R, n.G, n.B}) < CanalSombre) // neutral, but too dim to read its cast
+        return refus(sombre);
     if (plusClair > CanalSature)
-        return {SansBalance,
-                "La zone choisie est saturée : ses couleurs sont écrêtées, elle ne peut pas servir "
-                "de référence de blanc"};
+        return refus("La zone choisie est saturée : ses couleurs sont écrêtées, elle ne peut pas "
+                     "servir de référence de blanc");
     const Tristimulus gris{BlancD65.X * plusClair, BlancD65.Y * plusClair, BlancD65.Z * plusClair};
     return {Produit(MatriceSrgb, Produit(AdaptationBradford(xyz(n), gris), MatriceSrgbVersXyz)),
             {},
-            lampe(xyz(n))};
+            source};
 }
 
 ReglagesMicroscope ReglagesBalances(ReglagesMicroscope reglages, const BalanceBlancs &balance)

@@ -4,8 +4,11 @@
 #include "MichelLevySpectre/Erreur.h"
 #include "MichelLevySpectre/charte/GeometrieCharte.h"
 
-#include <QFile>
+#include "toolkit/Fichiers.h"
+
 #include <QFileInfo>
+
+#include <new>
 
 namespace {
 
@@ -15,13 +18,17 @@ constexpr qint64 TailleMaxTable = 1 << 20; // bytes: the table is a few kilobyte
 
 std::vector<Mineral> ChargeTableMineraux(const QString &chemin)
 {
-    QFile fichier(chemin);
-    if (!fichier.open(QIODevice::ReadOnly))
+    const FichierLu lu = LitFichierOrdinaire(chemin, TailleMaxTable);
+    if (lu.refus == RefusLecture::PasUnFichier)
+        throw Erreur(
+            (TexteNonFichier(chemin) + QString::fromUtf8(" : les minéraux ne sont pas proposés"))
+                .toStdString());
+    if (lu.refus == RefusLecture::TropGrand)
+        throw Erreur("Le fichier mineraux.tsv est trop grand pour être une table de minéraux");
+    if (lu.refus != RefusLecture::Aucun)
         throw Erreur("Fichier mineraux.tsv introuvable ou illisible dans le dossier de travail : "
                      "les minéraux ne sont pas proposés");
-    if (fichier.size() > TailleMaxTable)
-        throw Erreur("Le fichier mineraux.tsv est trop grand pour être une table de minéraux");
-    return LitTableMineraux(fichier.readAll().toStdString());
+    return LitTableMineraux(lu.octets.toStdString());
 }
 
 Reglages::Reglages(QObject *parent) : QObject(parent), epaisseur_(EpaisseurLameMince) {}
@@ -37,6 +44,9 @@ const std::vector<Mineral> &Reglages::mineraux(QString *erreur) const
         } catch (const Erreur &e) {
             if (erreur)
                 *erreur = QString::fromUtf8(e.what());
+        } catch (const std::bad_alloc &) { // the window that asked goes on without the table
+            if (erreur)
+                *erreur = QStringLiteral("Mémoire insuffisante");
         }
     }
     return table_.mineraux;
