@@ -22,10 +22,7 @@ constexpr double AngleLimite = 360.0; // either way
 struct OptionsCouleurs {
     int retardMax = RetardMaxDefaut;
     int pas = PasDefaut;
-    ReglagesMicroscope reglages;
-    LamePlatine lame = LamePlatine::Aucune;
-    double biseau = 0.0;
-    double angle = AngleDefaut;
+    MicroscopeLigneDeCommande microscope;
 };
 
 [[noreturn]] void refuse(const QString &option, const QString &valeur, const QString &attendu)
@@ -61,7 +58,7 @@ T choix(const QCommandLineParser &p, const QString &option, T defaut,
     refuse(option, texte, attendu);
 }
 
-void litLame(const QCommandLineParser &p, OptionsCouleurs &o)
+void litLame(const QCommandLineParser &p, MicroscopeLigneDeCommande &o)
 {
     const QString texte = p.value(QStringLiteral("lame"));
     const QString biseau = QStringLiteral("biseau:");
@@ -85,6 +82,15 @@ OptionsCouleurs litOptions(const QCommandLineParser &p)
     OptionsCouleurs o;
     o.retardMax = entier(p, QStringLiteral("retard-max"), RetardMaxDefaut, 0, RetardMaxLimite);
     o.pas = entier(p, QStringLiteral("pas"), PasDefaut, 1, RetardMaxLimite);
+    o.microscope = LitMicroscope(p, AngleDefaut);
+    return o;
+}
+
+} // namespace
+
+MicroscopeLigneDeCommande LitMicroscope(const QCommandLineParser &p, double angleDefaut)
+{
+    MicroscopeLigneDeCommande o;
     using S = SourceLumineuse;
     o.reglages.source = choix(p, QStringLiteral("source"), S::EgaleEnergie,
                               {{"E", S::EgaleEnergie},
@@ -106,6 +112,7 @@ OptionsCouleurs litOptions(const QCommandLineParser &p)
                                     {"parallèles", P::Paralleles}},
                                    QStringLiteral("croises ou paralleles est attendu"));
     litLame(p, o);
+    o.angle = angleDefaut;
     if (p.isSet(QStringLiteral("angle"))) {
         const QString texte = p.value(QStringLiteral("angle"));
         const std::optional<double> v = NombreDecimal(texte);
@@ -116,8 +123,6 @@ OptionsCouleurs litOptions(const QCommandLineParser &p)
     }
     return o;
 }
-
-} // namespace
 
 void DeclareOptionsCouleurs(QCommandLineParser &parseur)
 {
@@ -151,9 +156,10 @@ QString AideCouleurs()
 void ExecuteCouleurs(const QCommandLineParser &parseur)
 {
     const OptionsCouleurs o = litOptions(parseur);
-    const LumierePlatine lumiere = PrepareLumierePlatine(o.reglages);
-    MontagePlatine montage{0.0, o.angle, RetardLamePlatine(o.lame, o.biseau),
-                           o.reglages.polariseurs == Polariseurs::Croises};
+    const MicroscopeLigneDeCommande &m = o.microscope;
+    const LumierePlatine lumiere = PrepareLumierePlatine(m.reglages);
+    MontagePlatine montage{0.0, m.angle, RetardLamePlatine(m.lame, m.biseau),
+                           m.reglages.polariseurs == Polariseurs::Croises};
     std::string texte = "retard (nm)\tR\tV\tB\n";
     for (int retard = 0; retard <= o.retardMax; retard += o.pas) {
         montage.retardGrain = retard;

@@ -7,16 +7,14 @@
 #include "MichelLevySpectre/presentation/Charte.h"
 #include "MichelLevySpectre/presentation/Identification.h"
 #include "commandes/ArgumentIncorrect.h"
+#include "commandes/MinerauxDuDossier.h"
 
 #include <QCommandLineParser>
-#include <QFile>
 
 #include <cstdio>
 #include <string>
 
 namespace {
-
-constexpr qint64 TailleMaxTable = 1 << 20; // bytes: the table is a few kilobytes
 
 void ecrit(std::FILE *flux, const std::string &texte)
 {
@@ -54,13 +52,8 @@ RgbLineaire couleur(const Photographie &photo, const QCommandLineParser &p, cons
 // The window's table, from the working folder; without it the rows name no mineral.
 std::vector<Mineral> tableMineraux()
 {
-    QFile fichier(QStringLiteral("mineraux.tsv"));
     try {
-        if (!fichier.open(QIODevice::ReadOnly) || fichier.size() > TailleMaxTable)
-            throw Erreur(
-                "Fichier mineraux.tsv introuvable ou illisible dans le dossier de travail : "
-                "les minéraux ne sont pas proposés");
-        return LitTableMineraux(fichier.readAll().toStdString());
+        return LitMinerauxDuDossier();
     } catch (const Erreur &e) {
         ecrit(stderr, std::string("prismelle : ") + e.what() + "\n");
         return {};

@@ -1,0 +1,169 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Conoscopic figures: the fast colours against the stage's own chain, and what a student checks
+// on a figure (dark cross, optic sign with the λ plate, Mallard's law).
+#include "MichelLevySpectre/conoscopie/FigureConoscopique.h"
+#include "MichelLevySpectre/presentation/EcartsCouleur.h"
+#include "MichelLevySpectre/presentation/Platine.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+constexpr double degres = 180 / std::numbers::pi;
+
+Rgb8 pixel(const ImageFigure &f, int colonne, int ligne)
+{
+    const std::uint8_t *o =
+        f.rgba.data() + 4 * (std::size_t(ligne) * std::size_t(f.cote) + std::size_t(colonne));
+    return {o[0], o[1], o[2]};
+}
+
+ImageFigure figure(const Grain &grain, double lame, int cote, const ReglagesMicroscope &r = {})
+{
+    const Conoscope c;
+    return DessineFigure(PrepareLumiereConoscopie(r, lame, RetardMaxFigure(grain.indices, c)),
+                         grain, c, cote);
+}
+
+struct Montage {
+    double retard, angle, lame;
+    bool croises;
+};
+
+class Decomposition : public ::testing::TestWithParam<Montage> {};
+
+// Five table readings give what the stage's chain gives over the 401 wavelengths.
+TEST_P(Decomposition, isTheStagesJonesChainSummedOverTheSpectrum)
+{
+    const Montage &m = GetParam();
+    for (const SourceLumineuse s : {SourceLumineuse::EgaleEnergie, SourceLumineuse::Halogene}) {
+        ReglagesMicroscope r;
+        r.source = s;
+        r.polariseurs = m.croises ? Polariseurs::Croises : Polariseurs::Paralleles;
+        const Rgb8 vite = EncodeDansGamut(
+            LumiereVue(PrepareLumiereConoscopie(r, m.lame, m.retard), m.retard, m.angle));
+        const Rgb8 lent =
+            VoitPlatine(PrepareLumierePlatine(r), {m.retard, m.angle, m.lame, m.croises}).couleur;
+        EXPECT_LE(std::abs(vite.r - lent.r) + std::abs(vite.g - lent.g) + std::abs(vite.b - lent.b),
+                  2)
+            << m.retard << " nm, " << m.angle << "°";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Montages, Decomposition,
+                         ::testing::Values(Montage{0, 10, 551, true}, Montage{137.5, 45, 0, true},
+                                           Montage{420.25, 22.5, 551, true},
+                                           Montage{800, 133.3, 147, false},
+                                           Montage{1710.7, -61, 1234.5, true},
+                                           Montage{3000, 95.05, 551, false}));
+
+// Calcite (ω 1.658, ε 1.486), c vertical: at stage 0 the cross lies on the polarisers, the
+// centre is dark, a quarter turn gives the same picture, and each diagonal pixel is the stage's
+// colour of the closed-form retardation of a uniaxial grain.
+TEST(Conoscopie, calciteOpticAxis_darkCrossFourFoldAndDiagonalsAsTheStage)
+{
+    const double w = 1.658, e = 1.486;
+    const Grain calcite{IndicesUniaxe(w, e), {}};
+    const int n = 256;
+    const ImageFigure f = figure(calcite, 0, n);
+    for (const int c : {n / 2 - 1, n / 2})
+        for (const int l : {n / 2 - 1, n / 2})
+            EXPECT_LE(std::max({pixel(f, c, l).r, pixel(f, c, l).g, pixel(f, c, l).b}), 2);
+    int diagonales = 0;
+    const LumierePlatine platine = PrepareLumierePlatine({});
+    const double moyen = (2 * w + e) / 3;
+    for (int c = 0; c < n; ++c)
+        for (int l = 0; l < n; ++l) {
+            const Rgb8 p = pixel(f, c, l), tourne = pixel(f, l, n - 1 - c);
+            ASSERT_LE(
+                std::abs(p.r - tourne.r) + std::abs(p.g - tourne.g) + std::abs(p.b - tourne.b), 1)
+                << c << ", " << l;
+            const PointChamp q = PointDuPixel(c, l, n);
+            const double rho = std::hypot(q.x, q.y);
+            if (rho > 1)
+                continue;
+            // Beside the polarisers' lines, half a pixel off them.
+            if (rho > 0.3 && std::min(std::abs(q.x), std::abs(q.y)) < 1.5 / n) {
+                EXPECT_LE(std::max({p.r, p.g, p.b}), 10) << c << ", " << l;
+            }
+            if (c != l && c != n - 1 - l)
+                continue;
+            const double t = std::asin(0.85 * rho / moyen);
+            const double ne = 1 / std::hypot(std::cos(t) / w, std::sin(t) / e);
+            const double retard = 30000 * (w - ne) / std::cos(t);
+            const Rgb8 attendu =
+                VoitPlatine(platine, {retard, q.x * q.y > 0 ? 135.0 : 45.0, 0, true}).couleur;
+            EXPECT_LE(DeltaE2000(SrgbVersLab(p), SrgbVersLab(attendu)), 1.0) << rho;
+            ++diagonales;
+        }
+    EXPECT_GT(diagonales, n);
+}
+
+struct Signe {
+    const char *nom;
+    double omega, epsilon, rho;
+};
+
+class SigneOptique : public ::testing::TestWithParam<Signe> {};
+
+// Slow NE–SW: the e-ray vibrates radially, so a positive mineral adds in NE and SW and goes
+// to second-order blue there, first-order yellow in NW and SE; a negative one the other way.
+TEST_P(SigneOptique, lambdaPlateAddsInTheQuadrantsOfTheSign)
+{
+    const Signe &s = GetParam();
+    const int n = 200;
+    const ImageFigure f =
+        figure({IndicesUniaxe(s.omega, s.epsilon), {}}, RetardLameTeinteSensible, n);
+    const int d = int(std::lround(s.rho / std::numbers::sqrt2 * n / 2));
+    const bool positif = s.epsilon > s.omega;
+    const struct {
+        int c, l;
+        bool addition;
+    } quadrants[] = {{n / 2 + d, n / 2 - 1 - d, positif},      // NE
+                     {n / 2 - 1 - d, n / 2 + d, positif},      // SW
+                     {n / 2 - 1 - d, n / 2 - 1 - d, !positif}, // NW
+                     {n / 2 + d, n / 2 + d, !positif}};        // SE
+    for (const auto &q : quadrants) {
+        const Rgb8 p = pixel(f, q.c, q.l);
+        if (q.addition)
+            EXPECT_GT(p.b, p.r + 40) << s.nom << " " << q.c << ", " << q.l;
+        else
+            EXPECT_GT(p.r, p.b + 40) << s.nom << " " << q.c << ", " << q.l;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Mineraux, SigneOptique,
+                         ::testing::Values(Signe{"quartz", 1.544, 1.553, 0.8},
+                                           Signe{"calcite", 1.658, 1.486, 0.25}),
+                         [](const auto &info) { return std::string(info.param.nom); });
+
+// At 45° the optic plane runs NE–SW and the melatopes, where Δ = 0, are its darkest points:
+// Mallard's law puts them at sin E = nβ sin V, ρ = sin E / NA.
+TEST(Conoscopie, acuteBisectrixAt45_melatopesWhereMallardPutsThem)
+{
+    const double a = 1.560, b = 1.594, g = 1.600;
+    const int n = 256;
+    const ImageFigure f = figure({{a, b, g}, {SectionGrain::BissectriceAigue, 0, 45}}, 0, n);
+    // V about the acute bisectrix X, from tan² V_x = (1/nβ² − 1/nγ²) / (1/nα² − 1/nβ²).
+    const double v =
+        std::atan(std::sqrt((1 / (b * b) - 1 / (g * g)) / (1 / (a * a) - 1 / (b * b))));
+    const double mallard = b * std::sin(v) / 0.85;
+    ASSERT_NEAR(2 * v * degres, Angle2V({a, b, g}), 1e-9);
+    for (const int sens : {1, -1}) { // NE, then SW
+        int meilleur = 0, plusSombre = 3 * 255 + 1;
+        for (int k = 0; k < n / 2; ++k) {
+            const int c = sens > 0 ? n / 2 + k : n / 2 - 1 - k;
+            const Rgb8 p = pixel(f, c, n - 1 - c);
+            if (p.r + p.g + p.b < plusSombre)
+                plusSombre = p.r + p.g + p.b, meilleur = c;
+        }
+        const PointChamp q = PointDuPixel(meilleur, n - 1 - meilleur, n);
+        EXPECT_NEAR(std::hypot(q.x, q.y), mallard, 0.06) << sens;
+        EXPECT_LT(plusSombre, 15);
+    }
+}
+
+} // namespace
