@@ -28,6 +28,37 @@ ImageFigure figure(const Grain &grain, double lame, int cote, const ReglagesMicr
                          grain, c, cote);
 }
 
+// Uniaxial closed forms: the extraordinary index 1/n² = cos²θ/ω² + sin²θ/ε² (θ from the optic
+// axis c), the e-wave vibrating in the plane of k and c, the o-wave across it.
+TEST(Conoscopie, twoWavesOfAUniaxialGrainInAnyDirection_closedForms)
+{
+    for (const auto &[w, e] : {std::pair{1.544, 1.553}, {1.658, 1.486}})
+        for (const double inclinaison : {0.0, 25.0, -60.0})
+            for (const double platine : {0.0, 33.0, 290.0}) {
+                const OrientationGrain o{SectionGrain::Inclinee, inclinaison, platine};
+                const IndicesPrincipaux n = IndicesUniaxe(w, e);
+                const Matrice3 axes = AxesIndicatrice(n, o);
+                const int axe = e > w ? 2 : 0; // Z, or X of a negative mineral
+                const double c[3] = {axes[0][axe], axes[1][axe], axes[2][axe]};
+                for (const PointChamp p : {PointChamp{0.3, 0.7}, {-0.8, 0.1}, {0.05, -0.5}}) {
+                    const DirectionOnde k = DirectionDuPoint(p.x, p.y, 0.85, IndiceMoyen(n));
+                    const DeuxOndes ondes = OndesDeLaDirection(FormeIndicatrice(n, o), k);
+                    const double cosT = c[0] * k.x + c[1] * k.y + c[2] * k.z;
+                    const double ne =
+                        1 / std::sqrt(cosT * cosT / (w * w) + (1 - cosT * cosT) / (e * e));
+                    EXPECT_NEAR(ondes.lente, std::max(w, ne), 1e-12);
+                    EXPECT_NEAR(ondes.rapide, std::min(w, ne), 1e-12);
+                    // The e-wave's vibration: c less its part along k; the o-wave's: k × c.
+                    const double ev[3] = {c[0] - cosT * k.x, c[1] - cosT * k.y, c[2] - cosT * k.z};
+                    const double ov[3] = {k.y * c[2] - k.z * c[1], k.z * c[0] - k.x * c[2],
+                                          k.x * c[1] - k.y * c[0]};
+                    const double *lente = e > w ? ev : ov;
+                    EXPECT_NEAR(ondes.lenteX * lente[1] - ondes.lenteY * lente[0], 0, 1e-9)
+                        << w << " " << inclinaison << "° " << platine << "°";
+                }
+            }
+}
+
 struct Montage {
     double retard, angle, lame;
     bool croises;
