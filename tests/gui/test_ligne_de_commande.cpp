@@ -1,14 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // "prismelle --couleurs" and "--identifier" run as a script would, with no display at all.
+#include "Commande.h"
 #include "PhotographieSynthetique.h"
 
 #include "MichelLevySpectre/presentation/EcartsCouleur.h"
 
 #include <QColor>
-#include <QFile>
-#include <QFileInfo>
-#include <QImage>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -20,38 +17,6 @@
 #include <vector>
 
 namespace {
-
-struct Sortie {
-    int statut = -1;
-    QString sortie, erreurs;
-};
-
-// Resolved, drive included, before a test moves into a folder of its own (on Windows, another
-// drive).
-const QString Programme = QFileInfo(QStringLiteral(PRISMELLE_PROGRAMME)).canonicalFilePath();
-
-// A Windows console ends its lines with CR LF.
-QString texte(const QByteArray &octets)
-{
-    QString t = QString::fromUtf8(octets);
-#ifdef _WIN32
-    t.remove(QLatin1Char('\r'));
-#endif
-    return t;
-}
-
-Sortie lance(const QStringList &arguments, const QString &dossier = {})
-{
-    QProcess p;
-    p.setWorkingDirectory(dossier);
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char *v : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        env.remove(QString::fromUtf8(v));
-    p.setProcessEnvironment(env);
-    p.start(Programme, arguments);
-    EXPECT_TRUE(p.waitForFinished(60000));
-    return {p.exitCode(), texte(p.readAllStandardOutput()), texte(p.readAllStandardError())};
-}
 
 // The rows by retardation, after checking the header.
 std::map<int, Rgb8> table(const QStringList &arguments)
@@ -69,14 +34,6 @@ std::map<int, Rgb8> table(const QStringList &arguments)
                                std::uint8_t(c[3].toInt())};
     }
     return t;
-}
-
-QStringList args(const std::vector<const char *> &a)
-{
-    QStringList l;
-    for (const char *s : a)
-        l << QString::fromUtf8(s);
-    return l;
 }
 
 TEST(LigneDeCommande, defaults_matchAnIndependentCieRendering)
@@ -193,20 +150,9 @@ INSTANTIATE_TEST_SUITE_P(
             "conoscopyApertureBelow0_05",
             {"--conoscopie", "--sortie", "f.png", "--indices", "1.5,1.6", "--ouverture", "0,04"},
             "de 0,05 à 1"},
-        Mauvais{
-            "conoscopyApertureAbove1",
-            {"--conoscopie", "--sortie", "f.png", "--indices", "1.5,1.6", "--ouverture", "1.01"},
-            "de 0,05 à 1"},
-        Mauvais{"conoscopySize63",
-                {"--conoscopie", "--sortie", "f.png", "--indices", "1.5,1.6", "--taille", "63"},
-                "de 64 à 4096"},
         Mauvais{"conoscopySize4097",
                 {"--conoscopie", "--sortie", "f.png", "--indices", "1.5,1.6", "--taille", "4097"},
                 "de 64 à 4096"},
-        Mauvais{
-            "conoscopyUnknownSection",
-            {"--conoscopie", "--sortie", "f.png", "--indices", "1.5,1.6", "--section", "oblique"},
-            "axe, bissectrice-aigue"},
         Mauvais{"conoscopyTiltOnABisectrix",
                 {"--conoscopie", "--sortie", "f.png", "--indices", "1.5,1.6,1.7", "--section",
                  "normale", "--inclinaison", "10"},
@@ -227,56 +173,6 @@ TEST(LigneDeCommande, helpIsFrench)
     EXPECT_TRUE(s.sortie.contains(QStringLiteral("--lame aucune|lambda|quart|biseau:N")));
     EXPECT_TRUE(s.sortie.contains(QStringLiteral("--identifier PHOTO")));
     EXPECT_TRUE(s.sortie.contains(QStringLiteral("--conoscopie")));
-}
-
-// A quartz-like and a calcite-like figure with the λ plate, by their indices and by the table's
-// names: a square PNG, transparent outside the field, blue (addition) in NE for a positive
-// mineral and in NW for a negative one, and the sign on stdout.
-TEST(LigneDeCommande, conoscopy_lambdaPlateShowsTheSignByIndicesAndByName)
-{
-    QTemporaryDir dossier;
-    ASSERT_TRUE(QFile::copy(QStringLiteral(PRISMELLE_DATA_DIR "/mineraux.tsv"),
-                            dossier.filePath(QStringLiteral("mineraux.tsv"))));
-    const struct {
-        std::vector<const char *> grain;
-        bool positif;
-    } cas[] = {{{"--indices", "1.544,1.553"}, true},
-               {{"--mineral", "Quartz"}, true},
-               {{"--indices", "1.658;1.486"}, false},
-               {{"--mineral", "calcite"}, false}};
-    const int n = 128;
-    for (const auto &c : cas) {
-        const Sortie s = lance(args({"--conoscopie", "--sortie", "figure.png", "--lame", "lambda",
-                                     "--taille", "128"}) +
-                                   args(c.grain),
-                               dossier.path());
-        ASSERT_EQ(s.statut, 0) << s.erreurs.toStdString();
-        const QStringList lignes = s.sortie.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-        ASSERT_EQ(lignes.size(), 2);
-        EXPECT_EQ(lignes[0],
-                  QString::fromUtf8("fichier\ttaille (px)\tcaractère\tsigne optique\t2V (°)"));
-        EXPECT_EQ(lignes[1],
-                  QStringLiteral("figure.png\t128\tuniaxe\t%1\t0").arg(c.positif ? '+' : '-'));
-        const QImage f(dossier.filePath(QStringLiteral("figure.png")));
-        ASSERT_EQ(f.size(), QSize(n, n));
-        EXPECT_EQ(qAlpha(f.pixel(0, 0)), 0);
-        EXPECT_EQ(qAlpha(f.pixel(n / 2, n / 2)), 255);
-        // Where the quartz field's edge and calcite's 0.25 show about 100 nm.
-        const int d = int((c.positif ? 0.55 : 0.18) * n / 2);
-        const QColor ne = f.pixelColor(n / 2 + d, n / 2 - 1 - d),
-                     no = f.pixelColor(n / 2 - 1 - d, n / 2 - 1 - d);
-        const QColor &bleu = c.positif ? ne : no, &jaune = c.positif ? no : ne;
-        EXPECT_GT(bleu.blue(), bleu.red() + 40) << c.grain[1];
-        EXPECT_GT(jaune.red(), jaune.blue() + 40) << c.grain[1];
-    }
-    for (const auto &[nom, message] : {std::pair{"kryptonite", "minéral inconnu de la table"},
-                                       {"orthose", "la table ne donne pas ses indices"}}) {
-        const Sortie s = lance(args({"--conoscopie", "--sortie", "autre.png", "--mineral", nom}),
-                               dossier.path());
-        EXPECT_EQ(s.statut, 2);
-        EXPECT_TRUE(s.erreurs.contains(QString::fromUtf8(message))) << s.erreurs.toStdString();
-        EXPECT_FALSE(QFile::exists(dossier.filePath(QStringLiteral("autre.png"))));
-    }
 }
 
 // The synthetic photograph's 33 patches, each identified by its own call: the first row within
