@@ -170,13 +170,12 @@ QByteArray png(const ImageFigure &figure)
 
 std::string ligne(const QString &fichier, int cote, const IndicesPrincipaux &n)
 {
-    const char *caractere = n.alpha == n.gamma                       ? "isotrope"
-                            : n.alpha == n.beta || n.beta == n.gamma ? "uniaxe"
-                                                                     : "biaxe";
-    const long deuxV = std::lround(Angle2V(n));
+    const bool isotrope = n.alpha == n.gamma, uniaxe = n.alpha == n.beta || n.beta == n.gamma;
+    const std::string caractere = isotrope ? "isotrope" : uniaxe ? "uniaxe" : "biaxe";
+    const std::string signe = isotrope ? "" : SignePositif(n) ? "+" : "-";
     return "fichier\ttaille (px)\tcaractère\tsigne optique\t2V (°)\n" + fichier.toStdString() +
-           '\t' + std::to_string(cote) + '\t' + caractere + '\t' + (SignePositif(n) ? "+" : "-") +
-           '\t' + std::to_string(deuxV) + '\n';
+           '\t' + std::to_string(cote) + '\t' + caractere + '\t' + signe + '\t' +
+           std::to_string(std::lround(Angle2V(n))) + '\n';
 }
 
 } // namespace
