@@ -31,11 +31,6 @@ constexpr const char *Etrangeres[] = {"couleurs", "identifier", "retard-max", "p
 
 QString option(const char *nom) { return QString::fromUtf8(nom); }
 
-[[noreturn]] void refuse(const QString &nom, const QString &valeur, const QString &attendu)
-{
-    throw ArgumentIncorrect{QStringLiteral("--%1 « %2 » : %3").arg(nom, valeur, attendu)};
-}
-
 double decimal(const QCommandLineParser &p, const QString &nom, double defaut, double min,
                double max, const QString &attendu)
 {
@@ -43,7 +38,7 @@ double decimal(const QCommandLineParser &p, const QString &nom, double defaut, d
         return defaut;
     const std::optional<double> v = NombreDecimal(p.value(nom));
     if (!v || *v < min || *v > max)
-        refuse(nom, p.value(nom), attendu);
+        RefuseValeur(nom, p.value(nom), attendu);
     return *v;
 }
 
@@ -55,15 +50,16 @@ IndicesPrincipaux indicesTapes(const QString &texte)
     for (const QString &champ : texte.split(separateur)) {
         const std::optional<double> v = NombreDecimal(champ);
         if (!v)
-            refuse(QStringLiteral("indices"), texte,
-                   QStringLiteral("des nombres séparés par des virgules sont attendus"));
+            RefuseValeur(QStringLiteral("indices"), texte,
+                         QStringLiteral("des nombres séparés par des virgules sont attendus"));
         valeurs.push_back(*v);
     }
     const std::optional<IndicesPrincipaux> n = IndicesDesValeurs(valeurs);
     if (!n)
-        refuse(QStringLiteral("indices"), texte,
-               QStringLiteral("ω,ε ou nα,nβ,nγ dans l'ordre croissant, chacun de 1,3 à 3, sont "
-                              "attendus"));
+        RefuseValeur(
+            QStringLiteral("indices"), texte,
+            QStringLiteral("ω,ε ou nα,nβ,nγ dans l'ordre croissant, chacun de 1,3 à 3, sont "
+                           "attendus"));
     return *n;
 }
 
@@ -77,11 +73,11 @@ IndicesPrincipaux indicesDuMineral(const QString &nom)
     }
     const Mineral *m = TrouveMineral(table, nom.toStdString());
     if (!m)
-        refuse(QStringLiteral("mineral"), nom, QStringLiteral("minéral inconnu de la table"));
+        RefuseValeur(QStringLiteral("mineral"), nom, QStringLiteral("minéral inconnu de la table"));
     const std::optional<IndicesPrincipaux> n = IndicesDuMineral(*m);
     if (!n)
-        refuse(QStringLiteral("mineral"), nom,
-               QStringLiteral("la table ne donne pas ses indices ; --indices les donne"));
+        RefuseValeur(QStringLiteral("mineral"), nom,
+                     QStringLiteral("la table ne donne pas ses indices ; --indices les donne"));
     return *n;
 }
 
@@ -110,8 +106,9 @@ SectionGrain section(const QCommandLineParser &p)
                                  {"normale", SectionGrain::NormaleOptique}})
         if (texte == QString::fromUtf8(mot))
             return s;
-    refuse(nom, texte,
-           QStringLiteral("axe, bissectrice-aigue, bissectrice-obtuse ou normale est attendu"));
+    RefuseValeur(
+        nom, texte,
+        QStringLiteral("axe, bissectrice-aigue, bissectrice-obtuse ou normale est attendu"));
 }
 
 OrientationGrain orientation(const QCommandLineParser &p, double angle)
@@ -138,8 +135,8 @@ Conoscope conoscope(const QCommandLineParser &p)
         const std::optional<double> e =
             LitEpaisseur(p.value(QStringLiteral("epaisseur")).toStdString());
         if (!e)
-            refuse(QStringLiteral("epaisseur"), p.value(QStringLiteral("epaisseur")),
-                   QStringLiteral("une épaisseur de 1 à 1000 µm est attendue"));
+            RefuseValeur(QStringLiteral("epaisseur"), p.value(QStringLiteral("epaisseur")),
+                         QStringLiteral("une épaisseur de 1 à 1000 µm est attendue"));
         c.epaisseur = *e;
     }
     return c;
@@ -153,7 +150,8 @@ int taille(const QCommandLineParser &p)
     bool lu = false;
     const int v = p.value(nom).toInt(&lu);
     if (!lu || v < TailleMin || v > TailleMax)
-        refuse(nom, p.value(nom), QStringLiteral("un nombre entier de 64 à 4096 est attendu"));
+        RefuseValeur(nom, p.value(nom),
+                     QStringLiteral("un nombre entier de 64 à 4096 est attendu"));
     return v;
 }
 

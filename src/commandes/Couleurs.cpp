@@ -25,11 +25,6 @@ struct OptionsCouleurs {
     MicroscopeLigneDeCommande microscope;
 };
 
-[[noreturn]] void refuse(const QString &option, const QString &valeur, const QString &attendu)
-{
-    throw ArgumentIncorrect{QStringLiteral("--%1 « %2 » : %3").arg(option, valeur, attendu)};
-}
-
 int entier(const QCommandLineParser &p, const QString &option, int defaut, int min, int max)
 {
     if (!p.isSet(option))
@@ -38,9 +33,9 @@ int entier(const QCommandLineParser &p, const QString &option, int defaut, int m
     bool lu = false;
     const int v = texte.toInt(&lu);
     if (!lu || v < min || v > max)
-        refuse(option, texte,
-               QStringLiteral("un nombre entier de %1 à %2 est attendu")
-                   .arg(QString::number(min), QString::number(max)));
+        RefuseValeur(option, texte,
+                     QStringLiteral("un nombre entier de %1 à %2 est attendu")
+                         .arg(QString::number(min), QString::number(max)));
     return v;
 }
 
@@ -55,7 +50,7 @@ T choix(const QCommandLineParser &p, const QString &option, T defaut,
     for (const auto &[nom, valeur] : noms)
         if (texte == QString::fromUtf8(nom))
             return valeur;
-    refuse(option, texte, attendu);
+    RefuseValeur(option, texte, attendu);
 }
 
 void litLame(const QCommandLineParser &p, MicroscopeLigneDeCommande &o)
@@ -65,8 +60,8 @@ void litLame(const QCommandLineParser &p, MicroscopeLigneDeCommande &o)
     if (texte.startsWith(biseau)) {
         const std::optional<double> v = NombreDecimal(texte.mid(biseau.size()));
         if (!v || *v < 0 || *v > BiseauMax)
-            refuse(QStringLiteral("lame"), texte,
-                   QStringLiteral("le biseau de quartz va de 0 à 2000 nm"));
+            RefuseValeur(QStringLiteral("lame"), texte,
+                         QStringLiteral("le biseau de quartz va de 0 à 2000 nm"));
         o.lame = LamePlatine::Biseau, o.biseau = *v;
         return;
     }
@@ -117,8 +112,8 @@ MicroscopeLigneDeCommande LitMicroscope(const QCommandLineParser &p, double angl
         const QString texte = p.value(QStringLiteral("angle"));
         const std::optional<double> v = NombreDecimal(texte);
         if (!v || std::abs(*v) > AngleLimite)
-            refuse(QStringLiteral("angle"), texte,
-                   QStringLiteral("un angle en degrés de -360 à 360 est attendu"));
+            RefuseValeur(QStringLiteral("angle"), texte,
+                         QStringLiteral("un angle en degrés de -360 à 360 est attendu"));
         o.angle = *v;
     }
     return o;

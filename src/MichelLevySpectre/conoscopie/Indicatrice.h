@@ -32,8 +32,8 @@ struct IndicesPrincipaux {
 // A uniaxial mineral's ω and ε as principal indices.
 IndicesPrincipaux IndicesUniaxe(double omega, double epsilon);
 
-// Minerals' indices lie between these (ice 1.31, rutile 2.9); they also keep the rays inside
-// the grain within 50° of the normal at any aperture up to 1.
+// The indices a figure is drawn for: they keep the rays inside the grain within 51° of the
+// normal at any aperture up to 1 (sin θ_c ≤ 1/1.3), so cos θ_c never nears 0.
 inline constexpr double IndiceMin = 1.3;
 inline constexpr double IndiceMax = 3.0;
 
