@@ -6,3 +6,10 @@
 struct ArgumentIncorrect {
     QString message;
 };
+
+// Refuses an option's value: "--option « valeur » : what is expected".
+[[noreturn]] inline void RefuseValeur(const QString &option, const QString &valeur,
+                                      const QString &attendu)
+{
+    throw ArgumentIncorrect{QStringLiteral("--%1 « %2 » : %3").arg(option, valeur, attendu)};
+}

@@ -22,16 +22,8 @@ constexpr double AngleLimite = 360.0; // either way
 struct OptionsCouleurs {
     int retardMax = RetardMaxDefaut;
     int pas = PasDefaut;
-    ReglagesMicroscope reglages;
-    LameAuxiliaire lame = LameAuxiliaire::Aucune;
-    double biseau = 0.0;
-    double angle = AngleDefaut;
+    MicroscopeLigneDeCommande microscope;
 };
-
-[[noreturn]] void refuse(const QString &option, const QString &valeur, const QString &attendu)
-{
-    throw ArgumentIncorrect{QStringLiteral("--%1 « %2 » : %3").arg(option, valeur, attendu)};
-}
 
 int entier(const QCommandLineParser &p, const QString &option, int defaut, int min, int max)
 {
@@ -40,9 +32,9 @@ int entier(const QCommandLineParser &p, const QString &option, int defaut, int m
     const QString texte = p.value(option);
     const std::optional<std::int32_t> v = LitEntierOptionnel(texte.toStdString());
     if (!v || *v < min || *v > max)
-        refuse(option, texte,
-               QStringLiteral("un nombre entier de %1 à %2 est attendu")
-                   .arg(QString::number(min), QString::number(max)));
+        RefuseValeur(option, texte,
+                     QStringLiteral("un nombre entier de %1 à %2 est attendu")
+                         .arg(QString::number(min), QString::number(max)));
     return *v;
 }
 
@@ -57,18 +49,18 @@ T choix(const QCommandLineParser &p, const QString &option, T defaut,
     for (const auto &[nom, valeur] : noms)
         if (texte == QString::fromUtf8(nom))
             return valeur;
-    refuse(option, texte, attendu);
+    RefuseValeur(option, texte, attendu);
 }
 
-void litLame(const QCommandLineParser &p, OptionsCouleurs &o)
+void litLame(const QCommandLineParser &p, MicroscopeLigneDeCommande &o)
 {
     const QString texte = p.value(QStringLiteral("lame"));
     const QString biseau = QStringLiteral("biseau:");
     if (texte.startsWith(biseau)) {
         const std::optional<double> v = LitDecimal(texte.mid(biseau.size()).toStdString());
         if (!v || *v < 0 || *v > BiseauMax)
-            refuse(QStringLiteral("lame"), texte,
-                   QStringLiteral("le biseau de quartz va de 0 à 2000 nm"));
+            RefuseValeur(QStringLiteral("lame"), texte,
+                         QStringLiteral("le biseau de quartz va de 0 à 2000 nm"));
         o.lame = LameAuxiliaire::Biseau, o.biseau = *v;
         return;
     }
@@ -84,6 +76,15 @@ OptionsCouleurs litOptions(const QCommandLineParser &p)
     OptionsCouleurs o;
     o.retardMax = entier(p, QStringLiteral("retard-max"), RetardMaxDefaut, 0, RetardMaxLimite);
     o.pas = entier(p, QStringLiteral("pas"), PasDefaut, 1, RetardMaxLimite);
+    o.microscope = LitMicroscope(p, AngleDefaut);
+    return o;
+}
+
+} // namespace
+
+MicroscopeLigneDeCommande LitMicroscope(const QCommandLineParser &p, double angleDefaut)
+{
+    MicroscopeLigneDeCommande o;
     using S = SourceLumineuse;
     o.reglages.source = choix(p, QStringLiteral("source"), S::EgaleEnergie,
                               {{"E", S::EgaleEnergie},
@@ -105,18 +106,17 @@ OptionsCouleurs litOptions(const QCommandLineParser &p)
                                     {"parallèles", P::Paralleles}},
                                    QStringLiteral("croises ou paralleles est attendu"));
     litLame(p, o);
+    o.angle = angleDefaut;
     if (p.isSet(QStringLiteral("angle"))) {
         const QString texte = p.value(QStringLiteral("angle"));
         const std::optional<double> v = LitDecimal(texte.toStdString());
         if (!v || std::abs(*v) > AngleLimite)
-            refuse(QStringLiteral("angle"), texte,
-                   QStringLiteral("un angle en degrés de -360 à 360 est attendu"));
+            RefuseValeur(QStringLiteral("angle"), texte,
+                         QStringLiteral("un angle en degrés de -360 à 360 est attendu"));
         o.angle = *v;
     }
     return o;
 }
-
-} // namespace
 
 void DeclareOptionsCouleurs(QCommandLineParser &parseur)
 {
@@ -150,9 +150,10 @@ QString AideCouleurs()
 void ExecuteCouleurs(const QCommandLineParser &parseur)
 {
     const OptionsCouleurs o = litOptions(parseur);
-    const LumierePlatine lumiere = PrepareLumierePlatine(o.reglages);
-    MontagePlatine montage{0.0, o.angle, RetardLame(o.lame, o.biseau),
-                           o.reglages.polariseurs == Polariseurs::Croises};
+    const MicroscopeLigneDeCommande &m = o.microscope;
+    const LumierePlatine lumiere = PrepareLumierePlatine(m.reglages);
+    MontagePlatine montage{0.0, m.angle, RetardLame(m.lame, m.biseau),
+                           m.reglages.polariseurs == Polariseurs::Croises};
     std::string texte = "retard (nm)\tR\tV\tB\n";
     for (int retard = 0; retard <= o.retardMax; retard += o.pas) {
         montage.retardGrain = retard;

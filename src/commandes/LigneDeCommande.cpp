@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "commandes/LigneDeCommande.h"
 
+#include "MichelLevySpectre/Erreur.h"
 #include "commandes/ArgumentIncorrect.h"
+#include "commandes/CommandeConoscopie.h"
 #include "commandes/CommandeCouleurs.h"
 #include "commandes/CommandeIdentifier.h"
 #include "toolkit/Console.h"
@@ -39,8 +41,9 @@ QString aide()
 {
     return QStringLiteral("Usage : prismelle [--couleurs [options]]\n"
                           "        prismelle --identifier PHOTO --point X,Y [options]\n"
+                          "        prismelle --conoscopie --sortie FIGURE.png [options]\n"
                           "Sans argument, prismelle ouvre sa fenêtre.\n\n") +
-           AideCouleurs() + AideIdentifier() +
+           AideCouleurs() + AideIdentifier() + AideConoscopie() +
            QStringLiteral("  -h, --help                   affiche cette aide\n");
 }
 
@@ -67,6 +70,7 @@ QString erreurDeLecture(const QCommandLineParser &parseur, const QStringList &ar
     for (const QString &a : arguments)
         if (a.startsWith(QStringLiteral("--couleurs=")) ||
             a.startsWith(QStringLiteral("--help=")) ||
+            a.startsWith(QStringLiteral("--conoscopie=")) ||
             a.startsWith(QStringLiteral("--teinte-max=")))
             return QStringLiteral("%1 ne prend pas de valeur")
                 .arg(a.section(QLatin1Char('='), 0, 0));
@@ -99,6 +103,7 @@ void execute(const QStringList &arguments)
         {{QStringLiteral("h"), QStringLiteral("?"), QStringLiteral("help")}, QString()});
     DeclareOptionsCouleurs(parseur);
     DeclareOptionsIdentifier(parseur);
+    DeclareOptionsConoscopie(parseur);
     if (!parseur.parse(arguments))
         throw ArgumentIncorrect{erreurDeLecture(parseur, arguments)};
     if (!parseur.positionalArguments().isEmpty())
@@ -106,13 +111,16 @@ void execute(const QStringList &arguments)
                                     .arg(parseur.positionalArguments().constFirst())};
     if (parseur.isSet(QStringLiteral("help")))
         ecrit(aide(), EcritSortie);
+    else if (parseur.isSet(QStringLiteral("conoscopie")))
+        ExecuteConoscopie(parseur);
     else if (parseur.isSet(QStringLiteral("couleurs")))
         ExecuteCouleurs(parseur);
     else if (parseur.isSet(QStringLiteral("identifier")))
         ExecuteIdentifier(parseur);
     else
         throw ArgumentIncorrect{
-            QStringLiteral("aucune commande : --couleurs ou --identifier est attendu")};
+            QStringLiteral("aucune commande : --couleurs, --identifier ou --conoscopie est "
+                           "attendu")};
 }
 
 } // namespace
@@ -137,6 +145,10 @@ std::optional<int> LigneDeCommande(int argc, char *argv[])
         return 1;
     } catch (const std::length_error &) { // a container asked to grow past its largest size
         EcritErreurs("prismelle : mémoire insuffisante.\n");
+        return 1;
+    } catch (const Erreur &e) { // a file that could not be written
+        EcritErreurs(
+            QStringLiteral("prismelle : %1\n").arg(QString::fromUtf8(e.what())).toStdString());
         return 1;
     }
     return SortieTerminee() ? 0 : 1;

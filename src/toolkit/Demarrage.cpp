@@ -34,8 +34,7 @@ public:
 
 } // namespace
 
-void MessagesQtDeveloppeur(QtMsgType type, const QMessageLogContext &contexte,
-                           const QString &texte)
+void MessagesQtDeveloppeur(QtMsgType type, const QMessageLogContext &contexte, const QString &texte)
 {
 #ifdef NDEBUG
     if (type != QtFatalMsg)

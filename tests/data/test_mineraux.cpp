@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The shipped mineral table: it loads, its ranges hold, and well-known values are there.
+#include "MichelLevySpectre/conoscopie/Indicatrice.h"
 #include "MichelLevySpectre/mineraux/TableMineraux.h"
 
 #include <gtest/gtest.h>
@@ -55,13 +56,17 @@ TEST(MinerauxLivres, everyRowNamesAListedSource)
         }
         if (++lignes == 1 || c.size() < 6) // the column names
             continue;
-        std::stringstream sources(c[5]);
-        int nommees = 0;
-        for (std::string s; std::getline(sources >> std::ws, s, ',');) {
-            EXPECT_NE(entete.find("[" + s + "]"), std::string::npos) << c[0] << " : " << s;
-            ++nommees;
+        // The birefringence's source, then that of the optical constants where there are some.
+        const bool optiques = c.size() > 8 && !c[8].empty();
+        for (const std::string &colonne : {c[5], optiques ? c.at(12) : c[5]}) {
+            std::stringstream sources(colonne);
+            int nommees = 0;
+            for (std::string s; std::getline(sources >> std::ws, s, ',');) {
+                EXPECT_NE(entete.find("[" + s + "]"), std::string::npos) << c[0] << " : " << s;
+                ++nommees;
+            }
+            EXPECT_GT(nommees, 0) << c[0];
         }
-        EXPECT_GT(nommees, 0) << c[0];
     }
     EXPECT_GE(lignes, 50);
 }
@@ -92,6 +97,38 @@ TEST(MinerauxLivres, wellKnownValues)
         EXPECT_DOUBLE_EQ(m->deltaMin, c.min) << c.nom;
         EXPECT_DOUBLE_EQ(m->deltaMax, c.max) << c.nom;
         EXPECT_EQ(m->caractere, c.caractere) << c.nom;
+    }
+}
+
+// The typical indices lie in their published ranges (to the thousandth the sources round to),
+// give the row's birefringence, character and optic sign, and a 2V in the published range.
+TEST(MinerauxLivres, opticalConstantsAgreeWithBirefringenceSignAnd2V)
+{
+    constexpr double arrondi = 0.0005;
+    const std::vector<Mineral> t = tableLivree();
+    for (const char *nom : {"quartz", "calcite", "muscovite", "sillimanite"})
+        EXPECT_FALSE(trouve(t, nom)->indices.empty()) << nom;
+    for (const Mineral &m : t) {
+        if (m.indices.empty())
+            continue;
+        const std::optional<IndicesPrincipaux> n = IndicesDuMineral(m);
+        ASSERT_TRUE(n) << m.nom;
+        const bool biaxe = m.indices.size() == 3;
+        EXPECT_EQ(m.caractere, biaxe ? CaractereOptique::Biaxe : CaractereOptique::Uniaxe) << m.nom;
+        EXPECT_GE(n->gamma - n->alpha, m.deltaMin - arrondi) << m.nom;
+        EXPECT_LE(n->gamma - n->alpha, m.deltaMax + arrondi) << m.nom;
+        EXPECT_EQ(SignePositif(*n) ? 1 : -1, m.signe) << m.nom;
+        EXPECT_FALSE(m.systeme.empty()) << m.nom;
+        if (!biaxe)
+            continue;
+        const double typiques[] = {n->alpha, n->beta, n->gamma};
+        for (std::size_t i = 0; i < 3; ++i) {
+            EXPECT_GE(typiques[i], m.indices[i].min - arrondi) << m.nom << " " << i;
+            EXPECT_LE(typiques[i], m.indices[i].max + arrondi) << m.nom << " " << i;
+        }
+        ASSERT_TRUE(m.deuxV) << m.nom;
+        EXPECT_GE(Angle2V(*n), m.deuxV->min - 0.5) << m.nom;
+        EXPECT_LE(Angle2V(*n), m.deuxV->max + 0.5) << m.nom;
     }
 }
 

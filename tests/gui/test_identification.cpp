@@ -74,7 +74,8 @@ QByteArray pngNoir(int cote)
     entete[8] = 8; // bits per channel
     entete[9] = 2; // RGB
     const QByteArray lignes(qsizetype(cote) * (1 + 3 * qsizetype(cote)), 0);
-    return QByteArray("\x89PNG\r\n\x1a\n", 8) + morceauPng("IHDR", entete) +
+    const char signature[] = {char(137), 'P', 'N', 'G', 13, 10, 26, 10};
+    return QByteArray(signature, 8) + morceauPng("IHDR", entete) +
            morceauPng("IDAT", qCompress(lignes).mid(4)) + morceauPng("IEND", {});
 }
 
@@ -258,8 +259,9 @@ TEST_F(Identification, thicknessEntryNamesItsValueAndKeepsItOnBadText)
     entree->trigger();
     ASSERT_EQ(dialogues_.messages.size(), 1u);
     EXPECT_EQ(dialogues_.messages[0],
-              QString::fromUtf8("« \u2068abc\u2069 » n'est pas une épaisseur de 1 à 1000 µm : "
-                                "l'épaisseur reste de 30 µm."));
+              QString::fromUtf8("« ") + QChar(0x2068) + "abc" + QChar(0x2069) +
+                  QString::fromUtf8(" » n'est pas une épaisseur de 1 à 1000 µm : "
+                                    "l'épaisseur reste de 30 µm."));
     dialogues_.saisie = QStringLiteral("45");
     entree->trigger();
     emit f().MenuMichelLevy->aboutToShow();

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // "prismelle --couleurs" and "--identifier" run as a script would, with no display at all.
+#include "Commande.h"
 #include "PhotographieSynthetique.h"
 
 #include "MichelLevySpectre/couleurs/EcartsCouleur.h"
@@ -24,37 +25,6 @@
 
 namespace {
 
-struct Sortie {
-    int statut = -1;
-    QString sortie, erreurs;
-};
-
-// Resolved, drive included, before a test moves into a folder of its own (on Windows, another
-// drive).
-const QString Programme = QFileInfo(QStringLiteral(PRISMELLE_PROGRAMME)).canonicalFilePath();
-
-// A Windows console ends its lines with CR LF.
-QString texte(const QByteArray &octets)
-{
-    QString t = QString::fromUtf8(octets);
-#ifdef _WIN32
-    t.remove(QLatin1Char('\r'));
-#endif
-    return t;
-}
-
-Sortie lance(const QStringList &arguments)
-{
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char *v : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        env.remove(QString::fromUtf8(v));
-    p.setProcessEnvironment(env);
-    p.start(Programme, arguments);
-    EXPECT_TRUE(p.waitForFinished(60000));
-    return {p.exitCode(), texte(p.readAllStandardOutput()), texte(p.readAllStandardError())};
-}
-
 // The rows by retardation, after checking the header.
 std::map<int, Rgb8> table(const QStringList &arguments)
 {
@@ -71,14 +41,6 @@ std::map<int, Rgb8> table(const QStringList &arguments)
                                std::uint8_t(c[3].toInt())};
     }
     return t;
-}
-
-QStringList args(const std::vector<const char *> &a)
-{
-    QStringList l;
-    for (const char *s : a)
-        l << QString::fromUtf8(s);
-    return l;
 }
 
 TEST(LigneDeCommande, defaults_matchAnIndependentCieRendering)
@@ -189,6 +151,30 @@ INSTANTIATE_TEST_SUITE_P(
         Mauvais{"identifyNoPhotograph",
                 {"--identifier", "absente.png", "--point", "1,1"},
                 "Impossible de lire le fichier « absente.png »"},
+        Mauvais{"conoscopyWithoutOutput",
+                {"--conoscopie", "--indices", "1.544,1.553"},
+                "--sortie FIGURE.png est attendu"},
+        Mauvais{"conoscopyIndicesOutOfOrder",
+                {"--conoscopie", "--sortie", "f.png", "--indices", "1.6,1.5,1.7"},
+                "dans l'ordre croissant"},
+        Mauvais{"conoscopySingleIndex",
+                {"--conoscopie", "--sortie", "f.png", "--indices", "1.55"},
+                "ω,ε ou nα,nβ,nγ"},
+        Mauvais{"conoscopyNoIndices", {"--conoscopie", "--sortie", "f.png"}, "l'un des deux"},
+        Mauvais{
+            "conoscopyApertureBelow0_05",
+            {"--conoscopie", "--sortie", "f.png", "--indices", "1.5,1.6", "--ouverture", "0,04"},
+            "de 0,05 à 1"},
+        Mauvais{"conoscopySize4097",
+                {"--conoscopie", "--sortie", "f.png", "--indices", "1.5,1.6", "--taille", "4097"},
+                "de 64 à 4096"},
+        Mauvais{"conoscopyTiltOnABisectrix",
+                {"--conoscopie", "--sortie", "f.png", "--indices", "1.5,1.6,1.7", "--section",
+                 "normale", "--inclinaison", "10"},
+                "ne s'applique qu'à la section axe"},
+        Mauvais{"conoscopyOptionOfAnotherCommand",
+                {"--conoscopie", "--sortie", "f.png", "--indices", "1.5,1.6", "--pas", "3"},
+                "--pas ne s'applique pas à --conoscopie"},
         Mauvais{"identifyThickness",
                 {"--identifier", "p.png", "--point", "1,1", "--epaisseur", "0,5"},
                 "une épaisseur de 1 à 1000 µm"}),
@@ -201,6 +187,7 @@ TEST(LigneDeCommande, helpIsFrench)
     EXPECT_TRUE(s.sortie.startsWith(QStringLiteral("Usage : prismelle"))) << s.sortie.toStdString();
     EXPECT_TRUE(s.sortie.contains(QStringLiteral("--lame aucune|lambda|quart|biseau:N")));
     EXPECT_TRUE(s.sortie.contains(QStringLiteral("--identifier PHOTO")));
+    EXPECT_TRUE(s.sortie.contains(QStringLiteral("--conoscopie")));
 }
 
 #ifdef __linux__

@@ -14,6 +14,10 @@ namespace {
 
 constexpr std::size_t ColonneSynonymes = 6;
 constexpr std::size_t ColonneAnomalies = 7;
+constexpr std::size_t ColonneIndices = 8;
+constexpr std::size_t ColonneSigne = 9;
+constexpr std::size_t ColonneDeuxV = 10;
+constexpr std::size_t ColonneSysteme = 11;
 
 // The lower-case letter of a Latin capital (Unicode's simple case folding over Basic Latin,
 // Latin-1 and Latin Extended-A, which hold every letter of French names); others unchanged.
@@ -118,11 +122,64 @@ std::vector<std::string> synonymes(std::string_view s)
     return noms;
 }
 
-// Columns after the source came later (synonyms, anomalous colours): older files lack them.
+// "1.552-1.576" or "1.544", both ends ordered and not negative.
+bool intervalle(std::string_view s, Intervalle &i)
+{
+    const std::size_t tiret = s.find('-');
+    if (!nombre(s.substr(0, tiret), i.min))
+        return false;
+    i.max = i.min;
+    if (tiret != std::string_view::npos && !nombre(s.substr(tiret + 1), i.max))
+        return false;
+    return 0 <= i.min && i.min <= i.max;
+}
+
+// "1.552-1.576,1.582-1.615,1.587-1.618": one range each; an empty field gives none.
+bool indices(std::string_view s, std::vector<Intervalle> &v)
+{
+    for (std::size_t debut = 0; !s.empty() && debut <= s.size();) {
+        const std::size_t fin = std::min(s.find(',', debut), s.size());
+        if (!intervalle(s.substr(debut, fin - debut), v.emplace_back()))
+            return false;
+        debut = fin + 1;
+    }
+    return v.size() != 1 && v.size() <= 3;
+}
+
+// "+", "-" or empty.
+bool signe(std::string_view s, int &v)
+{
+    v = s == "+" ? 1 : s == "-" ? -1 : 0;
+    return v != 0 || s.empty();
+}
+
+// "30-47" degrees, or empty.
+bool deuxV(std::string_view s, std::optional<Intervalle> &v)
+{
+    if (s.empty())
+        return true;
+    v.emplace();
+    return intervalle(s, *v) && v->max <= 90;
+}
+
+// The optical constants, in the columns after the anomalous colours.
+bool constantesOptiques(const std::vector<std::string_view> &c, Mineral &m)
+{
+    const auto champ = [&c](std::size_t i) { return i < c.size() ? c[i] : std::string_view(); };
+    if (c.size() > ColonneSysteme)
+        m.systeme = std::string(c[ColonneSysteme]);
+    return indices(champ(ColonneIndices), m.indices) && signe(champ(ColonneSigne), m.signe) &&
+           deuxV(champ(ColonneDeuxV), m.deuxV);
+}
+
+// Columns after the source came later (synonyms, anomalous colours, optical constants): older
+// files lack them.
 bool colonnesAjoutees(const std::vector<std::string_view> &c, Mineral &m)
 {
     if (c.size() > ColonneSynonymes)
         m.synonymes = synonymes(c[ColonneSynonymes]);
+    if (!constantesOptiques(c, m))
+        return false;
     if (c.size() <= ColonneAnomalies || c[ColonneAnomalies].empty())
         return true;
     m.teintesAnormales = c[ColonneAnomalies] == "oui";

@@ -3,12 +3,18 @@
 // The mineral table: each mineral's birefringence range, optical character and how common it
 // is in rocks, read from the shipped text file. No Qt here.
 #include <cstddef>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 enum class CaractereOptique { Isotrope, Uniaxe, Biaxe };
+
+// A published range: "1.552-1.576", or one value "1.544" for both ends.
+struct Intervalle {
+    double min = 0, max = 0;
+};
 
 struct Mineral {
     std::string nom;
@@ -18,10 +24,17 @@ struct Mineral {
     int rang = 0;                         // 1 for the most common
     std::vector<std::string> synonymes{}; // other names students type: "cyanite"
     bool teintesAnormales = false;        // known for colours off Newton's scale
+    // Optical constants, where the table gives them: the principal indices (ω, ε or nα, nβ,
+    // nγ), optic sign (+1, −1, 0 when not given), 2V in degrees and the crystal system.
+    std::vector<Intervalle> indices{};
+    int signe = 0;
+    std::optional<Intervalle> deuxV{};
+    std::string systeme{};
 };
 
 // The table's rows, most common first. Lines starting with '#' are comments; the first other
-// line is the header. A malformed row throws Erreur naming its line.
+// line is the header. A malformed row throws Erreur naming its line. The columns after the
+// fifth came one by one and may be missing.
 std::vector<Mineral> LitTableMineraux(std::string_view texte);
 
 // The table gives δ to the thousandth: its ranges hold what rounds into them.

@@ -1,0 +1,169 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Conoscopic figures: the fast colours against the stage's own chain, and what a student checks
+// on a figure (dark cross, optic sign with the λ plate, Mallard's law).
+#include "MichelLevySpectre/conoscopie/FigureConoscopique.h"
+#include "MichelLevySpectre/couleurs/EcartsCouleur.h"
+#include "MichelLevySpectre/optique/GrainPlatine.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+#include <tuple>
+
+namespace {
+
+Rgb8 pixel(const ImageFigure &f, int colonne, int ligne)
+{
+    const std::uint8_t *o =
+        f.rgba.data() + 4 * (std::size_t(ligne) * std::size_t(f.cote) + std::size_t(colonne));
+    return {o[0], o[1], o[2]};
+}
+
+int ecart(const Rgb8 &a, const Rgb8 &b)
+{
+    return std::abs(a.r - b.r) + std::abs(a.g - b.g) + std::abs(a.b - b.b);
+}
+
+ImageFigure figure(const Grain &grain, double lame, int cote)
+{
+    const Conoscope c;
+    return DessineFigure(PrepareLumiereConoscopie({}, lame, RetardMaxFigure(grain.indices, c)),
+                         grain, c, cote);
+}
+
+// Uniaxial closed forms: the extraordinary index 1/n² = cos²θ/ω² + sin²θ/ε² (θ from the optic
+// axis c), the e-wave vibrating in the plane of k and c, the o-wave across it.
+TEST(Conoscopie, twoWavesOfAUniaxialGrainInAnyDirection_closedForms)
+{
+    for (const auto &[w, e] : {std::pair{1.544, 1.553}, {1.658, 1.486}})
+        for (const auto &[inclinaison, platine] :
+             {std::pair{0.0, 0.0}, {25.0, 33.0}, {-60.0, 290.0}, {10.0, 160.0}}) {
+            const OrientationGrain o{SectionGrain::Inclinee, inclinaison, platine};
+            const IndicesPrincipaux n = IndicesUniaxe(w, e);
+            const Matrice3 axes = AxesIndicatrice(n, o);
+            const int axe = e > w ? 2 : 0; // Z, or X of a negative mineral
+            const double c[3] = {axes[0][axe], axes[1][axe], axes[2][axe]};
+            for (const PointChamp p : {PointChamp{0.3, 0.7}, {-0.8, 0.1}, {0.05, -0.5}}) {
+                const DirectionOnde k = DirectionDuPoint(p.x, p.y, 0.85, IndiceMoyen(n));
+                const DeuxOndes ondes = OndesDeLaDirection(FormeIndicatrice(n, o), k);
+                const double cosT = c[0] * k.x + c[1] * k.y + c[2] * k.z;
+                const double ne =
+                    1 / std::sqrt(cosT * cosT / (w * w) + (1 - cosT * cosT) / (e * e));
+                EXPECT_NEAR(ondes.lente, std::max(w, ne), 1e-12);
+                EXPECT_NEAR(ondes.rapide, std::min(w, ne), 1e-12);
+                // The e-wave's vibration: c less its part along k; the o-wave's: k × c.
+                const double ev[3] = {c[0] - cosT * k.x, c[1] - cosT * k.y, c[2] - cosT * k.z};
+                const double ov[3] = {k.y * c[2] - k.z * c[1], k.z * c[0] - k.x * c[2],
+                                      k.x * c[1] - k.y * c[0]};
+                const double *lente = e > w ? ev : ov;
+                EXPECT_NEAR(ondes.lenteX * lente[1] - ondes.lenteY * lente[0], 0, 1e-9)
+                    << w << " " << inclinaison << "° " << platine << "°";
+            }
+        }
+}
+
+// Five table readings give what the stage's chain gives over the 401 wavelengths.
+TEST(Conoscopie, decompositionIsTheStagesJonesChainSummedOverTheSpectrum)
+{
+    for (const MontagePlatine &m : {MontagePlatine{0, 10, 551, true},
+                                    {420.25, 22.5, 551, true},
+                                    {800, 133.3, 147, false},
+                                    {1710.7, -61, 1234.5, true}})
+        for (const SourceLumineuse s : {SourceLumineuse::EgaleEnergie, SourceLumineuse::Halogene}) {
+            const ReglagesMicroscope r{
+                s, {}, {}, {}, m.croises ? Polariseurs::Croises : Polariseurs::Paralleles};
+            const Rgb8 vite =
+                EncodeDansGamut(LumiereVue(PrepareLumiereConoscopie(r, m.retardLame, m.retardGrain),
+                                           m.retardGrain, m.angleGrain));
+            EXPECT_LE(ecart(vite, VoitPlatine(PrepareLumierePlatine(r), m).couleur), 2)
+                << m.retardGrain << " nm, " << m.angleGrain << "°";
+        }
+}
+
+// Calcite (ω 1.658, ε 1.486), c vertical: at stage 0 the cross lies on the polarisers, the
+// centre is dark, a quarter turn gives the same picture, and each diagonal pixel is the stage's
+// colour of the closed-form retardation of a uniaxial grain.
+TEST(Conoscopie, calciteOpticAxis_darkCrossFourFoldAndDiagonalsAsTheStage)
+{
+    const double w = 1.658, e = 1.486;
+    const Grain calcite{IndicesUniaxe(w, e), {}};
+    const int n = 256;
+    const ImageFigure f = figure(calcite, 0, n);
+    int diagonales = 0;
+    const LumierePlatine platine = PrepareLumierePlatine({});
+    const double moyen = (2 * w + e) / 3;
+    for (int c = 0; c < n; ++c)
+        for (int l = 0; l < n; ++l) {
+            const Rgb8 p = pixel(f, c, l);
+            ASSERT_LE(ecart(p, pixel(f, l, n - 1 - c)), 1) << c << ", " << l;
+            const PointChamp q = PointDuPixel(c, l, n);
+            const double rho = std::hypot(q.x, q.y);
+            if (rho > 1)
+                continue;
+            if (rho < 1.5 / n) { // the four pixels about the centre
+                EXPECT_LE(std::max({p.r, p.g, p.b}), 2) << c << ", " << l;
+            }
+            // Beside the polarisers' lines, half a pixel off them.
+            if (rho > 0.3 && std::min(std::abs(q.x), std::abs(q.y)) < 1.5 / n) {
+                EXPECT_LE(std::max({p.r, p.g, p.b}), 10) << c << ", " << l;
+            }
+            if (c != l && c != n - 1 - l)
+                continue;
+            const double t = std::asin(0.85 * rho / moyen);
+            const double ne = 1 / std::hypot(std::cos(t) / w, std::sin(t) / e);
+            const double retard = 30000 * (w - ne) / std::cos(t);
+            const Rgb8 attendu =
+                VoitPlatine(platine, {retard, q.x * q.y > 0 ? 135.0 : 45.0, 0, true}).couleur;
+            EXPECT_LE(DeltaE2000(SrgbVersLab(p), SrgbVersLab(attendu)), 1.0) << rho;
+            ++diagonales;
+        }
+    EXPECT_GT(diagonales, n);
+}
+
+// Slow NE–SW: the e-ray vibrates radially, so a positive mineral adds in NE and SW and goes
+// to second-order blue there, first-order yellow in NW and SE; a negative one the other way.
+// Quartz at ρ 0.8 and calcite at ρ 0.25 show about 100 nm.
+TEST(Conoscopie, lambdaPlateAddsInTheQuadrantsOfTheSign)
+{
+    const int n = 200;
+    for (const auto &[w, e, rho] : {std::tuple{1.544, 1.553, 0.8}, {1.658, 1.486, 0.25}}) {
+        const ImageFigure f = figure({IndicesUniaxe(w, e), {}}, RetardLameTeinteSensible, n);
+        const int d = int(std::lround(rho / std::numbers::sqrt2 * n / 2));
+        for (const auto &[est, nord] : {std::pair{1, 1}, {-1, -1}, {-1, 1}, {1, -1}}) {
+            const Rgb8 p =
+                pixel(f, est > 0 ? n / 2 + d : n / 2 - 1 - d, nord > 0 ? n / 2 - 1 - d : n / 2 + d);
+            if ((est == nord) == (e > w)) // NE and SW for a positive mineral
+                EXPECT_GT(p.b, p.r + 40) << w << " " << est << ", " << nord;
+            else
+                EXPECT_GT(p.r, p.b + 40) << w << " " << est << ", " << nord;
+        }
+    }
+}
+
+// At 45° the optic plane runs NE–SW and the melatopes, where Δ = 0, are its darkest points:
+// Mallard's law puts them at sin E = nβ sin V, ρ = sin E / NA.
+TEST(Conoscopie, acuteBisectrixAt45_melatopesWhereMallardPutsThem)
+{
+    const double a = 1.560, b = 1.594, g = 1.600;
+    const int n = 256;
+    const ImageFigure f = figure({{a, b, g}, {SectionGrain::BissectriceAigue, 0, 45}}, 0, n);
+    // V about the acute bisectrix X, from tan² V_x = (1/nβ² − 1/nγ²) / (1/nα² − 1/nβ²).
+    const double v =
+        std::atan(std::sqrt((1 / (b * b) - 1 / (g * g)) / (1 / (a * a) - 1 / (b * b))));
+    const double mallard = b * std::sin(v) / 0.85;
+    for (const int sens : {1, -1}) { // NE, then SW
+        int meilleur = 0, plusSombre = 3 * 255 + 1;
+        for (int k = 0; k < n / 2; ++k) {
+            const int c = sens > 0 ? n / 2 + k : n / 2 - 1 - k;
+            const Rgb8 p = pixel(f, c, n - 1 - c);
+            if (p.r + p.g + p.b < plusSombre)
+                plusSombre = p.r + p.g + p.b, meilleur = c;
+        }
+        const PointChamp q = PointDuPixel(meilleur, n - 1 - meilleur, n);
+        EXPECT_NEAR(std::hypot(q.x, q.y), mallard, 0.06) << sens;
+        EXPECT_LT(plusSombre, 15);
+    }
+}
+
+} // namespace
