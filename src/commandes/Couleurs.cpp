@@ -85,26 +85,7 @@ OptionsCouleurs litOptions(const QCommandLineParser &p)
     OptionsCouleurs o;
     o.retardMax = entier(p, QStringLiteral("retard-max"), RetardMaxDefaut, 0, RetardMaxLimite);
     o.pas = entier(p, QStringLiteral("pas"), PasDefaut, 1, RetardMaxLimite);
-    using S = SourceLumineuse;
-    o.reglages.source = choix(p, QStringLiteral("source"), S::EgaleEnergie,
-                              {{"E", S::EgaleEnergie},
-                               {"D65", S::D65},
-                               {"halogene", S::Halogene},
-                               {"halogène", S::Halogene},
-                               {"A", S::IlluminantA}},
-                              QStringLiteral("E, D65, halogene ou A est attendu"));
-    o.reglages.vision = choix(p, QStringLiteral("vision"), Vision::OeilAdapte,
-                              {{"oeil", Vision::OeilAdapte},
-                               {"œil", Vision::OeilAdapte},
-                               {"appareil", Vision::AppareilLumiereDuJour}},
-                              QStringLiteral("oeil ou appareil est attendu"));
-    using P = Polariseurs;
-    o.reglages.polariseurs = choix(p, QStringLiteral("polariseurs"), P::Croises,
-                                   {{"croises", P::Croises},
-                                    {"croisés", P::Croises},
-                                    {"paralleles", P::Paralleles},
-                                    {"parallèles", P::Paralleles}},
-                                   QStringLiteral("croises ou paralleles est attendu"));
+    o.reglages = LitReglages(p);
     litLame(p, o);
     if (p.isSet(QStringLiteral("angle"))) {
         const QString texte = p.value(QStringLiteral("angle"));
@@ -119,12 +100,59 @@ OptionsCouleurs litOptions(const QCommandLineParser &p)
 
 } // namespace
 
+ReglagesMicroscope LitReglages(const QCommandLineParser &p)
+{
+    ReglagesMicroscope r;
+    using S = SourceLumineuse;
+    r.source = choix(p, QStringLiteral("source"), S::EgaleEnergie,
+                     {{"E", S::EgaleEnergie},
+                      {"D65", S::D65},
+                      {"halogene", S::Halogene},
+                      {"halogène", S::Halogene},
+                      {"A", S::IlluminantA}},
+                     QStringLiteral("E, D65, halogene ou A est attendu"));
+    r.vision = choix(p, QStringLiteral("vision"), Vision::OeilAdapte,
+                     {{"oeil", Vision::OeilAdapte},
+                      {"œil", Vision::OeilAdapte},
+                      {"appareil", Vision::AppareilLumiereDuJour}},
+                     QStringLiteral("oeil ou appareil est attendu"));
+    using P = Polariseurs;
+    r.polariseurs = choix(p, QStringLiteral("polariseurs"), P::Croises,
+                          {{"croises", P::Croises},
+                           {"croisés", P::Croises},
+                           {"paralleles", P::Paralleles},
+                           {"parallèles", P::Paralleles}},
+                          QStringLiteral("croises ou paralleles est attendu"));
+    return r;
+}
+
+LameAuxiliaire LitLameAuxiliaire(const QCommandLineParser &p)
+{
+    using L = LameAuxiliaire;
+    return choix(p, QStringLiteral("lame"), L::Aucune,
+                 {{"aucune", L::Aucune}, {"lambda", L::TeinteSensible}, {"quart", L::QuartDOnde}},
+                 QStringLiteral("aucune, lambda ou quart est attendu (sans biseau pour une "
+                                "photographie)"));
+}
+
+QStringList OptionsReglages()
+{
+    return {QStringLiteral("source"), QStringLiteral("vision"), QStringLiteral("polariseurs"),
+            QStringLiteral("lame")};
+}
+
+QStringList OptionsAdmisesCouleurs()
+{
+    return QStringList{QStringLiteral("retard-max"), QStringLiteral("pas"),
+                       QStringLiteral("angle")} +
+           OptionsReglages();
+}
+
 void DeclareOptionsCouleurs(QCommandLineParser &parseur)
 {
     parseur.addOption({QStringLiteral("couleurs"), QString()});
-    for (const char *nom :
-         {"retard-max", "pas", "source", "vision", "polariseurs", "lame", "angle"})
-        parseur.addOption({QString::fromUtf8(nom), QString(), QStringLiteral("valeur")});
+    for (const QString &nom : OptionsAdmisesCouleurs())
+        parseur.addOption({nom, QString(), QStringLiteral("valeur")});
 }
 
 QString AideCouleurs()

@@ -57,6 +57,21 @@ bool pourLaLigneDeCommande(const QStringList &arguments)
     return false;
 }
 
+// One command per call, and only the options it takes.
+void verifieOptions(const QCommandLineParser &parseur, const QString &commande,
+                    const QStringList &admises)
+{
+    for (const QString &autre : {QStringLiteral("couleurs"), QStringLiteral("identifier")})
+        if (autre != commande && parseur.isSet(autre))
+            throw ArgumentIncorrect{
+                QStringLiteral("une seule commande à la fois : --%1 et --%2 ne vont pas ensemble")
+                    .arg(commande, autre)};
+    for (const QString &nom : parseur.optionNames())
+        if (nom != commande && !admises.contains(nom))
+            throw ArgumentIncorrect{
+                QStringLiteral("--%1 ne s'applique pas à --%2").arg(nom, commande)};
+}
+
 void execute(const QStringList &arguments)
 {
     QCommandLineParser parseur;
@@ -72,11 +87,13 @@ void execute(const QStringList &arguments)
                                     .arg(parseur.positionalArguments().constFirst())};
     if (parseur.isSet(QStringLiteral("help")))
         ecrit(stdout, aide());
-    else if (parseur.isSet(QStringLiteral("couleurs")))
+    else if (parseur.isSet(QStringLiteral("couleurs"))) {
+        verifieOptions(parseur, QStringLiteral("couleurs"), OptionsAdmisesCouleurs());
         ExecuteCouleurs(parseur);
-    else if (parseur.isSet(QStringLiteral("identifier")))
+    } else if (parseur.isSet(QStringLiteral("identifier"))) {
+        verifieOptions(parseur, QStringLiteral("identifier"), OptionsAdmisesIdentifier());
         ExecuteIdentifier(parseur);
-    else
+    } else
         throw ArgumentIncorrect{
             QStringLiteral("aucune commande : --couleurs ou --identifier est attendu")};
 }

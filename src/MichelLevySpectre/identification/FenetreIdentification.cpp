@@ -175,6 +175,11 @@ void FenetreIdentification::ouvrePhotographie(const QString &nom)
     couleur_.reset();
     clic_ = Clic::Couleur;
     efface();
+    for (QLabel *l :
+         {pastille_, corrigee_}) // the last grain's colour belongs to the last photograph
+        l->setStyleSheet(QString());
+    corrigee_->setVisible(false);
+    echantillon_->clear();
     dit(QString::fromUtf8("Cliquez sur un grain pour prendre sa couleur (moyenne de 5 × 5 "
                           "pixels) ; Ctrl + molette pour le zoom"));
 }

@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <optional>
+#include <string>
 #include <vector>
 
 class QComboBox;
@@ -81,6 +82,7 @@ private:
     double epaisseurUm_;
     ReglagesMicroscope reglages_;
     std::vector<LigneIdentification> resultats_;
+    std::string avertissements_; // of the rows shown, one a line
 };
 
 // The identification window, created on first use; shown without blocking the main window.

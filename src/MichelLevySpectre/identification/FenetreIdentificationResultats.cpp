@@ -3,6 +3,7 @@
 // copy, and the line of messages.
 #include "MichelLevySpectre/identification/FenetreIdentification.h"
 
+#include "MichelLevySpectre/presentation/Avertissements.h"
 #include "MichelLevySpectre/presentation/EcartsCouleur.h"
 #include "MichelLevySpectre/reglages/LameMince.h"
 #include "MichelLevySpectre/reglages/Preferences.h"
@@ -44,6 +45,7 @@ void FenetreIdentification::changeEpaisseur(double epaisseur)
 void FenetreIdentification::efface()
 {
     resultats_.clear();
+    avertissements_.clear();
     montreResultats();
 }
 
@@ -53,14 +55,15 @@ void FenetreIdentification::calcule()
         return;
     QString erreur;
     const std::vector<Mineral> &table = TableMineraux(&erreur);
+    const GrainPhotographie grain = LitGrain(*couleur_, Equilibre(*couleur_, balance_.matrice));
     const std::vector<Candidat> candidats =
-        RechercheTeinte(ReferencePour(ReglagesBalances(ReglagesCourants(), balance_)),
-                        Equilibre(*couleur_, balance_.matrice));
+        RechercheTeinte(ReferencePour(ReglagesBalances(ReglagesCourants(), balance_)), grain);
     const LectureDelta lecture = lecture_->currentIndex() == 1 ? LectureDelta::TeinteLaPlusElevee
                                                                : LectureDelta::GrainQuelconque;
     resultats_ = LignesIdentification(candidats, epaisseurUm_, table, lecture);
     montreResultats();
-    dit(!erreur.isEmpty() ? erreur : QString::fromStdString(AvertissementConcordance(candidats)));
+    avertissements_ = AvertissementsReponse(grain, candidats);
+    dit(!erreur.isEmpty() ? erreur : QString::fromStdString(avertissements_));
 }
 
 void FenetreIdentification::montreResultats()
@@ -98,7 +101,9 @@ void FenetreIdentification::copieResultats()
         dit(QString::fromUtf8("Aucun résultat à copier : choisissez d'abord une couleur"));
         return;
     }
-    QApplication::clipboard()->setText(QString::fromStdString(TexteResultats(resultats_)));
+    // The warnings follow the rows, so that the header stays the first line.
+    QApplication::clipboard()->setText(QString::fromStdString(
+        TexteResultats(resultats_) + avertissements_ + (avertissements_.empty() ? "" : "\n")));
 }
 
 void FenetreIdentification::reprendEpaisseur()
