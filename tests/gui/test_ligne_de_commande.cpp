@@ -252,6 +252,8 @@ TEST_P(Identifier, patchWithin20nmFirstOrSaidAmbiguousForNinetyPercent)
                         lignes.sliced(1, std::min<qsizetype>(2, lignes.size() - 1)).join(" | ") +
                         QStringLiteral(" ; ") + s.erreurs.simplified();
     }
+    RecordProperty("comptees", comptees); // in --gtest_output=xml
+    RecordProperty("premiers", premiers);
     EXPECT_GE(comptees, GetParam().comptees) << GetParam().nom << manquees.toStdString();
     EXPECT_GE(premiers, GetParam().premiers) << GetParam().nom << manquees.toStdString();
 }

@@ -21,6 +21,8 @@ namespace {
 // ΔE00 shown, and the ambiguity, stay the colour's own.
 constexpr double PenaliteExposition = 0.5;
 constexpr double PenaliteRetard = 0.1;
+// ΔE00 above the best least-squares match beyond which a minimum is left unrefined.
+constexpr double MargeAffinage = 5.0;
 
 // Lower than the previous retardation and not above the next one (a flat bottom counts once).
 bool minimumLocal(const std::vector<double> &e, std::size_t r)
@@ -61,9 +63,11 @@ CourbeEcarts EcartsLeLongDuRetard(std::span<const RgbLineaire> reference,
         evalue(r, ExpositionMoindresCarres(reference[r], grain));
     // Least squares in linear light weigh the bright channels: where the curve has a minimum,
     // the exposure is the one that minimises ΔE00 itself.
+    // Only minima that could be answers are refined: the refinement lowers ΔE00 by a fraction.
+    const double plafond = *std::min_element(c.ecarts.begin(), c.ecarts.end()) + MargeAffinage;
     std::vector<std::size_t> minima;
     for (std::size_t r = 0; r < reference.size(); ++r)
-        if (minimumLocal(c.ecarts, r))
+        if (minimumLocal(c.ecarts, r) && c.ecarts[r] <= plafond)
             minima.push_back(r);
     for (const std::size_t r : minima)
         evalue(r, ExpositionDeltaE(reference[r], grain, c.expositions[r]));
