@@ -17,6 +17,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QHelpEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTableWidget>
@@ -253,7 +254,16 @@ TEST_F(Identification, whiteReferenceReadingsQuartzAndZoomInTheWindow)
     EXPECT_FALSE(w.resultats()[0].auMoins);
     EXPECT_FALSE(w.tableau()->item(0, 3)->text().contains(QString::fromUtf8("≥")));
 
+    const auto libelle = [&](const QString &debut) {
+        const QList<QLabel *> l = w.findChildren<QLabel *>();
+        return std::any_of(l.begin(), l.end(),
+                           [&](QLabel *e) { return e->text().startsWith(debut); });
+    };
+    EXPECT_TRUE(libelle(QString::fromUtf8("Couleur : R ")));
     w.ouvrePhotographie(autre); // results and white reference belong to the photograph
+    const double zoom = w.vue()->zoom();
+    EXPECT_FALSE(libelle(QString::fromUtf8("Couleur : R "))); // and so does the last swatch
+    EXPECT_TRUE(libelle(QString::fromUtf8("Zoom : %1 %").arg(std::lround(zoom * 100))));
     EXPECT_TRUE(w.resultats().empty());
     EXPECT_EQ(w.tableau()->rowCount(), 0);
     EXPECT_EQ(w.balanceBlancs().matrice, SansBalance);

@@ -22,6 +22,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <cmath>
+
 namespace {
 
 QPushButton *bouton(QWidget *parent, QLayout *ligne, const QString &texte)
@@ -45,6 +47,9 @@ FenetreIdentification::FenetreIdentification(QWidget *parent)
 
     defilement_ = new QScrollArea(this);
     vue_ = new VuePhotographie;
+    connect(vue_, &VuePhotographie::zoomChange, zoom_, [this](double z) {
+        zoom_->setText(QString::fromUtf8("Zoom : %1 %").arg(std::lround(z * 100)));
+    });
     defilement_->setWidget(vue_);
     colonne->addWidget(defilement_, 3);
     connect(vue_, &VuePhotographie::pixelPris, this, &FenetreIdentification::prendPixel);
@@ -110,6 +115,8 @@ QLayout *FenetreIdentification::construitOutils()
             [this] { vue_->changeZoom(0.8); });
     connect(bouton(this, outils, QString::fromUtf8("Zoom +")), &QPushButton::clicked, this,
             [this] { vue_->changeZoom(1.25); });
+    zoom_ = new QLabel(this);
+    outils->addWidget(zoom_);
     outils->addStretch();
     // The reading, the mineral and the thickness on a row of their own: one row would cut
     // the buttons' texts on a laptop's screen.

@@ -74,6 +74,7 @@ private:
     QLabel *corrigee_ = nullptr; // after the white reference
     QLabel *echantillon_ = nullptr;
     QLabel *message_ = nullptr;
+    QLabel *zoom_ = nullptr; // "Zoom : 50 %"
     QLabel *note_ = nullptr; // anomalous colours
     QTableWidget *tableau_ = nullptr;
     std::optional<RgbLineaire> couleur_; // as taken, before the white reference

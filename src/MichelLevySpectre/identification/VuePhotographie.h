@@ -25,6 +25,7 @@ public:
 signals:
     void pixelPris(QPoint pixel);
     void clicHorsImage();
+    void zoomChange(double zoom);
 
 protected:
     void paintEvent(QPaintEvent *e) override;
