@@ -265,8 +265,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(Condition{"cameraAt0_6", {0.6, false, true}, false, 27},
                       Condition{"cameraAt1_0", {1.0, false, true}, false, 27},
                       Condition{"cameraAt1_25", {1.25, false, true}, false},
-                      // 200 and 300 nm saturate all three channels: nothing is left to read.
-                      Condition{"cameraAt1_5", {1.5, false, true}, false, 0, 28},
+                      Condition{"cameraAt1_5", {1.5, false, true}, false},
                       // The white reference brings the balanced colour into the gamut by a
                       // grey mix, which the camera's clipped model does not undo: 450, 600,
                       // 900, 950 and 1600 nm fall 20 to 60 nm off (31 of 33 before).

@@ -23,11 +23,26 @@ constexpr double PenaliteExposition = 0.5;
 constexpr double PenaliteRetard = 0.1;
 // ΔE00 above the best least-squares match beyond which a minimum is left unrefined.
 constexpr double MargeAffinage = 5.0;
+// ΔE00: matches closer than this to a minimum are as good as it.
+constexpr double Palier = 0.05;
 
 // Lower than the previous retardation and not above the next one (a flat bottom counts once).
 bool minimumLocal(const std::vector<double> &e, std::size_t r)
 {
     return (r == 0 || e[r] < e[r - 1]) && (r + 1 == e.size() || e[r] <= e[r + 1]);
+}
+
+// The middle of the run of retardations around the minimum r that match as well, to within
+// Palier: where a saturated channel leaves a flat bottom (621 to 678 nm for 650 nm at ×1.5),
+// Δ is only known to lie in it.
+std::size_t milieuDuPalier(const std::vector<double> &e, std::size_t r)
+{
+    std::size_t a = r, b = r;
+    while (a > 0 && e[a - 1] <= e[r] + Palier)
+        --a;
+    while (b + 1 < e.size() && e[b + 1] <= e[r] + Palier)
+        ++b;
+    return (a + b) / 2;
 }
 
 // Distinct answers: 30 nm apart, and one high-order white for all past its onset.
@@ -83,10 +98,12 @@ std::vector<Candidat> CandidatsDeLaCourbe(const CourbeEcarts &courbe)
                     PenaliteRetard * double(r) / 1000;
     std::vector<std::pair<double, Candidat>> minima;
     for (std::size_t r = 0; r < e.size(); ++r)
-        if (minimumLocal(scores, r))
+        if (minimumLocal(scores, r)) {
+            const std::size_t m = milieuDuPalier(e, r);
             minima.push_back({scores[r],
-                              {OrdreDuRetard(double(r), IntervalleOrdres), int(r), e[r],
-                               courbe.expositions[r], int(r) >= DebutBlancSuperieur}});
+                              {OrdreDuRetard(double(m), IntervalleOrdres), int(m), e[m],
+                               courbe.expositions[m], int(m) >= DebutBlancSuperieur}});
+        }
     std::stable_sort(minima.begin(), minima.end(),
                      [](const auto &a, const auto &b) { return a.first < b.first; });
     std::vector<Candidat> choisis;
