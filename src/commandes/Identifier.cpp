@@ -3,7 +3,6 @@
 
 #include "MichelLevySpectre/Erreur.h"
 #include "MichelLevySpectre/photographie/Photographie.h"
-#include "MichelLevySpectre/presentation/Ambiguite.h"
 #include "MichelLevySpectre/presentation/Avertissements.h"
 #include "MichelLevySpectre/presentation/BalanceBlancs.h"
 #include "MichelLevySpectre/presentation/Charte.h"
@@ -110,29 +109,14 @@ GrainPhotographie grainDe(const Photographie &photo, const QCommandLineParser &p
     return LitGrain(brute, Equilibre(brute, balance.matrice));
 }
 
-struct Reponse {
-    std::vector<Candidat> candidats;
-    std::string avertissements; // one a line
-};
-
 // The grain again on the photograph with the λ plate, Δ fitted to both colours.
-Reponse avecLambda(const QCommandLineParser &p, const std::vector<RgbLineaire> &reference,
-                   const GrainPhotographie &grain, const std::vector<Candidat> &seuls,
-                   const BalanceBlancs &balance)
+ReponseLambda avecLambda(const QCommandLineParser &p, const std::vector<RgbLineaire> &reference,
+                         const GrainPhotographie &grain, const BalanceBlancs &balance)
 {
     const Photographie seconde = litPhotographie(p.value(QStringLiteral("avec-lambda")));
     const QString option = p.isSet(QStringLiteral("point-lambda")) ? QStringLiteral("point-lambda")
                                                                    : QStringLiteral("point");
-    const GrainPhotographie avec = grainDe(seconde, p, option, balance);
-    const std::vector<CandidatLambda> deux = RechercheAvecLambda(reference, grain, avec);
-    Reponse r;
-    for (const CandidatLambda &c : deux)
-        r.candidats.push_back(c.candidat);
-    for (const std::string &a : {AvertissementPrise(grain), AvertissementPrise(avec),
-                                 PhraseLambda(deux, !AvertissementAmbiguite(seuls).empty())})
-        if (!a.empty())
-            r.avertissements += (r.avertissements.empty() ? "" : "\n") + a;
-    return r;
+    return RepondAvecLambda(reference, grain, grainDe(seconde, p, option, balance));
 }
 
 } // namespace
@@ -199,9 +183,10 @@ void ExecuteIdentifier(const QCommandLineParser &p)
     const std::vector<RgbLineaire> reference =
         ReferenceTeintes(ReglagesBalances(reglages, balance));
     const GrainPhotographie grain = grainDe(photo, p, QStringLiteral("point"), balance);
-    const std::vector<Candidat> seuls = RechercheTeinte(reference, grain);
-    const Reponse r = lambda ? avecLambda(p, reference, grain, seuls, balance)
-                             : Reponse{seuls, AvertissementsReponse(grain, seuls)};
+    ReponseLambda r = lambda ? avecLambda(p, reference, grain, balance)
+                             : ReponseLambda{RechercheTeinte(reference, grain), {}};
+    if (!lambda)
+        r.avertissements = AvertissementsReponse(grain, r.candidats);
     const LectureDelta lecture = p.isSet(QStringLiteral("teinte-max"))
                                      ? LectureDelta::TeinteLaPlusElevee
                                      : LectureDelta::GrainQuelconque;

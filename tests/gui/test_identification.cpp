@@ -128,6 +128,22 @@ TEST_F(Identification, syntheticPhotographPatchesAreFoundOrderByOrder)
     ASSERT_TRUE(photographie(true, Camera).save(bruitee));
     EXPECT_GE(cliqueLesPastilles(w, dialogues_, bruitee), 27); // 80 %
     EXPECT_TRUE(dialogues_.erreurs.empty());
+
+    // A pale first-order grey, then the same field with the λ plate in addition: both read.
+    for (const int retard : {200, 751}) {
+        const Rgb8 c = CouleurDuRetard(retard, {0.7, false, true});
+        QImage image(Cote, Cote, QImage::Format_RGB32);
+        image.fill(QColor(c.r, c.g, c.b));
+        ASSERT_TRUE(image.save(dossier() + QStringLiteral("/%1.png").arg(retard)));
+    }
+    w.ouvrePhotographie(dossier() + "/200.png");
+    QTest::mouseClick(w.vue(), Qt::LeftButton, {}, w.vue()->pointDuPixel(Cote / 2, Cote / 2));
+    w.ouvrePhotographieLambda(dossier() + "/751.png");
+    EXPECT_FALSE(w.vueLambda()->vide());
+    ASSERT_FALSE(w.resultats().empty());
+    EXPECT_NEAR(w.resultats()[0].candidat.retard, 200, 20);
+    EXPECT_TRUE(w.message().contains(QString::fromUtf8("Lame λ : addition, Δ ≈ ")))
+        << w.message().toStdString();
 }
 
 TEST_F(Identification, classroomSecondOrderBlueAt30umNamesHornblendeAugiteSillimanite)

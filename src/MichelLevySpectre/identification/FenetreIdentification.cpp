@@ -51,8 +51,16 @@ FenetreIdentification::FenetreIdentification(QWidget *parent)
         zoom_->setText(QString::fromUtf8("Zoom : %1 %").arg(std::lround(z * 100)));
     });
     defilement_->setWidget(vue_);
-    colonne->addWidget(defilement_, 3);
+    defilementLambda_ = new QScrollArea(this);
+    vueLambda_ = new VuePhotographie;
+    defilementLambda_->setWidget(vueLambda_);
+    defilementLambda_->hide(); // until a photograph with the λ plate is added
+    auto *photos = new QHBoxLayout;
+    photos->addWidget(defilement_);
+    photos->addWidget(defilementLambda_);
+    colonne->addLayout(photos, 3);
     connect(vue_, &VuePhotographie::pixelPris, this, &FenetreIdentification::prendPixel);
+    connect(vueLambda_, &VuePhotographie::pixelPris, this, &FenetreIdentification::prendPixel);
     connect(vue_, &VuePhotographie::clicHorsImage, this, [this] {
         dit(vue_->vide() ? QString::fromUtf8("Ouvrez d'abord une photographie (Ctrl+O)")
                          : QString::fromUtf8("Le clic est en dehors de la photographie"));
@@ -107,6 +115,8 @@ QLayout *FenetreIdentification::construitOutils()
             &QPushButton::clicked, this, &FenetreIdentification::demandePhotographie);
     connect(bouton(this, outils, QString::fromUtf8("Choisir une couleur…")), &QPushButton::clicked,
             this, &FenetreIdentification::demandeCouleur);
+    connect(bouton(this, outils, QString::fromUtf8("Ajouter la photographie avec lame λ…")),
+            &QPushButton::clicked, this, &FenetreIdentification::demandePhotographieLambda);
     connect(bouton(this, outils, QString::fromUtf8("Référence de blanc (Ctrl+B)")),
             &QPushButton::clicked, this, &FenetreIdentification::attendReferenceBlanc);
     connect(bouton(this, outils, QString::fromUtf8("Étalonner l'épaisseur sur le quartz…")),
@@ -182,9 +192,12 @@ void FenetreIdentification::ouvrePhotographie(const QString &nom)
     couleur_.reset();
     clic_ = Clic::Couleur;
     efface();
-    for (QLabel *l :
-         {pastille_, corrigee_}) // the last grain's colour belongs to the last photograph
+    // The last grain's colour, and the λ plate's photograph, belong to the last photograph.
+    for (QLabel *l : {pastille_, corrigee_})
         l->setStyleSheet(QString());
+    vueLambda_->montre(QImage());
+    defilementLambda_->hide();
+    pixel_.reset();
     corrigee_->setVisible(false);
     echantillon_->clear();
     dit(QString::fromUtf8("Cliquez sur un grain pour prendre sa couleur (moyenne de 5 × 5 "

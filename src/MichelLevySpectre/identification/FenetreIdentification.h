@@ -26,6 +26,9 @@ public:
     explicit FenetreIdentification(QWidget *parent = nullptr);
 
     void ouvrePhotographie(const QString &nom);
+    // The same field photographed with the λ plate, shown beside the first; the grain clicked on
+    // the first is read on both.
+    void ouvrePhotographieLambda(const QString &nom);
     void choisitCouleur(Rgb8 couleur);
     void copieResultats();
     // Takes the thickness that the strip's menu set since.
@@ -40,6 +43,7 @@ public:
     const std::vector<LigneIdentification> &resultats() const { return resultats_; }
     QString message() const;
     VuePhotographie *vue() const { return vue_; }
+    VuePhotographie *vueLambda() const { return vueLambda_; }
     QLineEdit *champEpaisseur() const { return epaisseur_; }
     QComboBox *choixLecture() const { return lecture_; }
     QTableWidget *tableau() const { return tableau_; }
@@ -53,6 +57,8 @@ private:
     enum class Clic { Couleur, Blanc, Quartz };
     QLayout *construitOutils();
     void demandePhotographie();
+    void demandePhotographieLambda();
+    std::optional<GrainPhotographie> grainLambda() const;
     void demandeCouleur();
     void litEpaisseur();
     void prendPixel(QPoint pixel);
@@ -67,6 +73,9 @@ private:
 
     VuePhotographie *vue_ = nullptr;
     QScrollArea *defilement_ = nullptr;
+    VuePhotographie *vueLambda_ = nullptr;
+    QScrollArea *defilementLambda_ = nullptr;
+    std::optional<QPoint> pixel_; // the grain's, on both photographs
     QLineEdit *epaisseur_ = nullptr;
     QComboBox *lecture_ = nullptr;
     QLineEdit *mineral_ = nullptr;

@@ -49,8 +49,12 @@ void FenetreIdentification::prendPixel(QPoint pixel)
     const Clic clic = std::exchange(clic_, Clic::Couleur);
     if (clic == Clic::Quartz)
         return etalonneSurQuartz(brute);
-    if (clic == Clic::Couleur)
+    if (clic == Clic::Couleur) {
+        pixel_ = pixel;
+        for (VuePhotographie *v : {vue_, vueLambda_})
+            v->marque(pixel);
         return prendCouleur(brute);
+    }
     const BalanceBlancs b = BalanceDepuisNeutre(brute);
     if (!b.erreur.empty())
         return dit(QString::fromStdString(b.erreur));

@@ -2,9 +2,11 @@
 // The window's answer: the thickness it is read at, the search, the table of results and its
 // copy, and the line of messages.
 #include "MichelLevySpectre/identification/FenetreIdentification.h"
+#include "MichelLevySpectre/identification/VuePhotographie.h"
 
 #include "MichelLevySpectre/presentation/Avertissements.h"
 #include "MichelLevySpectre/presentation/EcartsCouleur.h"
+#include "MichelLevySpectre/presentation/LameLambda.h"
 #include "MichelLevySpectre/reglages/LameMince.h"
 #include "MichelLevySpectre/reglages/Preferences.h"
 #include "MichelLevySpectre/reglages/ReglagesCourants.h"
@@ -49,6 +51,14 @@ void FenetreIdentification::efface()
     montreResultats();
 }
 
+std::optional<GrainPhotographie> FenetreIdentification::grainLambda() const
+{
+    if (!pixel_ || vueLambda_->vide())
+        return std::nullopt;
+    const RgbLineaire brute = MoyenneLineaire(vueLambda_->image(), pixel_->x(), pixel_->y());
+    return LitGrain(brute, Equilibre(brute, balance_.matrice));
+}
+
 void FenetreIdentification::calcule()
 {
     if (!couleur_)
@@ -56,13 +66,20 @@ void FenetreIdentification::calcule()
     QString erreur;
     const std::vector<Mineral> &table = TableMineraux(&erreur);
     const GrainPhotographie grain = LitGrain(*couleur_, Equilibre(*couleur_, balance_.matrice));
-    const std::vector<Candidat> candidats =
-        RechercheTeinte(ReferencePour(ReglagesBalances(ReglagesCourants(), balance_)), grain);
+    const std::vector<RgbLineaire> &reference =
+        ReferencePour(ReglagesBalances(ReglagesCourants(), balance_));
+    // With the λ plate's photograph, both colours of the grain at once.
+    const std::optional<GrainPhotographie> avec = grainLambda();
+    ReponseLambda reponse = avec ? RepondAvecLambda(reference, grain, *avec)
+                                 : ReponseLambda{RechercheTeinte(reference, grain), {}};
+    if (!avec)
+        reponse.avertissements = AvertissementsReponse(grain, reponse.candidats);
+    const std::vector<Candidat> &candidats = reponse.candidats;
     const LectureDelta lecture = lecture_->currentIndex() == 1 ? LectureDelta::TeinteLaPlusElevee
                                                                : LectureDelta::GrainQuelconque;
     resultats_ = LignesIdentification(candidats, epaisseurUm_, table, lecture);
     montreResultats();
-    avertissements_ = AvertissementsReponse(grain, candidats);
+    avertissements_ = reponse.avertissements;
     dit(!erreur.isEmpty() ? erreur : QString::fromStdString(avertissements_));
 }
 

@@ -60,6 +60,12 @@ void VuePhotographie::changeZoom(double facteur, std::optional<QPointF> autour)
     emit zoomChange(zoom_);
 }
 
+void VuePhotographie::marque(QPoint pixel)
+{
+    marque_ = pixel;
+    update();
+}
+
 QPoint VuePhotographie::pointDuPixel(int x, int y) const
 {
     return {int((x + 0.5) * zoom_), int((y + 0.5) * zoom_)};

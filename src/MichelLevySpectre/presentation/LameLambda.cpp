@@ -2,6 +2,7 @@
 #include "MichelLevySpectre/presentation/LameLambda.h"
 
 #include "MichelLevySpectre/RetardCouleur.h"
+#include "MichelLevySpectre/presentation/Ambiguite.h"
 #include "MichelLevySpectre/presentation/Ordres.h"
 
 #include <algorithm>
@@ -75,4 +76,19 @@ std::string PhraseLambda(std::span<const CandidatLambda> candidats, bool ambiguS
     if (ambiguSans)
         s += " ; la photographie avec lame λ a tranché";
     return s;
+}
+
+ReponseLambda RepondAvecLambda(std::span<const RgbLineaire> reference,
+                               const GrainPhotographie &sans, const GrainPhotographie &avec)
+{
+    const std::vector<CandidatLambda> deux = RechercheAvecLambda(reference, sans, avec);
+    const bool ambigu = !AvertissementAmbiguite(RechercheTeinte(reference, sans)).empty();
+    ReponseLambda r;
+    for (const CandidatLambda &c : deux)
+        r.candidats.push_back(c.candidat);
+    for (const std::string &a :
+         {AvertissementPrise(sans), AvertissementPrise(avec), PhraseLambda(deux, ambigu)})
+        if (!a.empty())
+            r.avertissements += (r.avertissements.empty() ? "" : "\n") + a;
+    return r;
 }

@@ -23,6 +23,15 @@ std::vector<CandidatLambda> RechercheAvecLambda(std::span<const RgbLineaire> ref
                                                 const GrainPhotographie &sans,
                                                 const GrainPhotographie &avec);
 
+// The rows and the warnings, one a line, of a grain read on both photographs: each photograph's
+// dark or saturated grain, then PhraseLambda.
+struct ReponseLambda {
+    std::vector<Candidat> candidats;
+    std::string avertissements;
+};
+ReponseLambda RepondAvecLambda(std::span<const RgbLineaire> reference,
+                               const GrainPhotographie &sans, const GrainPhotographie &avec);
+
 // "Lame λ : addition, Δ ≈ 190 nm (2e ordre, 741 nm, avec la lame)", and, when the first
 // photograph alone was ambiguous, that the second one decided.
 std::string PhraseLambda(std::span<const CandidatLambda> candidats, bool ambiguSans);
