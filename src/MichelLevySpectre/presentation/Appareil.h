@@ -16,8 +16,8 @@ inline constexpr double ExpositionMax = 2.5;
 // sensor's top: the light there is only known to be at least that.
 inline constexpr double SeuilSaturation = 0.991;
 // A grain whose luminance Y (linear light, full white 1) is below this is extinct or too dark
-// to read (L* ≈ 9, a grey of code 25): the darkest test colour, 50 nm iron grey at ×0.6, has
-// Y ≈ 0.03.
+// to read (L* ≈ 9, a grey of code 25): the darkest test patch, 50 nm iron grey at ×0.6, has
+// Y ≈ 0.047, and 40 nm, where iron grey begins, Y ≈ 0.03 (CIE 1931 ȳ, equal-energy light).
 inline constexpr double LuminanceEteinte = 0.01;
 
 // A grain's colour as the search reads it: the colour, after any white reference, and which
@@ -41,7 +41,8 @@ RgbLineaire VuParLAppareil(const RgbLineaire &reference, double k, const GrainPh
 double ExpositionMoindresCarres(const RgbLineaire &reference, const GrainPhotographie &g);
 
 // The k within ExpositionMin..ExpositionMax that minimises ΔE00 between VuParLAppareil and the
-// grain: a golden-section search on log k around the least-squares k, kept only when better.
+// grain: a scan of the whole range in log k, then a golden-section search around its best
+// point; `depart` (the least-squares k) stays when none does better.
 double ExpositionDeltaE(const RgbLineaire &reference, const GrainPhotographie &g, double depart);
 
 bool GrainEteint(const GrainPhotographie &g);
