@@ -115,9 +115,7 @@ double ExpositionDeltaE(const RgbLineaire &reference, const GrainPhotographie &g
 
 bool GrainEteint(const GrainPhotographie &g)
 {
-    // Y of linear sRGB (IEC 61966-2-1).
-    const RgbLineaire &c = g.couleur;
-    return 0.2126 * c.R + 0.7152 * c.G + 0.0722 * c.B < LuminanceEteinte;
+    return LineaireVersLab(g.couleur).L < ClarteEteinte;
 }
 
 std::string AvertissementPrise(const GrainPhotographie &g)

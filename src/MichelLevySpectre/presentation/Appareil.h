@@ -15,10 +15,10 @@ inline constexpr double ExpositionMax = 2.5;
 // A channel of the grain's mean at or above this (linear light, the code 254 of 255) was at the
 // sensor's top: the light there is only known to be at least that.
 inline constexpr double SeuilSaturation = 0.991;
-// A grain whose luminance Y (linear light, full white 1) is below this is extinct or too dark
-// to read (L* ≈ 9, a grey of code 25): the darkest test patch, 50 nm iron grey at ×0.6, has
-// Y ≈ 0.047, and 40 nm, where iron grey begins, Y ≈ 0.03 (CIE 1931 ȳ, equal-energy light).
-inline constexpr double LuminanceEteinte = 0.01;
+// A grain whose lightness L* is below this (Y ≈ 0.010 of the full white, a grey of code 25) is
+// extinct or too dark to read: the darkest test patch, 50 nm iron grey at ×0.6, has Y ≈ 0.047
+// (L* ≈ 26), and 40 nm, where iron grey begins, Y ≈ 0.03 (CIE 1931 ȳ, equal-energy light).
+inline constexpr double ClarteEteinte = 9.0;
 
 // A grain's colour as the search reads it: the colour, after any white reference, and which
 // channels were at the sensor's top before it.
