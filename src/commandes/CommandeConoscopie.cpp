@@ -27,8 +27,8 @@ constexpr int TailleMin = 64, TailleMax = 4096, TailleDefaut = 512;
 constexpr double InclinaisonMax = 90; // degrees, either way
 
 // Options of the other commands, which say nothing here.
-constexpr const char *Etrangeres[] = {"couleurs", "identifier", "retard-max", "pas",
-                                      "point",    "blanc",      "teinte-max"};
+constexpr const char *OptionsPropres[] = {"sortie",      "mineral",   "indices", "section",
+                                          "inclinaison", "ouverture", "taille"};
 
 QString option(const char *nom) { return QString::fromUtf8(nom); }
 
@@ -178,11 +178,18 @@ std::string ligne(const QString &fichier, int cote, const IndicesPrincipaux &n)
 
 } // namespace
 
+QStringList OptionsAdmisesConoscopie()
+{
+    QStringList admises = OptionsMicroscope();
+    for (const char *nom : OptionsPropres)
+        admises << option(nom);
+    return admises << QStringLiteral("epaisseur") << QStringLiteral("angle");
+}
+
 void DeclareOptionsConoscopie(QCommandLineParser &parseur)
 {
     parseur.addOption({QStringLiteral("conoscopie"), QString()});
-    for (const char *nom :
-         {"sortie", "mineral", "indices", "section", "inclinaison", "ouverture", "taille"})
+    for (const char *nom : OptionsPropres)
         parseur.addOption({option(nom), QString(), QStringLiteral("valeur")});
 }
 
@@ -211,10 +218,6 @@ QString AideConoscopie()
 
 void ExecuteConoscopie(const QCommandLineParser &p)
 {
-    for (const char *nom : Etrangeres)
-        if (p.isSet(option(nom)))
-            throw ArgumentIncorrect{
-                QStringLiteral("--%1 ne s'applique pas à --conoscopie").arg(option(nom))};
     if (!p.isSet(QStringLiteral("sortie")) || p.value(QStringLiteral("sortie")).isEmpty())
         throw ArgumentIncorrect{QStringLiteral("--conoscopie : --sortie FIGURE.png est attendu")};
     const MicroscopeLigneDeCommande microscope = LitMicroscope(p, 0.0);

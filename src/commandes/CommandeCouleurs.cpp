@@ -118,12 +118,24 @@ MicroscopeLigneDeCommande LitMicroscope(const QCommandLineParser &p, double angl
     return o;
 }
 
+QStringList OptionsMicroscope()
+{
+    return {QStringLiteral("source"), QStringLiteral("vision"), QStringLiteral("polariseurs"),
+            QStringLiteral("lame")};
+}
+
+QStringList OptionsAdmisesCouleurs()
+{
+    return QStringList{QStringLiteral("retard-max"), QStringLiteral("pas"),
+                       QStringLiteral("angle")} +
+           OptionsMicroscope();
+}
+
 void DeclareOptionsCouleurs(QCommandLineParser &parseur)
 {
     parseur.addOption({QStringLiteral("couleurs"), QString()});
-    for (const char *nom :
-         {"retard-max", "pas", "source", "vision", "polariseurs", "lame", "angle"})
-        parseur.addOption({QString::fromUtf8(nom), QString(), QStringLiteral("valeur")});
+    for (const QString &nom : OptionsAdmisesCouleurs())
+        parseur.addOption({nom, QString(), QStringLiteral("valeur")});
 }
 
 QString AideCouleurs()

@@ -4,6 +4,7 @@
 #include "MichelLevySpectre/optique/GrainPlatine.h"
 
 #include <QString>
+#include <QStringList>
 
 class QCommandLineParser;
 
@@ -18,6 +19,10 @@ struct MicroscopeLigneDeCommande {
 
 // A bad value throws ArgumentIncorrect; --angle not given is angleDefaut.
 MicroscopeLigneDeCommande LitMicroscope(const QCommandLineParser &parseur, double angleDefaut);
+
+// The microscope's options, which every command on a grain takes, and all those of --couleurs.
+QStringList OptionsMicroscope();
+QStringList OptionsAdmisesCouleurs();
 
 // The command's options, declared on the parser, and the lines of help that describe them.
 void DeclareOptionsCouleurs(QCommandLineParser &parseur);

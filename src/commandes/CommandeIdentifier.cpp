@@ -6,9 +6,12 @@
 #include "MichelLevySpectre/charte/GeometrieCharte.h"
 #include "MichelLevySpectre/mineraux/LectureRetard.h"
 #include "MichelLevySpectre/photographie/Photographie.h"
+#include "MichelLevySpectre/recherche/Avertissements.h"
 #include "MichelLevySpectre/recherche/BlancReference.h"
+#include "MichelLevySpectre/recherche/LameLambda.h"
 #include "MichelLevySpectre/reglages/Reglages.h"
 #include "commandes/ArgumentIncorrect.h"
+#include "commandes/CommandeCouleurs.h"
 #include "toolkit/Console.h"
 #include "toolkit/Fichiers.h"
 
@@ -57,12 +60,83 @@ std::vector<Mineral> tableMineraux()
     }
 }
 
+double epaisseur(const QCommandLineParser &p)
+{
+    if (!p.isSet(QStringLiteral("epaisseur")))
+        return EpaisseurLameMince;
+    const std::optional<double> e =
+        LitEpaisseur(p.value(QStringLiteral("epaisseur")).toStdString());
+    if (!e)
+        throw ArgumentIncorrect{
+            QStringLiteral("--epaisseur « %1 » : une épaisseur de 1 à 1000 µm est attendue")
+                .arg(p.value(QStringLiteral("epaisseur")))};
+    return *e;
+}
+
+Photographie litPhotographie(const QString &nom)
+{
+    Photographie photo = LitPhotographie(nom);
+    if (photo.image.isNull())
+        throw ArgumentIncorrect{photo.erreur};
+    return photo;
+}
+
+BalanceBlancs balanceDe(const Photographie &photo, const QCommandLineParser &p)
+{
+    if (!p.isSet(QStringLiteral("blanc")))
+        return {};
+    const BalanceBlancs b = BalanceDepuisNeutre(couleur(photo, p, QStringLiteral("blanc")));
+    if (!b.erreur.empty())
+        throw ArgumentIncorrect{QStringLiteral("--blanc : ") + QString::fromStdString(b.erreur)};
+    return b;
+}
+
+// The grain at the option's point, its saturation read before the white reference.
+GrainPhotographie grainDe(const Photographie &photo, const QCommandLineParser &p,
+                          const QString &option, const BalanceBlancs &balance)
+{
+    const RgbLineaire brute = couleur(photo, p, option);
+    return LitGrain(brute, Equilibre(brute, balance.matrice));
+}
+
+// The grain again on the photograph with the λ plate, Δ fitted to both colours.
+ReponseLambda avecLambda(const QCommandLineParser &p, const std::vector<RgbLineaire> &reference,
+                         const GrainPhotographie &grain, const BalanceBlancs &balance)
+{
+    const Photographie seconde = litPhotographie(p.value(QStringLiteral("avec-lambda")));
+    const QString option = p.isSet(QStringLiteral("point-lambda")) ? QStringLiteral("point-lambda")
+                                                                   : QStringLiteral("point");
+    return RepondAvecLambda(reference, grain, grainDe(seconde, p, option, balance));
+}
+
+// How the photograph was taken; a wedge has no fixed place in a photograph.
+ReglagesMicroscope reglagesPhotographie(const QCommandLineParser &p)
+{
+    const MicroscopeLigneDeCommande m = LitMicroscope(p, 0.0);
+    if (m.lame == LameAuxiliaire::Biseau)
+        RefuseValeur(QStringLiteral("lame"), p.value(QStringLiteral("lame")),
+                     QStringLiteral("aucune, lambda ou quart est attendu (sans biseau pour une "
+                                    "photographie)"));
+    ReglagesMicroscope r = m.reglages;
+    r.lame = m.lame;
+    return r;
+}
+
 } // namespace
+
+QStringList OptionsAdmisesIdentifier()
+{
+    return QStringList{QStringLiteral("point"),       QStringLiteral("epaisseur"),
+                       QStringLiteral("blanc"),       QStringLiteral("teinte-max"),
+                       QStringLiteral("avec-lambda"), QStringLiteral("point-lambda")} +
+           OptionsMicroscope();
+}
 
 void DeclareOptionsIdentifier(QCommandLineParser &parseur)
 {
     parseur.addOption({QStringLiteral("teinte-max"), QString()});
-    for (const char *nom : {"identifier", "point", "epaisseur", "blanc"})
+    for (const char *nom :
+         {"identifier", "point", "epaisseur", "blanc", "avec-lambda", "point-lambda"})
         parseur.addOption({QString::fromUtf8(nom), QString(), QStringLiteral("valeur")});
 }
 
@@ -81,44 +155,46 @@ QString AideIdentifier()
         "  --blanc X,Y                  référence de blanc : un pixel d'une zone neutre\n"
         "  --teinte-max                 le grain montre la teinte la plus élevée de son minéral\n"
         "                               dans la lame (δ ≈ Δ / e) ; sans elle, grain quelconque\n"
-        "                               (δ ≥ Δ / e)\n");
+        "                               (δ ≥ Δ / e)\n"
+        "  --source, --vision, --polariseurs   la lampe, l'appareil et les polariseurs de la\n"
+        "                               photographie, comme pour --couleurs\n"
+        "  --lame aucune|lambda|quart   lame auxiliaire en place sur la photographie (aucune)\n"
+        "  --avec-lambda PHOTO2         la même vue photographiée avec la lame λ : Δ est ajusté\n"
+        "                               aux deux couleurs (addition ou soustraction)\n"
+        "  --point-lambda X,Y           le grain sur PHOTO2, quand le cadrage diffère (--point)\n");
 }
 
 void ExecuteIdentifier(const QCommandLineParser &p)
 {
     if (!p.isSet(QStringLiteral("point")))
         throw ArgumentIncorrect{QStringLiteral("--identifier : --point X,Y est attendu")};
-    double epaisseur = EpaisseurLameMince;
-    if (p.isSet(QStringLiteral("epaisseur"))) {
-        const std::optional<double> e =
-            LitEpaisseur(p.value(QStringLiteral("epaisseur")).toStdString());
-        if (!e)
-            throw ArgumentIncorrect{
-                QStringLiteral("--epaisseur « %1 » : une épaisseur de 1 à 1000 µm est attendue")
-                    .arg(p.value(QStringLiteral("epaisseur")))};
-        epaisseur = *e;
-    }
+    const double e = epaisseur(p);
+    ReglagesMicroscope reglages = reglagesPhotographie(p);
+    const bool lambda = p.isSet(QStringLiteral("avec-lambda"));
+    if (!lambda && p.isSet(QStringLiteral("point-lambda")))
+        throw ArgumentIncorrect{
+            QStringLiteral("--point-lambda ne s'applique qu'avec --avec-lambda")};
+    if (lambda && reglages.lame != LameAuxiliaire::Aucune)
+        throw ArgumentIncorrect{QStringLiteral("--lame : la première photographie est sans "
+                                               "lame quand --avec-lambda donne la seconde")};
     point(p, QStringLiteral("point")); // a malformed point is said before the file is read
-    const Photographie photo = LitPhotographie(p.value(QStringLiteral("identifier")));
-    if (photo.image.isNull())
-        throw ArgumentIncorrect{photo.erreur};
-    BalanceBlancs balance;
-    if (p.isSet(QStringLiteral("blanc"))) {
-        const BalanceBlancs b = BalanceDepuisNeutre(couleur(photo, p, QStringLiteral("blanc")));
-        if (!b.erreur.empty())
-            throw ArgumentIncorrect{QStringLiteral("--blanc : ") +
-                                    QString::fromStdString(b.erreur)};
-        balance = b;
-    }
-    const RgbLineaire grain =
-        Equilibre(couleur(photo, p, QStringLiteral("point")), balance.matrice);
-    const std::vector<Candidat> candidats =
-        RechercheTeinte(ReferenceTeintes(ReglagesBalances({}, balance)), grain);
+    if (lambda && p.isSet(QStringLiteral("point-lambda")))
+        point(p, QStringLiteral("point-lambda"));
+    const Photographie photo = litPhotographie(p.value(QStringLiteral("identifier")));
+    const BalanceBlancs balance = balanceDe(photo, p);
+    const std::vector<RgbLineaire> reference =
+        ReferenceTeintes(ReglagesBalances(reglages, balance));
+    const GrainPhotographie grain = grainDe(photo, p, QStringLiteral("point"), balance);
+    ReponseLambda r = lambda ? avecLambda(p, reference, grain, balance)
+                             : ReponseLambda{RechercheTeinte(reference, grain), {}};
+    if (!lambda)
+        r.avertissements = AvertissementsReponse(grain, r.candidats);
     const LectureDelta lecture = p.isSet(QStringLiteral("teinte-max"))
                                      ? LectureDelta::TeinteLaPlusElevee
                                      : LectureDelta::GrainQuelconque;
     const std::vector<Mineral> table = tableMineraux();
-    EcritSortie(TexteResultats(LignesIdentification(candidats, epaisseur, table, lecture)));
-    if (const std::string a = AvertissementConcordance(candidats); !a.empty())
-        EcritErreurs("prismelle : " + a + "\n");
+    EcritSortie(TexteResultats(LignesIdentification(r.candidats, e, table, lecture)));
+    for (const QString &a :
+         QString::fromStdString(r.avertissements).split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+        EcritErreurs("prismelle : " + a.toStdString() + "\n");
 }

@@ -96,6 +96,41 @@ bool pourLaLigneDeCommande(const QStringList &arguments)
     return false;
 }
 
+// The commands, each with the options it takes beside its own name.
+struct Commande {
+    const char *nom;
+    QStringList (*admises)();
+    void (*execute)(const QCommandLineParser &);
+};
+constexpr Commande Commandes[] = {{"couleurs", OptionsAdmisesCouleurs, ExecuteCouleurs},
+                                  {"identifier", OptionsAdmisesIdentifier, ExecuteIdentifier},
+                                  {"conoscopie", OptionsAdmisesConoscopie, ExecuteConoscopie}};
+
+// One command per call, and only the options it takes.
+const Commande &commandeChoisie(const QCommandLineParser &parseur)
+{
+    const Commande *choisie = nullptr;
+    for (const Commande &c : Commandes) {
+        if (!parseur.isSet(QString::fromUtf8(c.nom)))
+            continue;
+        if (choisie)
+            throw ArgumentIncorrect{
+                QStringLiteral("une seule commande à la fois : --%1 et --%2 ne vont pas ensemble")
+                    .arg(QString::fromUtf8(choisie->nom), QString::fromUtf8(c.nom))};
+        choisie = &c;
+    }
+    if (!choisie)
+        throw ArgumentIncorrect{QStringLiteral(
+            "aucune commande : --couleurs, --identifier ou --conoscopie est attendu")};
+    const QString nom = QString::fromUtf8(choisie->nom);
+    const QStringList admises = choisie->admises();
+    for (const QString &option : parseur.optionNames())
+        if (option != nom && !admises.contains(option))
+            throw ArgumentIncorrect{
+                QStringLiteral("--%1 ne s'applique pas à --%2").arg(option, nom)};
+    return *choisie;
+}
+
 void execute(const QStringList &arguments)
 {
     QCommandLineParser parseur;
@@ -111,16 +146,8 @@ void execute(const QStringList &arguments)
                                     .arg(parseur.positionalArguments().constFirst())};
     if (parseur.isSet(QStringLiteral("help")))
         ecrit(aide(), EcritSortie);
-    else if (parseur.isSet(QStringLiteral("conoscopie")))
-        ExecuteConoscopie(parseur);
-    else if (parseur.isSet(QStringLiteral("couleurs")))
-        ExecuteCouleurs(parseur);
-    else if (parseur.isSet(QStringLiteral("identifier")))
-        ExecuteIdentifier(parseur);
     else
-        throw ArgumentIncorrect{
-            QStringLiteral("aucune commande : --couleurs, --identifier ou --conoscopie est "
-                           "attendu")};
+        commandeChoisie(parseur).execute(parseur);
 }
 
 } // namespace

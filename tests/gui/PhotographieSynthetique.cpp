@@ -91,8 +91,9 @@ Xyz lineaire(const Xyz &x)
 }
 
 // Linear sRGB brought into the cube as the screen shows it: mixed with a mid grey (0.5 in
-// linear light) just enough to fit, so that hues stay. The camera is exposed so that the
-// lamp's full white has its brightest channel just full, then by the photograph's exposure.
+// linear light) just enough to fit, so that hues stay; or as a camera does, each channel clipped.
+// The camera is exposed so that the lamp's full white has its brightest channel just full, then by
+// the photograph's exposure.
 Rgb8 srgb(const Xyz &x, Prise prise = {})
 {
     Xyz c = lineaire(x);
@@ -102,8 +103,9 @@ Rgb8 srgb(const Xyz &x, Prise prise = {})
     for (double &v : c)
         v *= prise.exposition / plein;
     double k = 1;
-    for (const double v : c)
-        k = std::min(k, v < 0 ? 0.5 / (0.5 - v) : v > 1 ? 0.5 / (v - 0.5) : 1.0);
+    if (!prise.ecretage) // a camera's channels are clipped each on its own, by code()
+        for (const double v : c)
+            k = std::min(k, v < 0 ? 0.5 / (0.5 - v) : v > 1 ? 0.5 / (v - 0.5) : 1.0);
     for (double &v : c)
         v = 0.5 + k * (v - 0.5);
     return {std::uint8_t(code(c[0])), std::uint8_t(code(c[1])), std::uint8_t(code(c[2]))};

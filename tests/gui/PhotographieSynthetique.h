@@ -12,9 +12,11 @@ inline int vrai(int i) { return 50 * (i + 1); }
 
 // How the photograph was taken: its exposure (a factor on linear light), and the lamp: equal
 // energy seen by an adapted eye, or a 3200 K lamp seen by a camera set to daylight.
+// A camera clips each channel at its top (`ecretage`); the screen mixes with grey instead.
 struct Prise {
     double exposition = 1.0;
     bool lampe3200K = false;
+    bool ecretage = false;
 };
 // Below the patches, a neutral one: half the lamp's light, as a high-order white shows it.
 inline constexpr int BlancX = Cote / 2, BlancY = 3 * Cote + Cote / 2;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// "prismelle --couleurs" and "--identifier" run as a script would, with no display at all.
+// "prismelle --couleurs", and the refusals of every command, run as a script would.
 #include "Commande.h"
 #include "PhotographieSynthetique.h"
 
@@ -175,6 +175,21 @@ INSTANTIATE_TEST_SUITE_P(
         Mauvais{"conoscopyOptionOfAnotherCommand",
                 {"--conoscopie", "--sortie", "f.png", "--indices", "1.5,1.6", "--pas", "3"},
                 "--pas ne s'applique pas à --conoscopie"},
+        Mauvais{"identifyUnknownSource",
+                {"--identifier", "p.png", "--point", "1,1", "--source", "xyz"},
+                "E, D65, halogene ou A"},
+        Mauvais{"identifyWedge",
+                {"--identifier", "p.png", "--point", "1,1", "--lame", "biseau:300"},
+                "aucune, lambda ou quart"},
+        Mauvais{"identifyAngleDoesNotApply",
+                {"--identifier", "p.png", "--point", "1,1", "--angle", "30"},
+                "--angle ne s'applique pas à --identifier"},
+        Mauvais{"colorsPointDoesNotApply",
+                {"--couleurs", "--point", "1,1"},
+                "--point ne s'applique pas à --couleurs"},
+        Mauvais{"twoCommands",
+                {"--identifier", "p.png", "--point", "1,1", "--couleurs"},
+                "une seule commande à la fois"},
         Mauvais{"identifyThickness",
                 {"--identifier", "p.png", "--point", "1,1", "--epaisseur", "0,5"},
                 "une épaisseur de 1 à 1000 µm"}),
@@ -216,66 +231,5 @@ TEST(LigneDeCommande, devicesAndFifosRefusedAtOnce_fullDiskSaid)
     }
 }
 #endif
-
-// The synthetic photograph's 33 patches, each identified by its own call: the first row within
-// 20 nm of the truth for 90 % of them, however the photograph was taken.
-struct Condition {
-    const char *nom;
-    Prise prise;
-    bool blanc; // corrected on the neutral patch
-};
-
-class Identifier : public ::testing::TestWithParam<Condition> {};
-
-TEST_P(Identifier, firstRowWithin20nmForNinetyPercentOfPatches)
-{
-    QTemporaryDir dossier;
-    const QString nom = dossier.filePath(QStringLiteral("pastilles.png"));
-    ASSERT_TRUE(photographie(false, GetParam().prise).save(nom));
-    const auto point = [](int x, int y) { return QStringLiteral("%1,%2").arg(x).arg(y); };
-    int proches = 0;
-    for (int i = 0; i < Pastilles; ++i) {
-        QStringList a{QStringLiteral("--identifier"), nom, QStringLiteral("--point"),
-                      point(i % 11 * Cote + Cote / 2, i / 11 * Cote + Cote / 2)};
-        if (GetParam().blanc)
-            a << QStringLiteral("--blanc") << point(BlancX, BlancY);
-        const Sortie s = lance(a);
-        ASSERT_EQ(s.statut, 0) << s.erreurs.toStdString();
-        const QStringList lignes = s.sortie.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-        ASSERT_GE(lignes.size(), 2);
-        EXPECT_TRUE(lignes[0].startsWith(
-            QString::fromUtf8("ordre\tretard (nm)\tΔE00\tbiréfringence\tminéraux")));
-        proches += std::abs(lignes[1].section(QLatin1Char('\t'), 1, 1).toInt() - vrai(i)) <= 20;
-    }
-    EXPECT_GE(proches, 30) << GetParam().nom;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Prises, Identifier,
-    ::testing::Values(Condition{"exposure0_6", {0.6, false}, false},
-                      Condition{"exposure1_25", {1.25, false}, false},
-                      Condition{"lamp3200KCameraCorrectedOnItsWhite", {1.0, true}, true}),
-    [](const auto &info) { return std::string(info.param.nom); });
-
-// A pure red is no interference colour: rows, and the warning on stderr; a point beside the
-// photograph is refused.
-TEST(LigneDeCommande, identifyPureRedWarnsAndPointOutsideIsRefused)
-{
-    QTemporaryDir dossier;
-    const QString nom = dossier.filePath(QStringLiteral("rouge.png"));
-    QImage rouge(20, 10, QImage::Format_RGB32);
-    rouge.fill(QColor(255, 0, 0));
-    ASSERT_TRUE(rouge.save(nom));
-    const Sortie s = lance(
-        {QStringLiteral("--identifier"), nom, QStringLiteral("--point"), QStringLiteral("19,9")});
-    EXPECT_EQ(s.statut, 0);
-    EXPECT_GE(s.sortie.count(QLatin1Char('\n')), 2);
-    EXPECT_TRUE(s.erreurs.contains(
-        QString::fromUtf8("Aucune teinte d'interférence ne correspond bien (ΔE00 = ")));
-    const Sortie dehors = lance(
-        {QStringLiteral("--identifier"), nom, QStringLiteral("--point"), QStringLiteral("20,5")});
-    EXPECT_EQ(dehors.statut, 2);
-    EXPECT_TRUE(dehors.erreurs.contains(QString::fromUtf8("en dehors de la photographie")));
-}
 
 } // namespace

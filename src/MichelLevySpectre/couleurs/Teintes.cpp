@@ -40,7 +40,8 @@ constexpr std::array Echelle{
     Teinte{1850, "rose pâle"},
     Teinte{2100, "vert pâle"},
     Teinte{2300, "rose pâle"},
-    Teinte{2700, "blanc d'ordre supérieur"},
+    Teinte{2700, "rose et vert pâles"},
+    Teinte{DebutBlancSuperieur, "blanc d'ordre supérieur"},
 };
 
 } // namespace

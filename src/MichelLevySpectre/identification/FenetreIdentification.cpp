@@ -22,6 +22,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <cmath>
+
 namespace {
 
 QPushButton *bouton(QWidget *parent, QLayout *ligne, const QString &texte)
@@ -47,9 +49,20 @@ FenetreIdentification::FenetreIdentification(Reglages &reglages, QWidget *parent
 
     defilement_ = new QScrollArea(this);
     vue_ = new VuePhotographie;
+    connect(vue_, &VuePhotographie::zoomChange, zoom_, [this](double z) {
+        zoom_->setText(QString::fromUtf8("Zoom : %1 %").arg(std::lround(z * 100)));
+    });
     defilement_->setWidget(vue_);
-    colonne->addWidget(defilement_, 3);
+    defilementLambda_ = new QScrollArea(this);
+    vueLambda_ = new VuePhotographie;
+    defilementLambda_->setWidget(vueLambda_);
+    defilementLambda_->hide(); // until a photograph with the λ plate is added
+    auto *photos = new QHBoxLayout;
+    photos->addWidget(defilement_);
+    photos->addWidget(defilementLambda_);
+    colonne->addLayout(photos, 3);
     connect(vue_, &VuePhotographie::pixelPris, this, &FenetreIdentification::prendPixel);
+    connect(vueLambda_, &VuePhotographie::pixelPris, this, &FenetreIdentification::prendPixel);
     connect(vue_, &VuePhotographie::clicHorsImage, this, [this] {
         dit(vue_->vide() ? QString::fromUtf8("Ouvrez d'abord une photographie (Ctrl+O)")
                          : QString::fromUtf8("Le clic est en dehors de la photographie"));
@@ -102,6 +115,8 @@ QLayout *FenetreIdentification::construitOutils()
             &QPushButton::clicked, this, &FenetreIdentification::demandePhotographie);
     connect(bouton(this, outils, QString::fromUtf8("Choisir une couleur…")), &QPushButton::clicked,
             this, &FenetreIdentification::demandeCouleur);
+    connect(bouton(this, outils, QString::fromUtf8("Ajouter la photographie avec lame λ…")),
+            &QPushButton::clicked, this, &FenetreIdentification::demandePhotographieLambda);
     connect(bouton(this, outils, QString::fromUtf8("Référence de blanc (Ctrl+B)")),
             &QPushButton::clicked, this, &FenetreIdentification::attendReferenceBlanc);
     connect(bouton(this, outils, QString::fromUtf8("Étalonner l'épaisseur sur le quartz…")),
@@ -110,6 +125,8 @@ QLayout *FenetreIdentification::construitOutils()
             [this] { vue_->changeZoom(0.8); });
     connect(bouton(this, outils, QString::fromUtf8("Zoom +")), &QPushButton::clicked, this,
             [this] { vue_->changeZoom(1.25); });
+    zoom_ = new QLabel(this);
+    outils->addWidget(zoom_);
     outils->addStretch();
     // The reading, the mineral and the thickness on a row of their own: one row would cut
     // the buttons' texts on a laptop's screen.
@@ -174,6 +191,14 @@ void FenetreIdentification::ouvrePhotographie(const QString &nom)
     couleur_.reset();
     clic_ = Clic::Couleur;
     efface();
+    // The last grain's colour, and the λ plate's photograph, belong to the last photograph.
+    for (QLabel *l : {pastille_, corrigee_})
+        l->setStyleSheet(QString());
+    vueLambda_->montre(QImage());
+    defilementLambda_->hide();
+    pixel_.reset();
+    corrigee_->setVisible(false);
+    echantillon_->clear();
     dit(QString::fromUtf8("Cliquez sur un grain pour prendre sa couleur (moyenne de 5 × 5 "
                           "pixels) ; Ctrl + molette pour le zoom"));
 }

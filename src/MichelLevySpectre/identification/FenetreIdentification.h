@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <optional>
+#include <string>
 #include <vector>
 
 class QComboBox;
@@ -27,6 +28,9 @@ public:
     explicit FenetreIdentification(Reglages &reglages, QWidget *parent = nullptr);
 
     void ouvrePhotographie(const QString &nom);
+    // The same field photographed with the λ plate, shown beside the first; the grain clicked on
+    // the first is read on both.
+    void ouvrePhotographieLambda(const QString &nom);
     void choisitCouleur(Rgb8 couleur);
     void copieResultats();
     // The next click on the photograph sets the white reference, or the thickness from quartz.
@@ -39,6 +43,7 @@ public:
     const std::vector<LigneIdentification> &resultats() const { return resultats_; }
     QString message() const;
     VuePhotographie *vue() const { return vue_; }
+    VuePhotographie *vueLambda() const { return vueLambda_; }
     QLineEdit *champEpaisseur() const { return epaisseur_; }
     QComboBox *choixLecture() const { return lecture_; }
     QTableWidget *tableau() const { return tableau_; }
@@ -53,6 +58,8 @@ private:
     // The reference colours of those settings, computed once per settings.
     static const std::vector<RgbLineaire> &reference(const ReglagesMicroscope &microscope);
     void demandePhotographie();
+    void demandePhotographieLambda();
+    std::optional<GrainPhotographie> grainLambda() const;
     void demandeCouleur();
     void litEpaisseur();
     void prendPixel(QPoint pixel);
@@ -67,6 +74,9 @@ private:
 
     VuePhotographie *vue_ = nullptr;
     QScrollArea *defilement_ = nullptr;
+    VuePhotographie *vueLambda_ = nullptr;
+    QScrollArea *defilementLambda_ = nullptr;
+    std::optional<QPoint> pixel_; // the grain's, on both photographs
     QLineEdit *epaisseur_ = nullptr;
     QComboBox *lecture_ = nullptr;
     QLineEdit *mineral_ = nullptr;
@@ -74,6 +84,7 @@ private:
     QLabel *corrigee_ = nullptr; // after the white reference
     QLabel *echantillon_ = nullptr;
     QLabel *message_ = nullptr;
+    QLabel *zoom_ = nullptr; // "Zoom : 50 %"
     QLabel *note_ = nullptr; // anomalous colours
     QTableWidget *tableau_ = nullptr;
     std::optional<RgbLineaire> couleur_; // as taken, before the white reference
@@ -83,6 +94,7 @@ private:
     double epaisseurUm_;
     ReglagesMicroscope microscope_;
     std::vector<LigneIdentification> resultats_;
+    std::string avertissements_; // of the rows shown, one a line
 };
 
 // The identification window, created on first use; shown without blocking the main window.

@@ -9,6 +9,7 @@
 
 #include <QLabel>
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -46,8 +47,12 @@ void FenetreIdentification::prendPixel(QPoint pixel)
     const Clic clic = std::exchange(clic_, Clic::Couleur);
     if (clic == Clic::Quartz)
         return etalonneSurQuartz(brute);
-    if (clic == Clic::Couleur)
+    if (clic == Clic::Couleur) {
+        pixel_ = pixel;
+        for (VuePhotographie *v : {vue_, vueLambda_})
+            v->marque(pixel);
         return prendCouleur(brute);
+    }
     const BalanceBlancs b = BalanceDepuisNeutre(brute);
     if (!b.erreur.empty())
         return dit(QString::fromStdString(b.erreur));
@@ -55,8 +60,9 @@ void FenetreIdentification::prendPixel(QPoint pixel)
     dit(QString()); // the request to click goes, taken or not
     montreCouleurs();
     calcule();
-    if (message().isEmpty()) // a poor match says so instead
-        dit(QString::fromUtf8("Référence de blanc prise : elle vaut pour cette photographie"));
+    const QString avertissements = message(); // of the colour identified again
+    dit(QString::fromUtf8("Référence de blanc prise : elle vaut pour cette photographie") +
+        (avertissements.isEmpty() ? QString() : QStringLiteral("\n") + avertissements));
 }
 
 void FenetreIdentification::choisitCouleur(Rgb8 couleur)
@@ -80,17 +86,25 @@ void FenetreIdentification::etalonneSurQuartz(const RgbLineaire &brute)
         return dit(erreur.isEmpty()
                        ? QString::fromUtf8("Le quartz n'est pas dans la table des minéraux")
                        : erreur);
-    const std::vector<Candidat> c = RechercheTeinte(
-        reference(ReglagesBalances(microscope_, balance_)), Equilibre(brute, balance_.matrice));
-    const double epaisseur = c.empty() ? 0 : c[0].retard / (quartz->deltaMax * 1000);
-    if (c.empty() || c[0].ecart > SeuilConcordance || c[0].blancSuperieur ||
-        !(epaisseur >= EpaisseurMin && epaisseur <= EpaisseurMax))
+    // Quartz shows first-order colours in any section thin enough to be read.
+    const std::vector<Candidat> c =
+        RechercheTeinte(reference(ReglagesBalances(microscope_, balance_)),
+                        LitGrain(brute, Equilibre(brute, balance_.matrice)));
+    const auto premier = std::find_if(c.begin(), c.end(), [](const Candidat &d) {
+        return d.ordre == 1 && !d.blancSuperieur && d.ecart <= SeuilConcordance;
+    });
+    if (premier == c.end())
+        return dit(QString::fromUtf8("Aucune teinte du 1er ordre ne correspond à cette couleur : "
+                                     "l'épaisseur reste de %1 µm")
+                       .arg(QString::fromStdString(TexteEpaisseur(epaisseurUm_))));
+    const double epaisseur = premier->retard / (quartz->deltaMax * 1000);
+    if (!(epaisseur >= EpaisseurMin && epaisseur <= EpaisseurMax))
         return dit(QString::fromUtf8("Cette couleur ne donne pas une épaisseur de 1 à 1000 µm "
                                      "pour le quartz : l'épaisseur reste de %1 µm")
                        .arg(QString::fromStdString(TexteEpaisseur(epaisseurUm_))));
     const double arrondie = std::round(epaisseur * 10) / 10;
     dit(QString::fromUtf8("Quartz à %1 nm : épaisseur de la lame %2 µm")
-            .arg(c[0].retard)
+            .arg(premier->retard)
             .arg(QString::fromStdString(TexteEpaisseur(arrondie))));
     changeEpaisseur(arrondie);
 }

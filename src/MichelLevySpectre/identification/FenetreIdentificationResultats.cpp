@@ -2,8 +2,11 @@
 // The window's answer: the thickness it is read at, the search, the table of results and its
 // copy, and the line of messages.
 #include "MichelLevySpectre/identification/FenetreIdentification.h"
+#include "MichelLevySpectre/identification/VuePhotographie.h"
 
 #include "MichelLevySpectre/couleurs/EcartsCouleur.h"
+#include "MichelLevySpectre/recherche/Avertissements.h"
+#include "MichelLevySpectre/recherche/LameLambda.h"
 #include "MichelLevySpectre/reglages/Preferences.h"
 #include "MichelLevySpectre/reglages/Reglages.h"
 #include "toolkit/LigneMessage.h"
@@ -45,7 +48,16 @@ void FenetreIdentification::changeEpaisseur(double epaisseur)
 void FenetreIdentification::efface()
 {
     resultats_.clear();
+    avertissements_.clear();
     montreResultats();
+}
+
+std::optional<GrainPhotographie> FenetreIdentification::grainLambda() const
+{
+    if (!pixel_ || vueLambda_->vide())
+        return std::nullopt;
+    const RgbLineaire brute = MoyenneLineaire(vueLambda_->image(), pixel_->x(), pixel_->y());
+    return LitGrain(brute, Equilibre(brute, balance_.matrice));
 }
 
 void FenetreIdentification::calcule()
@@ -54,13 +66,21 @@ void FenetreIdentification::calcule()
         return;
     QString erreur;
     const std::vector<Mineral> &table = reglages_.mineraux(&erreur);
-    const std::vector<Candidat> candidats = RechercheTeinte(
-        reference(ReglagesBalances(microscope_, balance_)), Equilibre(*couleur_, balance_.matrice));
+    const GrainPhotographie grain = LitGrain(*couleur_, Equilibre(*couleur_, balance_.matrice));
+    const std::vector<RgbLineaire> &ref = reference(ReglagesBalances(microscope_, balance_));
+    // With the λ plate's photograph, both colours of the grain at once.
+    const std::optional<GrainPhotographie> avec = grainLambda();
+    ReponseLambda reponse =
+        avec ? RepondAvecLambda(ref, grain, *avec) : ReponseLambda{RechercheTeinte(ref, grain), {}};
+    if (!avec)
+        reponse.avertissements = AvertissementsReponse(grain, reponse.candidats);
+    const std::vector<Candidat> &candidats = reponse.candidats;
     const LectureDelta lecture = lecture_->currentIndex() == 1 ? LectureDelta::TeinteLaPlusElevee
                                                                : LectureDelta::GrainQuelconque;
     resultats_ = LignesIdentification(candidats, epaisseurUm_, table, lecture);
     montreResultats();
-    dit(!erreur.isEmpty() ? erreur : QString::fromStdString(AvertissementConcordance(candidats)));
+    avertissements_ = reponse.avertissements;
+    dit(!erreur.isEmpty() ? erreur : QString::fromStdString(avertissements_));
 }
 
 void FenetreIdentification::montreResultats()
@@ -98,7 +118,9 @@ void FenetreIdentification::copieResultats()
         dit(QString::fromUtf8("Aucun résultat à copier : choisissez d'abord une couleur"));
         return;
     }
-    QApplication::clipboard()->setText(QString::fromStdString(TexteResultats(resultats_)));
+    // The warnings follow the rows, so that the header stays the first line.
+    QApplication::clipboard()->setText(QString::fromStdString(
+        TexteResultats(resultats_) + avertissements_ + (avertissements_.empty() ? "" : "\n")));
 }
 
 void FenetreIdentification::reprendEpaisseur()

@@ -24,7 +24,13 @@ void VuePhotographie::montre(const QImage &image)
 {
     image_ = image;
     marque_.reset();
-    const QSize place = parentWidget() ? parentWidget()->size() : QSize(600, 400);
+    // The scroll area's room without its scroll bars, which the last photograph may have shown:
+    // every photograph then opens at the same scale.
+    QWidget *fenetre = parentWidget();
+    auto *defilement = fenetre ? qobject_cast<QScrollArea *>(fenetre->parentWidget()) : nullptr;
+    const QSize place = defilement ? defilement->maximumViewportSize()
+                        : fenetre  ? fenetre->size()
+                                   : QSize(600, 400);
     const double ajuste = std::min(double(place.width()) / std::max(1, image.width()),
                                    double(place.height()) / std::max(1, image.height()));
     zoom_ = std::clamp(std::min(1.0, ajuste), ZoomMin, ZoomMax);
@@ -51,6 +57,13 @@ void VuePhotographie::changeZoom(double facteur, std::optional<QPointF> autour)
         defilement->horizontalScrollBar()->setValue(int(std::lround(apres.x())));
         defilement->verticalScrollBar()->setValue(int(std::lround(apres.y())));
     }
+    update();
+    emit zoomChange(zoom_);
+}
+
+void VuePhotographie::marque(QPoint pixel)
+{
+    marque_ = pixel;
     update();
 }
 

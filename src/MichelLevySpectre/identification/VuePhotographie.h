@@ -19,12 +19,15 @@ public:
     const QImage &image() const { return image_; }
     // Keeps the point `autour` of the view (its centre by default) under the same pixel.
     void changeZoom(double facteur, std::optional<QPointF> autour = std::nullopt);
+    // Outlines the 5 × 5 area around that pixel, as a click does.
+    void marque(QPoint pixel);
     // The widget's point over that pixel's centre.
     QPoint pointDuPixel(int x, int y) const;
 
 signals:
     void pixelPris(QPoint pixel);
     void clicHorsImage();
+    void zoomChange(double zoom);
 
 protected:
     void paintEvent(QPaintEvent *e) override;
