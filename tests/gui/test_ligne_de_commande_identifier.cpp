@@ -140,6 +140,7 @@ TEST(LigneDeCommande, secondPhotographWithTheLambdaPlateTellsGreyFromHighOrderWh
             premiere.section(QLatin1Char('\t'), 1, 1).remove(QString::fromUtf8("≥ "));
         EXPECT_TRUE(retard > 3000 ? lu.toInt() >= 2800 : std::abs(lu.toInt() - retard) <= 20)
             << retard << " : " << premiere.toStdString();
+        EXPECT_LE(s.sortie.count(QString::fromUtf8("blanc d'ordre supérieur")), 1) << retard;
         // High-order white stays white either way.
         EXPECT_TRUE(s.erreurs.contains(
             QString::fromUtf8(retard > 3000 ? "Lame λ : " : "Lame λ : addition")))

@@ -53,12 +53,12 @@ std::vector<CandidatLambda> RechercheAvecLambda(std::span<const RgbLineaire> ref
         return a.candidat.ecart < b.candidat.ecart;
     });
     std::vector<CandidatLambda> choisis;
+    std::vector<Candidat> reponses;
     for (const CandidatLambda &c : tous)
-        if (choisis.size() < CandidatsMax &&
-            std::none_of(choisis.begin(), choisis.end(), [&](const CandidatLambda &d) {
-                return std::abs(d.candidat.retard - c.candidat.retard) < EcartEntreCandidats;
-            }))
+        if (choisis.size() < CandidatsMax && ReponseNouvelle(reponses, c.candidat)) {
             choisis.push_back(c);
+            reponses.push_back(c.candidat);
+        }
     return choisis;
 }
 

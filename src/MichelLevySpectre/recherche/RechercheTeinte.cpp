@@ -46,16 +46,15 @@ std::size_t milieuDuPalier(const std::vector<double> &e, std::size_t r)
     return (a + b) / 2;
 }
 
-// Distinct answers: 30 nm apart, and one high-order white for all past its onset.
-bool retenu(const std::vector<Candidat> &choisis, const Candidat &c)
+} // namespace
+
+bool ReponseNouvelle(std::span<const Candidat> choisis, const Candidat &c)
 {
     return std::none_of(choisis.begin(), choisis.end(), [&c](const Candidat &d) {
         return std::abs(d.retard - c.retard) < EcartEntreCandidats ||
                (c.blancSuperieur && d.blancSuperieur);
     });
 }
-
-} // namespace
 
 std::vector<RgbLineaire> ReferenceTeintes(const ReglagesMicroscope &reglages)
 {
@@ -109,7 +108,7 @@ std::vector<Candidat> CandidatsDeLaCourbe(const CourbeEcarts &courbe)
                      [](const auto &a, const auto &b) { return a.first < b.first; });
     std::vector<Candidat> choisis;
     for (const auto &[score, c] : minima)
-        if (retenu(choisis, c))
+        if (ReponseNouvelle(choisis, c))
             choisis.push_back(c);
     MetAmbiguiteEnTete(choisis);
     choisis.resize(std::min(choisis.size(), CandidatsMax));

@@ -37,6 +37,10 @@ struct CourbeEcarts {
 CourbeEcarts EcartsLeLongDuRetard(std::span<const RgbLineaire> reference,
                                   const GrainPhotographie &grain);
 
+// Whether c is another answer than those chosen: 30 nm from each, and one high-order white for
+// all past its onset.
+bool ReponseNouvelle(std::span<const Candidat> choisis, const Candidat &c);
+
 // The local minima of the curve, none within EcartEntreCandidats nm of a better one, and one
 // high-order white for all past DebutBlancSuperieur: the best CandidatsMax, best first, but for
 // an ambiguous rival, second (MetAmbiguiteEnTete).
