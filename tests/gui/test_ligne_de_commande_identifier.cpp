@@ -142,8 +142,10 @@ TEST(LigneDeCommande, secondPhotographWithTheLambdaPlateTellsGreyFromHighOrderWh
             << retard << " : " << premiere.toStdString();
         EXPECT_LE(s.sortie.count(QString::fromUtf8("blanc d'ordre supérieur")), 1) << retard;
         // High-order white stays white either way.
-        EXPECT_TRUE(s.erreurs.contains(
-            QString::fromUtf8(retard > 3000 ? "Lame λ : " : "Lame λ : addition")))
+        EXPECT_TRUE(
+            s.erreurs.contains(QString::fromUtf8(retard > 4000 ? "Lame λ : la teinte reste blanche"
+                                                 : retard > 3000 ? "Lame λ : "
+                                                                 : "Lame λ : addition")))
             << s.erreurs.toStdString();
     }
 }

@@ -48,10 +48,7 @@ void VuePhotographie::changeZoom(double facteur, std::optional<QPointF> autour)
     const QPointF pixel = ici / zoom_;
     const QPointF dansLaFenetre = fenetre ? QPointF(mapTo(fenetre, ici.toPoint())) : ici;
     zoom_ = std::clamp(zoom_ * facteur, ZoomMin, ZoomMax);
-    // At least the visible area, so that a click beside the photograph reaches the view.
-    const QSize place = parentWidget() ? parentWidget()->size() : QSize(1, 1);
-    resize(std::max(place.width(), int(std::ceil(image_.width() * zoom_))),
-           std::max(place.height(), int(std::ceil(image_.height() * zoom_))));
+    couvreLaPlace();
     if (defilement) {
         const QPointF apres = pixel * zoom_ - dansLaFenetre;
         defilement->horizontalScrollBar()->setValue(int(std::lround(apres.x())));
@@ -59,6 +56,29 @@ void VuePhotographie::changeZoom(double facteur, std::optional<QPointF> autour)
     }
     update();
     emit zoomChange(zoom_);
+}
+
+void VuePhotographie::couvreLaPlace()
+{
+    const QSize place = parentWidget() ? parentWidget()->size() : QSize(1, 1);
+    resize(std::max(place.width(), int(std::ceil(image_.width() * zoom_))),
+           std::max(place.height(), int(std::ceil(image_.height() * zoom_))));
+}
+
+// The visible area shrinks when a second photograph is shown beside this one: the view follows
+// it rather than keep scroll bars over a photograph that fits.
+bool VuePhotographie::event(QEvent *e)
+{
+    if (e->type() == QEvent::ParentChange && parentWidget())
+        parentWidget()->installEventFilter(this);
+    return QWidget::event(e);
+}
+
+bool VuePhotographie::eventFilter(QObject *objet, QEvent *e)
+{
+    if (objet == parentWidget() && e->type() == QEvent::Resize)
+        couvreLaPlace();
+    return false;
 }
 
 void VuePhotographie::marque(QPoint pixel)

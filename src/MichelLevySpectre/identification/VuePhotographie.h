@@ -33,8 +33,12 @@ protected:
     void paintEvent(QPaintEvent *e) override;
     void mousePressEvent(QMouseEvent *e) override;
     void wheelEvent(QWheelEvent *e) override;
+    bool event(QEvent *e) override;
+    bool eventFilter(QObject *objet, QEvent *e) override;
 
 private:
+    void couvreLaPlace(); // at least the visible area, so that a click beside the photograph
+                          // reaches the view
     QImage image_;
     double zoom_ = 1.0;
     std::optional<QPoint> marque_; // the last pixel clicked

@@ -68,11 +68,15 @@ std::string PhraseLambda(std::span<const CandidatLambda> candidats, bool ambiguS
         return {};
     const CandidatLambda &c = candidats.front();
     const int vu = retardAvecLame(c.candidat.retard, c.sens);
-    std::string s = std::string("Lame λ : ") +
-                    (c.sens == SensLame::Addition ? "addition" : "soustraction") + ", Δ ≈ " +
-                    std::to_string(c.candidat.retard) + " nm (" +
-                    NomOrdre(OrdreDuRetard(vu, IntervalleOrdres)) + ", " + std::to_string(vu) +
-                    " nm, avec la lame)";
+    // High-order white stays white either way: neither the direction nor Δ can be read.
+    std::string s = c.candidat.blancSuperieur
+                        ? "Lame λ : la teinte reste blanche, blanc d'ordre supérieur (Δ ≥ " +
+                              std::to_string(DebutBlancSuperieur) + " nm)"
+                        : std::string("Lame λ : ") +
+                              (c.sens == SensLame::Addition ? "addition" : "soustraction") +
+                              ", Δ ≈ " + std::to_string(c.candidat.retard) + " nm (" +
+                              NomOrdre(OrdreDuRetard(vu, IntervalleOrdres)) + ", " +
+                              std::to_string(vu) + " nm, avec la lame)";
     if (ambiguSans)
         s += " ; la photographie avec lame λ a tranché";
     return s;

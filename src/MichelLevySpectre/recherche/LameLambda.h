@@ -32,6 +32,7 @@ struct ReponseLambda {
 ReponseLambda RepondAvecLambda(std::span<const RgbLineaire> reference,
                                const GrainPhotographie &sans, const GrainPhotographie &avec);
 
-// "Lame λ : addition, Δ ≈ 190 nm (2e ordre, 741 nm, avec la lame)", and, when the first
+// "Lame λ : addition, Δ ≈ 190 nm (2e ordre, 741 nm, avec la lame)" (or that high-order white
+// stays white), and, when the first
 // photograph alone was ambiguous, that the second one decided.
 std::string PhraseLambda(std::span<const CandidatLambda> candidats, bool ambiguSans);
