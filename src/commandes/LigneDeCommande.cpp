@@ -5,6 +5,7 @@
 #include "commandes/ArgumentIncorrect.h"
 #include "commandes/CommandeConoscopie.h"
 #include "commandes/CommandeCouleurs.h"
+#include "commandes/CommandeGrain.h"
 #include "commandes/CommandeIdentifier.h"
 #include "toolkit/Console.h"
 #include "toolkit/Demarrage.h"
@@ -42,8 +43,10 @@ QString aide()
     return QStringLiteral("Usage : prismelle [--couleurs [options]]\n"
                           "        prismelle --identifier PHOTO --point X,Y [options]\n"
                           "        prismelle --conoscopie --sortie FIGURE.png [options]\n"
+                          "        prismelle --grain --mineral NOM [options]\n"
+                          "        prismelle --plagioclase [--an N]\n"
                           "Sans argument, prismelle ouvre sa fenêtre.\n\n") +
-           AideCouleurs() + AideIdentifier() + AideConoscopie() +
+           AideCouleurs() + AideIdentifier() + AideConoscopie() + AideGrain() +
            QStringLiteral("  -h, --help                   affiche cette aide\n");
 }
 
@@ -71,6 +74,8 @@ QString erreurDeLecture(const QCommandLineParser &parseur, const QStringList &ar
         if (a.startsWith(QStringLiteral("--couleurs=")) ||
             a.startsWith(QStringLiteral("--help=")) ||
             a.startsWith(QStringLiteral("--conoscopie=")) ||
+            a.startsWith(QStringLiteral("--grain=")) ||
+            a.startsWith(QStringLiteral("--plagioclase=")) ||
             a.startsWith(QStringLiteral("--teinte-max=")))
             return QStringLiteral("%1 ne prend pas de valeur")
                 .arg(a.section(QLatin1Char('='), 0, 0));
@@ -104,6 +109,7 @@ void execute(const QStringList &arguments)
     DeclareOptionsCouleurs(parseur);
     DeclareOptionsIdentifier(parseur);
     DeclareOptionsConoscopie(parseur);
+    DeclareOptionsGrain(parseur);
     if (!parseur.parse(arguments))
         throw ArgumentIncorrect{erreurDeLecture(parseur, arguments)};
     if (!parseur.positionalArguments().isEmpty())
@@ -111,6 +117,10 @@ void execute(const QStringList &arguments)
                                     .arg(parseur.positionalArguments().constFirst())};
     if (parseur.isSet(QStringLiteral("help")))
         ecrit(aide(), EcritSortie);
+    else if (parseur.isSet(QStringLiteral("grain")))
+        ExecuteGrain(parseur);
+    else if (parseur.isSet(QStringLiteral("plagioclase")))
+        ExecutePlagioclase(parseur);
     else if (parseur.isSet(QStringLiteral("conoscopie")))
         ExecuteConoscopie(parseur);
     else if (parseur.isSet(QStringLiteral("couleurs")))
@@ -119,8 +129,8 @@ void execute(const QStringList &arguments)
         ExecuteIdentifier(parseur);
     else
         throw ArgumentIncorrect{
-            QStringLiteral("aucune commande : --couleurs, --identifier ou --conoscopie est "
-                           "attendu")};
+            QStringLiteral("aucune commande : --couleurs, --identifier, --conoscopie, --grain ou "
+                           "--plagioclase est attendu")};
 }
 
 } // namespace
