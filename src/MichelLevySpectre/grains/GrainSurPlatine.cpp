@@ -12,12 +12,13 @@ double milieu(const Intervalle &i) { return (i.min + i.max) / 2; }
 } // namespace
 
 std::optional<GrainDessine> PrepareGrain(const Mineral &mineral, const FicheGrain &fiche,
-                                         double epaisseur)
+                                         double epaisseur, std::optional<double> lenteChoisie)
 {
-    if (!fiche.lente)
+    const std::optional<double> lente = fiche.lente ? milieu(*fiche.lente) : lenteChoisie;
+    if (!lente)
         return std::nullopt;
-    GrainDessine g{&fiche, mineral.deltaMax * epaisseur * NanometresParMicrometre,
-                   milieu(*fiche.lente), std::nullopt, AbsorptionDuGrain(fiche, epaisseur)};
+    GrainDessine g{&fiche, mineral.deltaMax * epaisseur * NanometresParMicrometre, *lente,
+                   std::nullopt, AbsorptionDuGrain(fiche, epaisseur)};
     // The section holds the fastest and the slowest directions: nα (ω) and nγ (ε), the first
     // and last of the published indices.
     const std::vector<Intervalle> &n = fiche.indices.empty() ? mineral.indices : fiche.indices;

@@ -33,9 +33,11 @@ struct GrainDessine {
     std::optional<AbsorptionGrain> absorption{};
 };
 
-// None when the table gives no extinction for it.
+// The published extinction's middle, else `lenteChoisie` (the stage's own setting); none when
+// neither is there.
 std::optional<GrainDessine> PrepareGrain(const Mineral &mineral, const FicheGrain &fiche,
-                                         double epaisseur);
+                                         double epaisseur,
+                                         std::optional<double> lenteChoisie = std::nullopt);
 
 // The stage's Jones set-up for one individual of the grain: lamella 1 of a twin has its slow
 // direction mirrored across the twin plane, which lies along the length.

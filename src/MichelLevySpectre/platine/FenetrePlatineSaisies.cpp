@@ -114,8 +114,8 @@ void FenetrePlatine::litMineral()
     choisitRetard(trouve->deltaMax * proximite_->value() / 100.0 * *e * nmParUm);
 }
 
-// The mineral's own grain where grains.tsv describes it: its extinction angle set, its habit,
-// cleavage, twins, relief and pleochroism drawn; otherwise an elongated grain as before.
+// The mineral's own grain where grains.tsv describes it: its published extinction angle set,
+// its habit, cleavage, twins, relief and pleochroism drawn; otherwise an elongated grain.
 void FenetrePlatine::prendGrain(const Mineral &mineral)
 {
     fiche_.reset(), grain_.reset();
@@ -128,9 +128,10 @@ void FenetrePlatine::prendGrain(const Mineral &mineral)
     }
     if (!fiche_)
         return;
-    grain_ = PrepareGrain(mineral, *fiche_, etat_.epaisseur);
+    // Without a published extinction (albite) the grain takes the angle set on the stage.
+    grain_ = PrepareGrain(mineral, *fiche_, etat_.epaisseur, double(extinction_->value()));
     etat_.mineral = mineral.nom;
-    if (grain_) {
+    if (fiche_->lente) {
         const QSignalBlocker silence(extinction_);
         extinction_->setValue(int(std::lround(grain_->lente)));
     }
