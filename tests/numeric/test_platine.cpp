@@ -139,6 +139,10 @@ TEST(Platine, readoutNamesTheColourShown)
     const MontagePlatine sensible{0, 45, 551, true};
     EXPECT_EQ(NomVuePlatine(sensible, VoitPlatine(l, sensible)),
               "teinte sensible (pourpre, fin du 1er ordre)");
+    MontagePlatine naturelle{2100, 0, 0, true};
+    naturelle.analyseur = false;
+    EXPECT_EQ(NomVuePlatine(naturelle, {{146, 103, 60}, 0.16}), "brun sombre");
+    EXPECT_EQ(NomVuePlatine(naturelle, {{252, 244, 211}, 0.9}), "jaune");
     const MontagePlatine diagonale{200, 45, 551, true};
     EXPECT_EQ(NomVuePlatine(diagonale, VoitPlatine(l, diagonale)), "vert, 2e ordre");
     for (double angle = 0; angle < 360; angle += 7) {

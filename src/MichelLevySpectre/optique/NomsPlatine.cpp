@@ -35,6 +35,9 @@ std::string teinte(const Rgb8 &c)
     double h = haut == r   ? 60 * std::fmod((g - b) / d + 6, 6.0)
                : haut == g ? 60 * ((b - r) / d + 2)
                            : 60 * ((r - g) / d + 4);
+    // A dull orange or yellow is what courses call brown (biotite, hornblende's brown).
+    if (h >= 15 && h < 70 && d < 0.6 * haut && haut < 220)
+        return "brun";
     return std::find_if(Teintes.begin(), Teintes.end(),
                         [h](const Teinte &t) { return h < t.jusqua; })
         ->nom;
