@@ -20,6 +20,6 @@ fi
 # The program reads "rgb-arc-en-ciel.txt" and "mineraux.tsv" from its working folder.
 WORK="$(dirname "$programme")/../run"
 mkdir -p "$WORK"
-cp data/rgb-arc-en-ciel.txt data/mineraux.tsv "$WORK/"
+cp data/rgb-arc-en-ciel.txt data/mineraux.tsv data/grains.tsv "$WORK/"
 cd "$WORK"
 exec "$programme"

@@ -12,6 +12,7 @@ endif()
 # The program reads its rainbow file and its mineral table from its working folder, which the
 # desktop entry sets.
 install(FILES ${PROJECT_SOURCE_DIR}/data/rgb-arc-en-ciel.txt ${PROJECT_SOURCE_DIR}/data/mineraux.tsv
+              ${PROJECT_SOURCE_DIR}/data/grains.tsv
         DESTINATION ${CMAKE_INSTALL_DATADIR}/prismelle)
 
 # Path= must be absolute and name where the files really land. The prefix is only final at

@@ -9,7 +9,7 @@ install(TARGETS prismelle RUNTIME DESTINATION .)
 # Read from the working folder, as on Linux: the shortcut starts the program in this folder,
 # and so does a double click on prismelle.exe.
 install(FILES ${PROJECT_SOURCE_DIR}/data/rgb-arc-en-ciel.txt ${PROJECT_SOURCE_DIR}/data/mineraux.tsv
-        DESTINATION .)
+              ${PROJECT_SOURCE_DIR}/data/grains.tsv DESTINATION .)
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
 install(FILES ${PROJECT_SOURCE_DIR}/tools/windows/LISEZMOI.txt
               ${PROJECT_SOURCE_DIR}/tools/windows/qt.conf DESTINATION .)

@@ -16,7 +16,7 @@ programme=$(tools/construit-programme.sh)
 travail=$(mktemp -d)
 trap 'fenetre_arrete; rm -rf "$travail"' EXIT
 # The program reads its rainbow file and its mineral table from its working folder.
-cp data/rgb-arc-en-ciel.txt data/mineraux.tsv "$travail/"
+cp data/rgb-arc-en-ciel.txt data/mineraux.tsv data/grains.tsv "$travail/"
 
 xvfb_demarre
 fenetre_lance "$programme" "$travail" "$travail/sortie.txt"

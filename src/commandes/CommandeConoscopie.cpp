@@ -26,7 +26,7 @@ constexpr double OuvertureMin = 0.05, OuvertureMax = 1.0;
 constexpr int TailleMin = 64, TailleMax = 4096, TailleDefaut = 512;
 constexpr double InclinaisonMax = 90; // degrees, either way
 
-// Options of the other commands, which say nothing here.
+// The command's own options; it shares the others with --couleurs and --identifier.
 constexpr const char *OptionsPropres[] = {"sortie",      "mineral",   "indices", "section",
                                           "inclinaison", "ouverture", "taille"};
 
@@ -64,20 +64,11 @@ IndicesPrincipaux indicesTapes(const QString &texte)
     return *n;
 }
 
-IndicesPrincipaux indicesDuMineral(const QString &nom)
+IndicesPrincipaux indicesDuMineral(const QCommandLineParser &p)
 {
-    std::vector<Mineral> table;
-    try {
-        table = ChargeTableMineraux(QString::fromUtf8(FichierMineraux));
-    } catch (const Erreur &e) {
-        throw ArgumentIncorrect{QStringLiteral("--mineral : ") + QString::fromUtf8(e.what())};
-    }
-    const Mineral *m = TrouveMineral(table, nom.toStdString());
-    if (!m)
-        RefuseValeur(QStringLiteral("mineral"), nom, QStringLiteral("minéral inconnu de la table"));
-    const std::optional<IndicesPrincipaux> n = IndicesDuMineral(*m);
+    const std::optional<IndicesPrincipaux> n = IndicesDuMineral(LitMineral(p));
     if (!n)
-        RefuseValeur(QStringLiteral("mineral"), nom,
+        RefuseValeur(QStringLiteral("mineral"), p.value(QStringLiteral("mineral")),
                      QStringLiteral("la table ne donne pas ses indices ; --indices les donne"));
     return *n;
 }
@@ -90,8 +81,7 @@ IndicesPrincipaux indices(const QCommandLineParser &p)
         throw ArgumentIncorrect{
             QStringLiteral("--conoscopie : --mineral NOM ou --indices (l'un des deux) est "
                            "attendu")};
-    return mineral ? indicesDuMineral(p.value(QStringLiteral("mineral")))
-                   : indicesTapes(p.value(QStringLiteral("indices")));
+    return mineral ? indicesDuMineral(p) : indicesTapes(p.value(QStringLiteral("indices")));
 }
 
 SectionGrain section(const QCommandLineParser &p)
@@ -132,14 +122,7 @@ Conoscope conoscope(const QCommandLineParser &p)
     Conoscope c;
     c.ouverture = decimal(p, QStringLiteral("ouverture"), c.ouverture, OuvertureMin, OuvertureMax,
                           QStringLiteral("une ouverture numérique de 0,05 à 1 est attendue"));
-    if (p.isSet(QStringLiteral("epaisseur"))) {
-        const std::optional<double> e =
-            LitEpaisseur(p.value(QStringLiteral("epaisseur")).toStdString());
-        if (!e)
-            RefuseValeur(QStringLiteral("epaisseur"), p.value(QStringLiteral("epaisseur")),
-                         QStringLiteral("une épaisseur de 1 à 1000 µm est attendue"));
-        c.epaisseur = *e;
-    }
+    c.epaisseur = LitEpaisseurOption(p, c.epaisseur);
     return c;
 }
 

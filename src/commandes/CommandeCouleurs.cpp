@@ -2,7 +2,10 @@
 #include "commandes/CommandeCouleurs.h"
 
 #include "MichelLevySpectre/Arithmetique.h"
+#include "MichelLevySpectre/Erreur.h"
+#include "MichelLevySpectre/mineraux/LectureRetard.h"
 #include "MichelLevySpectre/optique/GrainPlatine.h"
+#include "MichelLevySpectre/reglages/Reglages.h"
 #include "commandes/ArgumentIncorrect.h"
 #include "toolkit/Console.h"
 
@@ -24,19 +27,6 @@ struct OptionsCouleurs {
     int pas = PasDefaut;
     MicroscopeLigneDeCommande microscope;
 };
-
-int entier(const QCommandLineParser &p, const QString &option, int defaut, int min, int max)
-{
-    if (!p.isSet(option))
-        return defaut;
-    const QString texte = p.value(option);
-    const std::optional<std::int32_t> v = LitEntierOptionnel(texte.toStdString());
-    if (!v || *v < min || *v > max)
-        RefuseValeur(option, texte,
-                     QStringLiteral("un nombre entier de %1 à %2 est attendu")
-                         .arg(QString::number(min), QString::number(max)));
-    return *v;
-}
 
 // One of the names, each with its value; accents may be typed or not.
 template <class T>
@@ -74,8 +64,9 @@ void litLame(const QCommandLineParser &p, MicroscopeLigneDeCommande &o)
 OptionsCouleurs litOptions(const QCommandLineParser &p)
 {
     OptionsCouleurs o;
-    o.retardMax = entier(p, QStringLiteral("retard-max"), RetardMaxDefaut, 0, RetardMaxLimite);
-    o.pas = entier(p, QStringLiteral("pas"), PasDefaut, 1, RetardMaxLimite);
+    o.retardMax =
+        LitEntierOption(p, QStringLiteral("retard-max"), RetardMaxDefaut, 0, RetardMaxLimite);
+    o.pas = LitEntierOption(p, QStringLiteral("pas"), PasDefaut, 1, RetardMaxLimite);
     o.microscope = LitMicroscope(p, AngleDefaut);
     return o;
 }
@@ -129,6 +120,42 @@ QStringList OptionsAdmisesCouleurs()
     return QStringList{QStringLiteral("retard-max"), QStringLiteral("pas"),
                        QStringLiteral("angle")} +
            OptionsMicroscope();
+}
+
+int LitEntierOption(const QCommandLineParser &p, const QString &option, int defaut, int min,
+                    int max)
+{
+    if (!p.isSet(option))
+        return defaut;
+    const QString texte = p.value(option);
+    const std::optional<std::int32_t> v = LitEntierOptionnel(texte.toStdString());
+    if (!v || *v < min || *v > max)
+        RefuseValeur(option, texte,
+                     QStringLiteral("un nombre entier de %1 à %2 est attendu")
+                         .arg(QString::number(min), QString::number(max)));
+    return *v;
+}
+
+Mineral LitMineral(const QCommandLineParser &p)
+{
+    const std::vector<Mineral> table = TablePourMineral(ChargeTableMineraux, FichierMineraux);
+    const QString nom = p.value(QStringLiteral("mineral"));
+    const Mineral *m = TrouveMineral(table, nom.toStdString());
+    if (!m)
+        RefuseValeur(QStringLiteral("mineral"), nom, QStringLiteral("minéral inconnu de la table"));
+    return *m;
+}
+
+double LitEpaisseurOption(const QCommandLineParser &p, double defaut)
+{
+    const QString nom = QStringLiteral("epaisseur");
+    if (!p.isSet(nom))
+        return defaut;
+    const std::optional<double> e = LitEpaisseur(p.value(nom).toStdString());
+    if (!e)
+        RefuseValeur(nom, p.value(nom),
+                     QStringLiteral("une épaisseur de 1 à 1000 µm est attendue"));
+    return *e;
 }
 
 void DeclareOptionsCouleurs(QCommandLineParser &parseur)

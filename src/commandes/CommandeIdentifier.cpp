@@ -60,19 +60,6 @@ std::vector<Mineral> tableMineraux()
     }
 }
 
-double epaisseur(const QCommandLineParser &p)
-{
-    if (!p.isSet(QStringLiteral("epaisseur")))
-        return EpaisseurLameMince;
-    const std::optional<double> e =
-        LitEpaisseur(p.value(QStringLiteral("epaisseur")).toStdString());
-    if (!e)
-        throw ArgumentIncorrect{
-            QStringLiteral("--epaisseur « %1 » : une épaisseur de 1 à 1000 µm est attendue")
-                .arg(p.value(QStringLiteral("epaisseur")))};
-    return *e;
-}
-
 Photographie litPhotographie(const QString &nom)
 {
     Photographie photo = LitPhotographie(nom);
@@ -168,7 +155,7 @@ void ExecuteIdentifier(const QCommandLineParser &p)
 {
     if (!p.isSet(QStringLiteral("point")))
         throw ArgumentIncorrect{QStringLiteral("--identifier : --point X,Y est attendu")};
-    const double e = epaisseur(p);
+    const double e = LitEpaisseurOption(p, EpaisseurLameMince);
     ReglagesMicroscope reglages = reglagesPhotographie(p);
     const bool lambda = p.isSet(QStringLiteral("avec-lambda"));
     if (!lambda && p.isSet(QStringLiteral("point-lambda")))

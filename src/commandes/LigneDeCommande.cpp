@@ -5,6 +5,7 @@
 #include "commandes/ArgumentIncorrect.h"
 #include "commandes/CommandeConoscopie.h"
 #include "commandes/CommandeCouleurs.h"
+#include "commandes/CommandeGrain.h"
 #include "commandes/CommandeIdentifier.h"
 #include "toolkit/Console.h"
 #include "toolkit/Demarrage.h"
@@ -42,8 +43,10 @@ QString aide()
     return QStringLiteral("Usage : prismelle [--couleurs [options]]\n"
                           "        prismelle --identifier PHOTO --point X,Y [options]\n"
                           "        prismelle --conoscopie --sortie FIGURE.png [options]\n"
+                          "        prismelle --grain --mineral NOM [options]\n"
+                          "        prismelle --plagioclase [--an N]\n"
                           "Sans argument, prismelle ouvre sa fenêtre.\n\n") +
-           AideCouleurs() + AideIdentifier() + AideConoscopie() +
+           AideCouleurs() + AideIdentifier() + AideConoscopie() + AideGrain() +
            QStringLiteral("  -h, --help                   affiche cette aide\n");
 }
 
@@ -71,6 +74,8 @@ QString erreurDeLecture(const QCommandLineParser &parseur, const QStringList &ar
         if (a.startsWith(QStringLiteral("--couleurs=")) ||
             a.startsWith(QStringLiteral("--help=")) ||
             a.startsWith(QStringLiteral("--conoscopie=")) ||
+            a.startsWith(QStringLiteral("--grain=")) ||
+            a.startsWith(QStringLiteral("--plagioclase=")) ||
             a.startsWith(QStringLiteral("--teinte-max=")))
             return QStringLiteral("%1 ne prend pas de valeur")
                 .arg(a.section(QLatin1Char('='), 0, 0));
@@ -104,7 +109,9 @@ struct Commande {
 };
 constexpr Commande Commandes[] = {{"couleurs", OptionsAdmisesCouleurs, ExecuteCouleurs},
                                   {"identifier", OptionsAdmisesIdentifier, ExecuteIdentifier},
-                                  {"conoscopie", OptionsAdmisesConoscopie, ExecuteConoscopie}};
+                                  {"conoscopie", OptionsAdmisesConoscopie, ExecuteConoscopie},
+                                  {"grain", OptionsAdmisesGrain, ExecuteGrain},
+                                  {"plagioclase", OptionsAdmisesPlagioclase, ExecutePlagioclase}};
 
 // One command per call, and only the options it takes.
 const Commande &commandeChoisie(const QCommandLineParser &parseur)
@@ -120,8 +127,9 @@ const Commande &commandeChoisie(const QCommandLineParser &parseur)
         choisie = &c;
     }
     if (!choisie)
-        throw ArgumentIncorrect{QStringLiteral(
-            "aucune commande : --couleurs, --identifier ou --conoscopie est attendu")};
+        throw ArgumentIncorrect{QStringLiteral("aucune commande : --couleurs, --identifier, "
+                                               "--conoscopie, --grain ou --plagioclase est "
+                                               "attendu")};
     const QString nom = QString::fromUtf8(choisie->nom);
     const QStringList admises = choisie->admises();
     for (const QString &option : parseur.optionNames())
@@ -139,6 +147,7 @@ void execute(const QStringList &arguments)
     DeclareOptionsCouleurs(parseur);
     DeclareOptionsIdentifier(parseur);
     DeclareOptionsConoscopie(parseur);
+    DeclareOptionsGrain(parseur);
     if (!parseur.parse(arguments))
         throw ArgumentIncorrect{erreurDeLecture(parseur, arguments)};
     if (!parseur.positionalArguments().isEmpty())

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The shipped mineral table: it loads, its ranges hold, and well-known values are there.
 #include "MichelLevySpectre/conoscopie/Indicatrice.h"
+#include "MichelLevySpectre/grains/TableGrains.h"
 #include "MichelLevySpectre/mineraux/TableMineraux.h"
 
 #include <gtest/gtest.h>
@@ -12,13 +13,15 @@
 
 namespace {
 
-std::vector<Mineral> tableLivree()
+std::string texte(const char *chemin)
 {
-    std::ifstream f(MINERAUX_LIVRES, std::ios::binary);
+    std::ifstream f(chemin, std::ios::binary);
     std::stringstream s;
     s << f.rdbuf();
-    return LitTableMineraux(s.str());
+    return s.str();
 }
+
+std::vector<Mineral> tableLivree() { return LitTableMineraux(texte(MINERAUX_LIVRES)); }
 
 const Mineral *trouve(const std::vector<Mineral> &t, const std::string &nom)
 {
@@ -153,4 +156,24 @@ TEST(MinerauxLivres, courseMineralsSynonymsAndAnomalousColours)
             anormales.insert(m.nom);
     EXPECT_EQ(anormales, (std::set<std::string>{"chlorite", "clinozoïsite", "mélilite",
                                                 "pumpellyite", "vésuvianite", "zoïsite"}));
+}
+
+// Each grain is a mineral of the table, once, and names sources that the header lists.
+TEST(MinerauxLivres, grainsAreMineralsOfTheTable_withListedSources)
+{
+    const std::vector<Mineral> t = tableLivree();
+    const std::string grains = texte(GRAINS_LIVRES);
+    std::set<std::string> noms;
+    for (const FicheGrain &g : LitTableGrains(grains)) {
+        EXPECT_NE(trouve(t, g.nom), nullptr) << g.nom;
+        EXPECT_TRUE(noms.insert(g.nom).second) << g.nom;
+        ASSERT_FALSE(g.source.empty()) << g.nom;
+        for (std::stringstream s(g.source); s.good();) {
+            std::string cle;
+            std::getline(s, cle, ',');
+            cle.erase(0, cle.find_first_not_of(' '));
+            EXPECT_NE(grains.find("#   [" + cle + "]"), std::string::npos) << g.nom << " " << cle;
+        }
+    }
+    EXPECT_GE(noms.size(), 7u);
 }

@@ -29,8 +29,8 @@ void FenetreTest::TearDown()
 void FenetreTest::ouvre(bool avecFichier, bool activer)
 {
     if (avecFichier)
-        for (const QString &nom :
-             {QStringLiteral("rgb-arc-en-ciel.txt"), QStringLiteral("mineraux.tsv")})
+        for (const QString &nom : {QStringLiteral("rgb-arc-en-ciel.txt"),
+                                   QStringLiteral("mineraux.tsv"), QStringLiteral("grains.tsv")})
             QFile::copy(QStringLiteral(PRISMELLE_DATA_DIR "/") + nom, dossier_.filePath(nom));
     QDir::setCurrent(dossier_.path());
     fenetre_ = std::make_unique<TForm1>();

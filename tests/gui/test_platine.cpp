@@ -133,3 +133,40 @@ TEST_F(Platine, answer_measuresTheExtinctionAngle_andNamesTheElongation)
     w.choisitAngle(20); // the slow direction at 90°: extinction
     EXPECT_EQ(w.vue().couleur, Rgb8{});
 }
+
+// A mineral of grains.tsv is its own grain: biotite in plane light darkest with its cleavage
+// along the polariser, hornblende's twin individuals extinct apart, the plate's slow direction
+// drawn; the exercise hides the name, the extinction and the turn, and says what was right.
+TEST_F(Platine, mineralGrain_planeLightTwins_andTheExercise)
+{
+    ouvre();
+    FenetrePlatine &w = platine();
+    saisit(w.champMineral(), "biotite");
+    w.choixPolariseurs()->setCurrentIndex(2);
+    w.choisitAngle(90);
+    const double travers = w.vue().luminosite;
+    w.choisitAngle(0);
+    EXPECT_LT(w.vue().luminosite, travers);
+    EXPECT_EQ(w.champ()->dessin().clivage, Clivage::Parfait);
+    w.choixPolariseurs()->setCurrentIndex(0);
+    saisit(w.champMineral(), "hornblende");
+    w.choisitAngle(90 - w.choixExtinction()->value());
+    EXPECT_EQ(w.vue().couleur, Rgb8{});
+    EXPECT_NE(w.champ()->dessin().lamelles[1], QColor(Qt::black));
+    EXPECT_FALSE(w.champ()->dessin().lame);
+    w.choixLame()->setCurrentIndex(1);
+    EXPECT_TRUE(w.champ()->dessin().lame);
+    w.caseExercice()->setChecked(true);
+    ASSERT_TRUE(w.exercice());
+    EXPECT_FALSE(w.champMineral()->isVisible());
+    EXPECT_FALSE(w.choixExtinction()->isVisible());
+    EXPECT_FALSE(w.polaire()->isVisible());
+    const std::string nom = w.exercice()->mineral.nom;
+    w.repond({0, "", 0, nom});
+    EXPECT_TRUE(w.correction().contains(QString::fromUtf8("minéral : juste"))) << nom;
+    EXPECT_TRUE(w.correction().contains(QString::fromStdString("Réponse : " + nom)));
+    w.repond({0, "", 0, "kryptonite"});
+    EXPECT_TRUE(w.correction().contains(QString::fromUtf8("minéral : faux")));
+    w.caseExercice()->setChecked(false);
+    EXPECT_TRUE(w.polaire()->isVisible());
+}

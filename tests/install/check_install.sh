@@ -28,7 +28,7 @@ icon=$root/share/icons/hicolor/scalable/apps/$id.svg
 for f in "$desktop" "$metainfo" "$icon"; do
     [ -s "$f" ] || fail "${f#"$root"/} missing"
 done
-for data in rgb-arc-en-ciel.txt mineraux.tsv; do
+for data in rgb-arc-en-ciel.txt mineraux.tsv grains.tsv; do
     cmp "$source/data/$data" "$root/share/prismelle/$data" ||
         fail "share/prismelle/$data differs from the shipped file"
 done

@@ -2,6 +2,7 @@
 // The rotating stage: Jones matrices against the closed forms, and its colours against the
 // strip's.
 #include "MichelLevySpectre/optique/GrainPlatine.h"
+#include "MichelLevySpectre/optique/NomsPlatine.h"
 
 #include <gtest/gtest.h>
 
@@ -109,6 +110,50 @@ TEST(Platine, turnMeasuresTheExtinctionAngle_andNamesTheElongation)
     EXPECT_EQ(RetardApparent({400, 45, 551, true}), 951);
     EXPECT_EQ(RetardApparent({400, 135, 551, true}), 151);
     EXPECT_EQ(RetardApparent({400, 0, 551, true}), 551);
+}
+
+// A pleochroic grain: without the analyser each vibration direction passes its own share,
+// a·cos²θ + b·sin²θ whatever the retardation, and crossed plus parallel is still that light.
+TEST(Platine, planeLight_eachDirectionAbsorbsItsShare)
+{
+    const AbsorptionGrain a{400, std::vector<double>(401, 0.5), std::vector<double>(401, 0.9)};
+    for (const double angle : {0.0, 30.0, 90.0, 151.0}) {
+        MontagePlatine m{700, angle, 0, true};
+        m.absorption = &a;
+        const double c = std::cos(angle * std::numbers::pi / 180);
+        const double croises = TransmissionPlatine(m, 550);
+        m.croises = false;
+        const double paralleles = TransmissionPlatine(m, 550);
+        m.analyseur = false;
+        const double naturelle = TransmissionPlatine(m, 550);
+        EXPECT_NEAR(naturelle, 0.25 * c * c + 0.81 * (1 - c * c), 1e-12) << angle;
+        EXPECT_NEAR(croises + paralleles, naturelle, 1e-12) << angle;
+    }
+}
+
+// On the diagonal Newton's name and order, the λ plate's own purple as the end of the first
+// order; off it the colour shown: never "noir" while light passes, "sombre" when dark.
+TEST(Platine, readoutNamesTheColourShown)
+{
+    const LumierePlatine l = PrepareLumierePlatine({});
+    const MontagePlatine sensible{0, 45, 551, true};
+    EXPECT_EQ(NomVuePlatine(sensible, VoitPlatine(l, sensible)),
+              "teinte sensible (pourpre, fin du 1er ordre)");
+    MontagePlatine naturelle{2100, 0, 0, true};
+    naturelle.analyseur = false;
+    EXPECT_EQ(NomVuePlatine(naturelle, {{146, 103, 60}, 0.16}), "brun sombre");
+    EXPECT_EQ(NomVuePlatine(naturelle, {{252, 244, 211}, 0.9}), "jaune");
+    const MontagePlatine diagonale{200, 45, 551, true};
+    EXPECT_EQ(NomVuePlatine(diagonale, VoitPlatine(l, diagonale)), "vert, 2e ordre");
+    for (double angle = 0; angle < 360; angle += 7) {
+        const MontagePlatine m{1400, angle, 149, true};
+        const VuePlatine v = VoitPlatine(l, m);
+        const std::string nom = NomVuePlatine(m, v);
+        const bool horsDiagonale = std::abs(std::cos((angle - 45) * std::numbers::pi / 90)) < 0.7;
+        EXPECT_TRUE(v.luminosite < 1e-3 || !nom.starts_with("noir")) << angle << " " << nom;
+        EXPECT_TRUE(!horsDiagonale || v.luminosite >= 0.2 || nom.ends_with(" sombre"))
+            << angle << " " << nom;
+    }
 }
 
 } // namespace

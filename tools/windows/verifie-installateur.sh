@@ -20,7 +20,7 @@ dossier="$WINEPREFIX/drive_c/prismelle-essai"
 fail() { echo "FAIL: installer: $*" >&2; exit 1; }
 
 wine "$installateur" /S "/D=$cible" >/dev/null 2>&1 # silent: returns once installed
-for f in prismelle.exe rgb-arc-en-ciel.txt mineraux.tsv Qt6Core.dll platforms/qwindows.dll \
+for f in prismelle.exe rgb-arc-en-ciel.txt mineraux.tsv grains.tsv Qt6Core.dll platforms/qwindows.dll \
   imageformats/qjpeg.dll translations/qtbase_fr.qm Uninstall.exe; do
   [ -f "$dossier/$f" ] || fail "no $f in $cible"
 done

@@ -65,7 +65,9 @@ std::string minuscules(std::string_view s)
     return r;
 }
 
-std::vector<std::string_view> champs(std::string_view ligne)
+} // namespace
+
+std::vector<std::string_view> ChampsTabules(std::string_view ligne)
 {
     std::vector<std::string_view> c;
     for (std::size_t debut = 0;;) {
@@ -76,6 +78,8 @@ std::vector<std::string_view> champs(std::string_view ligne)
         debut = tab + 1;
     }
 }
+
+namespace {
 
 template <typename T> bool nombre(std::string_view s, T &v)
 {
@@ -122,8 +126,9 @@ std::vector<std::string> synonymes(std::string_view s)
     return noms;
 }
 
-// "1.552-1.576" or "1.544", both ends ordered and not negative.
-bool intervalle(std::string_view s, Intervalle &i)
+} // namespace
+
+bool LitIntervalle(std::string_view s, Intervalle &i)
 {
     const std::size_t tiret = s.find('-');
     if (!nombre(s.substr(0, tiret), i.min))
@@ -134,17 +139,18 @@ bool intervalle(std::string_view s, Intervalle &i)
     return 0 <= i.min && i.min <= i.max;
 }
 
-// "1.552-1.576,1.582-1.615,1.587-1.618": one range each; an empty field gives none.
-bool indices(std::string_view s, std::vector<Intervalle> &v)
+bool LitIndices(std::string_view s, std::vector<Intervalle> &v)
 {
     for (std::size_t debut = 0; !s.empty() && debut <= s.size();) {
         const std::size_t fin = std::min(s.find(',', debut), s.size());
-        if (!intervalle(s.substr(debut, fin - debut), v.emplace_back()))
+        if (!LitIntervalle(s.substr(debut, fin - debut), v.emplace_back()))
             return false;
         debut = fin + 1;
     }
     return v.size() != 1 && v.size() <= 3;
 }
+
+namespace {
 
 // "+", "-" or empty.
 bool signe(std::string_view s, int &v)
@@ -159,7 +165,7 @@ bool deuxV(std::string_view s, std::optional<Intervalle> &v)
     if (s.empty())
         return true;
     v.emplace();
-    return intervalle(s, *v) && v->max <= 90;
+    return LitIntervalle(s, *v) && v->max <= 90;
 }
 
 // The optical constants, in the columns after the anomalous colours.
@@ -168,7 +174,7 @@ bool constantesOptiques(const std::vector<std::string_view> &c, Mineral &m)
     const auto champ = [&c](std::size_t i) { return i < c.size() ? c[i] : std::string_view(); };
     if (c.size() > ColonneSysteme)
         m.systeme = std::string(c[ColonneSysteme]);
-    return indices(champ(ColonneIndices), m.indices) && signe(champ(ColonneSigne), m.signe) &&
+    return LitIndices(champ(ColonneIndices), m.indices) && signe(champ(ColonneSigne), m.signe) &&
            deuxV(champ(ColonneDeuxV), m.deuxV);
 }
 
@@ -188,7 +194,7 @@ bool colonnesAjoutees(const std::vector<std::string_view> &c, Mineral &m)
 
 Mineral ligneMineral(std::string_view ligne, int numero)
 {
-    const std::vector<std::string_view> c = champs(ligne);
+    const std::vector<std::string_view> c = ChampsTabules(ligne);
     Mineral m;
     if (c.size() >= 5 && nombre(c[1], m.deltaMin) && nombre(c[2], m.deltaMax) &&
         caractere(c[3], m.caractere) && nombre(c[4], m.rang) && colonnesAjoutees(c, m)) {
@@ -201,9 +207,9 @@ Mineral ligneMineral(std::string_view ligne, int numero)
 
 } // namespace
 
-std::vector<Mineral> LitTableMineraux(std::string_view texte)
+std::vector<LigneTableau> LignesDeDonnees(std::string_view texte)
 {
-    std::vector<Mineral> table;
+    std::vector<LigneTableau> lignes;
     bool entete = true;
     int numero = 0;
     for (std::size_t debut = 0; debut < texte.size();) {
@@ -217,10 +223,17 @@ std::vector<Mineral> LitTableMineraux(std::string_view texte)
             ligne.remove_suffix(1);
         if (ligne.empty() || ligne.front() == '#')
             continue;
-        if (std::exchange(entete, false))
-            continue;
-        table.push_back(ligneMineral(ligne, numero));
+        if (!std::exchange(entete, false))
+            lignes.push_back({numero, ligne});
     }
+    return lignes;
+}
+
+std::vector<Mineral> LitTableMineraux(std::string_view texte)
+{
+    std::vector<Mineral> table;
+    for (const LigneTableau &l : LignesDeDonnees(texte))
+        table.push_back(ligneMineral(l.texte, l.numero));
     if (table.empty())
         throw Erreur("La table des minéraux est vide");
     std::stable_sort(table.begin(), table.end(),

@@ -32,6 +32,21 @@ struct Mineral {
     std::string systeme{};
 };
 
+// The lines of a tab-separated table after its header, each with its number from 1: lines
+// starting with '#' are comments, the first other line is the header; a final '\r' is dropped.
+struct LigneTableau {
+    int numero = 0;
+    std::string_view texte;
+};
+std::vector<LigneTableau> LignesDeDonnees(std::string_view texte);
+std::vector<std::string_view> ChampsTabules(std::string_view ligne);
+
+// "1.552-1.576" or "1.544", both ends ordered and not negative.
+bool LitIntervalle(std::string_view s, Intervalle &i);
+// "1.552-1.576,1.582-1.615,1.587-1.618": one range each (two or three); an empty field gives
+// none.
+bool LitIndices(std::string_view s, std::vector<Intervalle> &v);
+
 // The table's rows, most common first. Lines starting with '#' are comments; the first other
 // line is the header. A malformed row throws Erreur naming its line. The columns after the
 // fifth came one by one and may be missing.

@@ -91,8 +91,14 @@ FenetrePlatine::FenetrePlatine(LiensPlatine liens, QWidget *parent) : QWidget(pa
     reponse_->setWordWrap(true);
     droite->addWidget(reponse_);
     connect(caseReponse_, &QCheckBox::toggled, this, &FenetrePlatine::montreLectures);
+    exercice_ = new QCheckBox(QString::fromUtf8("Exercice"), this);
+    exercice_->setToolTip(QString::fromUtf8(
+        "Un minéral tiré au hasard ; son nom, son angle d'extinction et le tour sont cachés"));
+    droite->addWidget(exercice_);
+    droite->addWidget(creeExercice());
+    connect(exercice_, &QCheckBox::toggled, this, &FenetrePlatine::basculeExercice);
 
-    resize(820, 600);
+    resize(880, 700);
     reprendBande();
 }
 
@@ -100,6 +106,7 @@ QWidget *FenetrePlatine::creeGrain()
 {
     auto *boite = new QGroupBox(QString::fromUtf8("Grain"), this);
     auto *f = new QFormLayout(boite);
+    formeGrain_ = f;
     origine_ = new QComboBox(boite);
     origine_->addItems({QString::fromUtf8("Retard de la bande"), QString::fromUtf8("Retard saisi"),
                         QString::fromUtf8("Minéral de la table")});
@@ -168,9 +175,16 @@ QWidget *FenetrePlatine::creeAccessoires()
     connect(biseauTexte_, &QLineEdit::editingFinished, this, &FenetrePlatine::litBiseau);
     polariseurs_ = new QComboBox(boite);
     polariseurs_->addItems({QString::fromUtf8("Croisés (analyseur N–S)"),
-                            QString::fromUtf8("Parallèles (analyseur E–O)")});
+                            QString::fromUtf8("Parallèles (analyseur E–O)"),
+                            QString::fromUtf8("Lumière naturelle (analyseur retiré)")});
     f->addRow(QString::fromUtf8("Polariseurs :"), polariseurs_);
     connect(polariseurs_, &QComboBox::currentIndexChanged, this, &FenetrePlatine::calcule);
+    miseAuPoint_ = new QSlider(Qt::Horizontal, boite);
+    miseAuPoint_->setRange(-100, 100);
+    miseAuPoint_->setToolTip(QString::fromUtf8(
+        "Monter la platine déplace la ligne de Becke vers l'indice le plus fort"));
+    f->addRow(QString::fromUtf8("Mise au point :"), miseAuPoint_);
+    connect(miseAuPoint_, &QSlider::valueChanged, this, &FenetrePlatine::calcule);
     return boite;
 }
 

@@ -2,18 +2,23 @@
 #pragma once
 // "Platine tournante": one grain turned between the polarisers, its colour from Jones matrices
 // and the strip's colour pipeline, its brightness over a turn, and the answers of the exercise.
+#include "MichelLevySpectre/grains/Exercice.h"
 #include "MichelLevySpectre/optique/GrainPlatine.h"
 #include "MichelLevySpectre/platine/OuverturePlatine.h"
 
 #include <QWidget>
 
 #include <optional>
+#include <random>
 #include <vector>
 
 class ChampPlatine;
 class PolairePlatine;
 class QCheckBox;
 class QComboBox;
+class QFormLayout;
+class QGroupBox;
+class QPushButton;
 class QDial;
 class QLabel;
 class QLineEdit;
@@ -51,6 +56,13 @@ public:
     QComboBox *choixPolariseurs() const { return polariseurs_; }
     QSpinBox *choixExtinction() const { return extinction_; }
     QCheckBox *caseReponse() const { return caseReponse_; }
+    QCheckBox *caseExercice() const { return exercice_; }
+    QSlider *choixMiseAuPoint() const { return miseAuPoint_; }
+    const EtatPlatine &etat() const { return etat_; }
+    const std::optional<Exercice> &exercice() const { return exerciceEnCours_; }
+    // The exercise's answers as the student gives them, then checked; what was right.
+    void repond(const Reponses &reponses);
+    QString correction() const;
 
 protected:
     void keyPressEvent(QKeyEvent *evenement) override;
@@ -58,6 +70,10 @@ protected:
 private:
     QWidget *creeGrain();
     QWidget *creeAccessoires();
+    QWidget *creeExercice();
+    void basculeExercice(bool actif);
+    void corrigeExercice();
+    void prendGrain(const Mineral &mineral);
     void litAngle();
     void litRetard();
     void litMineral();
@@ -78,6 +94,12 @@ private:
     // The turn depends on all but the stage's angle: kept until something else changes.
     std::optional<MontagePlatine> tourPour_;
     std::vector<double> tourSansLame_;
+    // The mineral's grain when grains.tsv describes it, and the state the field is drawn from.
+    std::optional<FicheGrain> fiche_;
+    std::optional<GrainDessine> grain_;
+    EtatPlatine etat_;
+    std::optional<Exercice> exerciceEnCours_;
+    std::mt19937 hasard_{std::random_device{}()};
 
     ChampPlatine *champ_ = nullptr;
     PolairePlatine *polaire_ = nullptr;
@@ -89,6 +111,15 @@ private:
     QLineEdit *epaisseur_ = nullptr;
     QSlider *proximite_ = nullptr;
     QSpinBox *extinction_ = nullptr;
+    QFormLayout *formeGrain_ = nullptr;
+    QSlider *miseAuPoint_ = nullptr;
+    QCheckBox *exercice_ = nullptr;
+    QGroupBox *exerciceBoite_ = nullptr;
+    QSpinBox *reponseExtinction_ = nullptr;
+    QComboBox *reponseAllongement_ = nullptr;
+    QComboBox *reponseClasse_ = nullptr;
+    QComboBox *reponseMineral_ = nullptr;
+    QLabel *correction_ = nullptr;
     QComboBox *lame_ = nullptr;
     QSlider *biseauCurseur_ = nullptr;
     QLineEdit *biseauTexte_ = nullptr;

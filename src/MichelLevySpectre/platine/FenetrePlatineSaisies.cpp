@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the stage's controls compute: typed values read (a bad one refused with a message, the
 // old value kept), the grain's colour, its turn and the readouts.
-#include "MichelLevySpectre/couleurs/Ordres.h"
+#include "MichelLevySpectre/Erreur.h"
 #include "MichelLevySpectre/mineraux/LectureRetard.h"
+#include "MichelLevySpectre/optique/NomsPlatine.h"
 #include "MichelLevySpectre/platine/ChampPlatine.h"
 #include "MichelLevySpectre/platine/FenetrePlatine.h"
 #include "MichelLevySpectre/platine/PolairePlatine.h"
@@ -26,6 +27,7 @@
 namespace {
 
 enum Origine { DeLaBande, Saisi, DuMineral };
+enum Lumiere { Croises, Paralleles, Naturelle };
 // Below this share of the turn's brightest, the grain reads as extinct.
 constexpr double partEteinte = 0.01;
 constexpr double nmParUm = 1000.0;
@@ -107,7 +109,32 @@ void FenetrePlatine::litMineral()
     }
     dit({});
     origine_->setCurrentIndex(DuMineral);
+    etat_.epaisseur = *e;
+    prendGrain(*trouve);
     choisitRetard(trouve->deltaMax * proximite_->value() / 100.0 * *e * nmParUm);
+}
+
+// The mineral's own grain where grains.tsv describes it: its published extinction angle set,
+// its habit, cleavage, twins, relief and pleochroism drawn; otherwise an elongated grain.
+void FenetrePlatine::prendGrain(const Mineral &mineral)
+{
+    fiche_.reset(), grain_.reset();
+    etat_.mineral.clear();
+    try {
+        const std::vector<FicheGrain> grains = ChargeTableGrains(QString::fromUtf8(FichierGrains));
+        if (const FicheGrain *f = TrouveGrain(grains, mineral))
+            fiche_ = *f;
+    } catch (const Erreur &) { // no grains.tsv: the grain stays a bare retardation
+    }
+    if (!fiche_)
+        return;
+    // Without a published extinction (albite) the grain takes the angle set on the stage.
+    grain_ = PrepareGrain(mineral, *fiche_, etat_.epaisseur, double(extinction_->value()));
+    etat_.mineral = mineral.nom;
+    if (fiche_->lente) {
+        const QSignalBlocker silence(extinction_);
+        extinction_->setValue(int(std::lround(grain_->lente)));
+    }
 }
 
 void FenetrePlatine::litBiseau()
@@ -147,12 +174,33 @@ void FenetrePlatine::calcule()
         lumierePour_ = r;
         tourPour_.reset();
     }
-    const auto lame = static_cast<LameAuxiliaire>(lame_->currentIndex());
-    montage_ = {retard_, double(angle_ + extinction_->value()), RetardLame(lame, biseau_),
-                polariseurs_->currentIndex() == 0};
+    etat_.angle = angle_;
+    etat_.lame = static_cast<LameAuxiliaire>(lame_->currentIndex());
+    etat_.biseau = biseau_;
+    etat_.naturelle = polariseurs_->currentIndex() == Naturelle;
+    etat_.miseAuPoint = miseAuPoint_->value() / 100.0;
+    // The grain's own extinction only once the typed mineral is drawn from its table.
+    const bool dessine = grain_ && origine_->currentIndex() == DuMineral;
+    montage_ = {retard_, double(angle_ + extinction_->value()), RetardLame(etat_.lame, biseau_),
+                polariseurs_->currentIndex() == Croises};
+    montage_.analyseur = !etat_.naturelle;
+    montage_.absorption = dessine && grain_->absorption ? &*grain_->absorption : nullptr;
     vue_ = VoitPlatine(*lumiere_, montage_);
-    const VuePlatine fond = VoitPlatine(*lumiere_, {0, 0, montage_.retardLame, montage_.croises});
-    champ_->montre(couleur(fond.couleur), couleur(vue_.couleur), angle_);
+    MontagePlatine vide{0, 0, montage_.retardLame, montage_.croises};
+    vide.analyseur = montage_.analyseur;
+    DessinChamp d{couleur(VoitPlatine(*lumiere_, vide).couleur),
+                  {couleur(vue_.couleur), couleur(vue_.couleur)},
+                  double(angle_)};
+    d.lame = montage_.retardLame > 0;
+    d.miseAuPoint = etat_.miseAuPoint;
+    if (dessine) {
+        MontagePlatine jumeau = montage_; // mirrored across the twin plane, along the length
+        jumeau.angleGrain = angle_ - extinction_->value();
+        d.lamelles[1] = couleur(VoitPlatine(*lumiere_, jumeau).couleur);
+        d.habitus = fiche_->habitus, d.clivage = fiche_->clivage, d.macle = fiche_->macle;
+        d.relief = grain_->relief;
+    }
+    champ_->montre(d);
     MontagePlatine aZero = montage_;
     aZero.angleGrain = extinction_->value();
     if (tourPour_ != aZero) {
@@ -169,14 +217,9 @@ void FenetrePlatine::montreLectures()
 {
     const std::vector<double> &tour = polaire_->tour();
     const double plus = tour.empty() ? 0 : *std::max_element(tour.begin(), tour.end());
-    QString teinte = QString::fromUtf8("teinte nommée entre polariseurs croisés seulement");
-    if (montage_.croises && !(vue_.luminosite > partEteinte * plus))
-        teinte = QString::fromUtf8("extinction");
-    else if (montage_.croises) {
-        const double r = RetardApparent(montage_);
-        teinte = QString::fromStdString(NomTeinte(r) + ", " +
-                                        NomOrdre(OrdreDuRetard(r, IntervalleOrdres)));
-    }
+    const QString teinte = montage_.croises && !(vue_.luminosite > partEteinte * plus)
+                               ? QString::fromUtf8("extinction")
+                               : QString::fromStdString(NomVuePlatine(montage_, vue_));
     lecture_->setText(QString::fromUtf8("Platine : %1° — luminosité : %2 % — %3")
                           .arg(QString::number(angle_), decimal(100 * vue_.luminosite, 1), teinte));
     const bool montre = caseReponse_->isChecked();

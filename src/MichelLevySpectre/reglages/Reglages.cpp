@@ -16,19 +16,37 @@ constexpr qint64 TailleMaxTable = 1 << 20; // bytes: the table is a few kilobyte
 
 } // namespace
 
-std::vector<Mineral> ChargeTableMineraux(const QString &chemin)
+namespace {
+
+// The table file's bytes; throws Erreur saying in French why they cannot be read, and what the
+// program then goes without.
+std::string octetsTable(const QString &chemin, const char *fichier, const char *sansElle)
 {
     const FichierLu lu = LitFichierOrdinaire(chemin, TailleMaxTable);
+    const std::string nom(fichier), manque(sansElle);
     if (lu.refus == RefusLecture::PasUnFichier)
-        throw Erreur(
-            (TexteNonFichier(chemin) + QString::fromUtf8(" : les minéraux ne sont pas proposés"))
-                .toStdString());
+        throw Erreur((TexteNonFichier(chemin) + QString::fromUtf8(" : ")).toStdString() + manque);
     if (lu.refus == RefusLecture::TropGrand)
-        throw Erreur("Le fichier mineraux.tsv est trop grand pour être une table de minéraux");
+        throw Erreur("Le fichier " + nom + " est trop grand pour être une table de " +
+                     (nom == FichierMineraux ? "minéraux" : "grains"));
     if (lu.refus != RefusLecture::Aucun)
-        throw Erreur("Fichier mineraux.tsv introuvable ou illisible dans le dossier de travail : "
-                     "les minéraux ne sont pas proposés");
-    return LitTableMineraux(lu.octets.toStdString());
+        throw Erreur("Fichier " + nom +
+                     " introuvable ou illisible dans le dossier de travail : " + manque);
+    return lu.octets.toStdString();
+}
+
+} // namespace
+
+std::vector<Mineral> ChargeTableMineraux(const QString &chemin)
+{
+    return LitTableMineraux(
+        octetsTable(chemin, FichierMineraux, "les minéraux ne sont pas proposés"));
+}
+
+std::vector<FicheGrain> ChargeTableGrains(const QString &chemin)
+{
+    return LitTableGrains(
+        octetsTable(chemin, FichierGrains, "les grains des minéraux ne sont pas dessinés"));
 }
 
 Reglages::Reglages(QObject *parent) : QObject(parent), epaisseur_(EpaisseurLameMince) {}

@@ -5,6 +5,7 @@
 // by the main window and handed to the others; `changed` tells each to show them again, so that
 // no window polls another.
 #include "MichelLevySpectre/couleurs/ReglagesMicroscope.h"
+#include "MichelLevySpectre/grains/TableGrains.h"
 #include "MichelLevySpectre/mineraux/TableMineraux.h"
 
 #include <QDateTime>
@@ -19,6 +20,10 @@ inline constexpr const char *FichierMineraux = "mineraux.tsv";
 // The rows of the mineral table in that file; throws Erreur saying why in French when it cannot
 // be read. The command line reads it so too.
 std::vector<Mineral> ChargeTableMineraux(const QString &chemin);
+
+// Each mineral's grain on the stage, beside it in grains.tsv; throws Erreur likewise.
+inline constexpr const char *FichierGrains = "grains.tsv";
+std::vector<FicheGrain> ChargeTableGrains(const QString &chemin);
 
 class Reglages : public QObject {
     Q_OBJECT

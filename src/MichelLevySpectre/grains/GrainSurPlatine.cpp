@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "MichelLevySpectre/grains/GrainSurPlatine.h"
+
+#include "MichelLevySpectre/grains/Pleochroisme.h"
+
+namespace {
+
+constexpr double NanometresParMicrometre = 1000.0;
+
+double milieu(const Intervalle &i) { return (i.min + i.max) / 2; }
+
+} // namespace
+
+std::optional<GrainDessine> PrepareGrain(const Mineral &mineral, const FicheGrain &fiche,
+                                         double epaisseur, std::optional<double> lenteChoisie)
+{
+    const std::optional<double> lente = fiche.lente ? milieu(*fiche.lente) : lenteChoisie;
+    if (!lente)
+        return std::nullopt;
+    GrainDessine g{&fiche, mineral.deltaMax * epaisseur * NanometresParMicrometre, *lente,
+                   std::nullopt, AbsorptionDuGrain(fiche, epaisseur)};
+    // The section holds the fastest and the slowest directions: nα (ω) and nγ (ε), the first
+    // and last of the published indices.
+    const std::vector<Intervalle> &n = fiche.indices.empty() ? mineral.indices : fiche.indices;
+    if (!n.empty())
+        g.relief = (milieu(n.front()) + milieu(n.back())) / 2 - IndiceBaume;
+    return g;
+}
+
+MontagePlatine MontageDuGrain(const GrainDessine &grain, const EtatPlatine &etat, int lamelle)
+{
+    MontagePlatine m;
+    m.retardGrain = grain.retard;
+    m.angleGrain = etat.angle + (lamelle % 2 ? -grain.lente : grain.lente);
+    m.retardLame = RetardLame(etat.lame, etat.biseau);
+    m.analyseur = !etat.naturelle;
+    m.absorption = grain.absorption ? &*grain.absorption : nullptr;
+    return m;
+}
