@@ -10,11 +10,11 @@
 #include <optional>
 #include <vector>
 
+class CadranPlatine;
 class ChampPlatine;
 class PolairePlatine;
 class QCheckBox;
 class QComboBox;
-class QDial;
 class QLabel;
 class QLineEdit;
 class QSlider;
@@ -43,7 +43,7 @@ public:
     QString reponse() const;
     ChampPlatine *champ() const { return champ_; }
     PolairePlatine *polaire() const { return polaire_; }
-    QLineEdit *champAngle() const { return angleTexte_; }
+    QLineEdit *champAngle() const;
     QLineEdit *champRetard() const { return retardTexte_; }
     QLineEdit *champMineral() const { return mineral_; }
     QLineEdit *champBiseau() const { return biseauTexte_; }
@@ -58,7 +58,6 @@ protected:
 private:
     QWidget *creeGrain();
     QWidget *creeAccessoires();
-    void litAngle();
     void litRetard();
     void litMineral();
     void litBiseau();
@@ -81,8 +80,7 @@ private:
 
     ChampPlatine *champ_ = nullptr;
     PolairePlatine *polaire_ = nullptr;
-    QDial *cadran_ = nullptr;
-    QLineEdit *angleTexte_ = nullptr;
+    CadranPlatine *cadran_ = nullptr;
     QComboBox *origine_ = nullptr;
     QLineEdit *retardTexte_ = nullptr;
     QLineEdit *mineral_ = nullptr;
