@@ -111,11 +111,12 @@ FenetreConoscopie::FenetreConoscopie(Reglages &reglages, QWidget *parent)
     droite->addStretch();
     defilement->setWidget(panneau);
 
-    // The lamp, viewer and polarisers of the strip, changed from any window, at once; the
-    // thickness too, unless one is typed here.
+    // The lamp, viewer and polarisers of the strip, changed from any window, at once.
     connect(&reglages_, &Reglages::changed, this, &FenetreConoscopie::calcule);
     resize(1000, 720);
-    litMineral();
+    litMineral(); // the table's calcite, drawn
+    if (vue_->figure().isNull())
+        calcule(); // the typical calcite above, without a table
 }
 
 QWidget *FenetreConoscopie::creeGrain()
@@ -172,8 +173,8 @@ QWidget *FenetreConoscopie::creeConoscope()
     biseau_->setToolTip(QString::fromUtf8("Le biseau enfoncé : son retard, de 0 à 2000 nm"));
     f->addRow(QString::fromUtf8("Biseau enfoncé :"), biseau_);
     connect(biseau_, &QSlider::valueChanged, this, &FenetreConoscopie::litLame);
-    lumiere_ = new QComboBox(boite);
-    lumiere_->addItems({QString::fromUtf8("Blanche"), QString::fromUtf8("Monochromatique")});
+    sorteLumiere_ = new QComboBox(boite);
+    sorteLumiere_->addItems({QString::fromUtf8("Blanche"), QString::fromUtf8("Monochromatique")});
     longueurOnde_ = new QSpinBox(boite);
     longueurOnde_->setRange(LambdaMin, LambdaMax);
     longueurOnde_->setValue(sodium);
@@ -181,14 +182,14 @@ QWidget *FenetreConoscopie::creeConoscope()
     auto *lumiere = new QWidget(boite);
     auto *ligne = new QHBoxLayout(lumiere);
     ligne->setContentsMargins(0, 0, 0, 0);
-    ligne->addWidget(lumiere_);
+    ligne->addWidget(sorteLumiere_);
     ligne->addWidget(longueurOnde_);
     ligne->addStretch();
     f->addRow(QString::fromUtf8("Lumière :"), lumiere);
-    connect(lumiere_, &QComboBox::currentIndexChanged, this, &FenetreConoscopie::litLumiere);
+    connect(sorteLumiere_, &QComboBox::currentIndexChanged, this, &FenetreConoscopie::litLumiere);
     connect(longueurOnde_, &QSpinBox::valueChanged, this, &FenetreConoscopie::litLumiere);
-    litLumiere();
-    litLame();
+    longueurOnde_->setEnabled(false); // white light first
+    biseau_->setEnabled(false);       // no plate first
     return boite;
 }
 

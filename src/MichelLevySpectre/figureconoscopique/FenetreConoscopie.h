@@ -6,6 +6,7 @@
 // the core (conoscopie/).
 #include "MichelLevySpectre/conoscopie/ExerciceSigne.h"
 #include "MichelLevySpectre/figureconoscopique/EtatConoscopie.h"
+#include "MichelLevySpectre/figureconoscopique/VueConoscopique.h"
 
 #include <QWidget>
 
@@ -22,7 +23,6 @@ class QSlider;
 class QSpinBox;
 class QTimer;
 class Reglages;
-class VueConoscopique;
 
 class FenetreConoscopie : public QWidget {
     Q_OBJECT
@@ -55,7 +55,7 @@ public:
     QComboBox *choixSection() const { return section_; }
     QComboBox *choixLame() const { return lame_; }
     QSlider *curseurBiseau() const { return biseau_; }
-    QComboBox *choixLumiere() const { return lumiere_; }
+    QComboBox *choixLumiere() const { return sorteLumiere_; }
     QComboBox *reponseCaractere() const { return caractere_; }
     QComboBox *reponseSigne() const { return signe_; }
     QComboBox *reponseDeuxV() const { return deuxV_; }
@@ -80,6 +80,7 @@ private:
     void repond();
     void montreEtat();
     void dessine(int cote);
+    HabillageFigure habillage() const;
     void dit(const QString &message);
 
     Reglages &reglages_;
@@ -108,7 +109,7 @@ private:
     QLineEdit *ouverture_ = nullptr;
     QComboBox *lame_ = nullptr;
     QSlider *biseau_ = nullptr;
-    QComboBox *lumiere_ = nullptr;
+    QComboBox *sorteLumiere_ = nullptr;
     QSpinBox *longueurOnde_ = nullptr;
     QPushButton *exercice_ = nullptr;
     QGroupBox *boiteExercice_ = nullptr;

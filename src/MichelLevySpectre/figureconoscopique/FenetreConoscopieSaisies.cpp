@@ -198,7 +198,7 @@ void FenetreConoscopie::litLame()
 
 void FenetreConoscopie::litLumiere()
 {
-    const bool mono = lumiere_->currentIndex() == 1;
+    const bool mono = sorteLumiere_->currentIndex() == 1;
     longueurOnde_->setEnabled(mono);
     etat_.monochromatique =
         mono ? std::optional<std::int32_t>(longueurOnde_->value()) : std::nullopt;
@@ -217,7 +217,7 @@ void FenetreConoscopie::choisitAngle(int degres)
 
 void FenetreConoscopie::calcule()
 {
-    if (!vue_ || !lumiere_ || !biseau_) // still being built
+    if (!vue_ || !sorteLumiere_ || !biseau_) // still being built
         return;
     finition_->stop();
     dessine(vue_->coteUtile());
@@ -243,6 +243,13 @@ void FenetreConoscopie::dessine(int cote)
     static const char *const noms[] = {"", "λ", "λ/4", "biseau"};
     vue_->montre(image,
                  {r.polariseurs == Polariseurs::Croises, QString::fromUtf8(noms[int(etat_.lame)])});
+}
+
+HabillageFigure FenetreConoscopie::habillage() const
+{
+    static const char *const noms[] = {"", "λ", "λ/4", "biseau"};
+    return {reglages_.microscope().polariseurs == Polariseurs::Croises,
+            QString::fromUtf8(noms[int(etat_.lame)])};
 }
 
 void FenetreConoscopie::montreEtat()
@@ -278,10 +285,7 @@ void FenetreConoscopie::enregistre()
         const QImage image =
             QImage(f.rgba.data(), f.cote, f.cote, f.cote * 4, QImage::Format_RGBA8888).copy();
         const QString t = titre(), s = sousTitre();
-        const ReglagesMicroscope &r = reglages_.microscope();
-        static const char *const noms[] = {"", "λ", "λ/4", "biseau"};
-        const HabillageFigure h{r.polariseurs == Polariseurs::Croises,
-                                QString::fromUtf8(noms[int(etat_.lame)])};
+        const HabillageFigure h = habillage();
         EnregistreFigureDessinee(t, page, [&](QPainter &p) {
             p.setPen(Qt::black);
             p.setFont(typo::police(typo::TitreAxe, true));

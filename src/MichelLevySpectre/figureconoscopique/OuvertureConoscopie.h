@@ -4,6 +4,6 @@
 class QWidget;
 class Reglages;
 
-// Created on first use, following the program's settings (lamp, viewer, polarisers,
-// thickness, mineral table) at once; shown without blocking the main window.
+// Created on first use, with the strip's thickness then, following the program's lamp,
+// viewer, polarisers and mineral table at once; shown without blocking the main window.
 void OuvreConoscopie(QWidget *parent, Reglages &reglages);

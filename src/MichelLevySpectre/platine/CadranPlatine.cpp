@@ -53,8 +53,6 @@ void CadranPlatine::montre(int degres)
     texte_->setText(QString::number(angle_));
 }
 
-bool CadranPlatine::enMouvement() const { return cadran_->isSliderDown(); }
-
 void CadranPlatine::lit()
 {
     const QString texte = texte_->text();

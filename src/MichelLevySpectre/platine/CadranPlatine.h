@@ -17,8 +17,6 @@ public:
     // Shows that angle (any integer, brought to 0..359°) without saying `choisi`.
     void montre(int degres);
     QLineEdit *champ() const { return texte_; }
-    // True while the dial's knob is held: a window may draw faster then.
-    bool enMouvement() const;
 
 signals:
     // The user chose that angle, 0..359°.
