@@ -44,6 +44,20 @@ QString texte(const std::string &s) { return QString::fromStdString(s); }
 
 QString decimal(double v, int decimales) { return texte(Decimal(v, decimales)); }
 
+// The core's figure as an image of its own.
+QImage image(const ImageFigure &f)
+{
+    return QImage(f.rgba.data(), f.cote, f.cote, f.cote * 4, QImage::Format_RGBA8888).copy();
+}
+
+// What the figure shows now, to keep when a typed value is refused.
+QString actuel(const EtatConoscopie &e)
+{
+    return e.cache             ? QString::fromUtf8("du grain de l'exercice")
+           : e.mineral.empty() ? QString::fromUtf8("des indices saisis")
+                               : QString::fromUtf8("de « %1 »").arg(texte(e.mineral));
+}
+
 } // namespace
 
 void FenetreConoscopie::dit(const QString &message) { message_->setText(message); }
@@ -62,16 +76,6 @@ QString FenetreConoscopie::sousTitre() const
            (r.polariseurs == Polariseurs::Croises ? QString::fromUtf8(", polariseurs croisés")
                                                   : QString::fromUtf8(", polariseurs parallèles"));
 }
-
-// What the figure shows now, to keep when a typed value is refused.
-namespace {
-QString actuel(const EtatConoscopie &e)
-{
-    return e.cache             ? QString::fromUtf8("du grain de l'exercice")
-           : e.mineral.empty() ? QString::fromUtf8("des indices saisis")
-                               : QString::fromUtf8("de « %1 »").arg(texte(e.mineral));
-}
-} // namespace
 
 void FenetreConoscopie::litMineral()
 {
@@ -237,12 +241,8 @@ void FenetreConoscopie::dessine(int cote)
             PrepareLumiereConoscopie(r, pour.retardLame, pour.retardMax, pour.monochromatique);
         lumierePour_ = pour;
     }
-    const ImageFigure f = DessineFigure(*lumiereFigure_, etat_.grain, etat_.conoscope, cote);
-    const QImage image =
-        QImage(f.rgba.data(), f.cote, f.cote, f.cote * 4, QImage::Format_RGBA8888).copy();
-    static const char *const noms[] = {"", "λ", "λ/4", "biseau"};
-    vue_->montre(image,
-                 {r.polariseurs == Polariseurs::Croises, QString::fromUtf8(noms[int(etat_.lame)])});
+    vue_->montre(image(DessineFigure(*lumiereFigure_, etat_.grain, etat_.conoscope, cote)),
+                 habillage());
 }
 
 HabillageFigure FenetreConoscopie::habillage() const
@@ -280,10 +280,8 @@ void FenetreConoscopie::enregistre()
         const double marge = MargeHabillage * CoteEnregistre;
         const QSizeF page(CoteEnregistre + 2 * marge + 2 * BordPage,
                           HauteurTitres + CoteEnregistre + 2 * marge + 2 * BordPage);
-        const ImageFigure f =
-            DessineFigure(*lumiereFigure_, etat_.grain, etat_.conoscope, PixelsEnregistres);
-        const QImage image =
-            QImage(f.rgba.data(), f.cote, f.cote, f.cote * 4, QImage::Format_RGBA8888).copy();
+        const QImage figure =
+            image(DessineFigure(*lumiereFigure_, etat_.grain, etat_.conoscope, PixelsEnregistres));
         const QString t = titre(), s = sousTitre();
         const HabillageFigure h = habillage();
         EnregistreFigureDessinee(t, page, [&](QPainter &p) {
@@ -298,7 +296,7 @@ void FenetreConoscopie::enregistre()
             DessineHabillage(p,
                              QRectF(BordPage + marge, BordPage + HauteurTitres + marge,
                                     CoteEnregistre, CoteEnregistre),
-                             image, h);
+                             figure, h);
         });
     });
 }
@@ -328,6 +326,7 @@ void FenetreConoscopie::commenceExercice(std::uint32_t graine)
         section_->setCurrentIndex(-1); // hidden too: it would tell the character
         lame_->setCurrentIndex(0);
         etat_.lame = LameAuxiliaire::Aucune;
+        biseau_->setEnabled(false);
     }
     inclinaison_->clear();
     cadran_->montre(int(e->grain.orientation.platine));
