@@ -7,6 +7,7 @@
 
 #include "LectureBande.h"
 #include "MichelLevySpectre.h"
+#include "MichelLevySpectre/figureconoscopique/OuvertureConoscopie.h"
 #include "MichelLevySpectre/identification/FenetreIdentification.h"
 #include "MichelLevySpectre/platine/OuverturePlatine.h"
 #include "MichelLevySpectre/reglages/Preferences.h"
@@ -185,6 +186,8 @@ void TForm1::creeMenus()
         [this](const QPoint &pos) { retardDuClic = RetardDeColonne(Image_michel_levy, pos.x()); });
     entree(bande, QStringLiteral("Platine tournante…"),
            [this, &r] { OuvrePlatine(this, liensPlatine(r)); });
+    entree(bande, QStringLiteral("Figure d'interférence (conoscopie)…"),
+           [this, &r] { OuvreConoscopie(this, r); });
     bande->addSeparator();
     entree(bande, QStringLiteral("Rétablir les réglages d'origine"),
            [&r] { RetablitReglagesDOrigine(r); });

@@ -46,16 +46,11 @@ double decimal(const QCommandLineParser &p, const QString &nom, double defaut, d
 // "1.658,1.486" or, with decimal commas, "1,658;1,486".
 IndicesPrincipaux indicesTapes(const QString &texte)
 {
-    const QChar separateur = texte.contains(QLatin1Char(';')) ? QLatin1Char(';') : QLatin1Char(',');
-    std::vector<double> valeurs;
-    for (const QString &champ : texte.split(separateur)) {
-        const std::optional<double> v = LitDecimal(champ.toStdString());
-        if (!v)
-            RefuseValeur(QStringLiteral("indices"), texte,
-                         QStringLiteral("des nombres séparés par des virgules sont attendus"));
-        valeurs.push_back(*v);
-    }
-    const std::optional<IndicesPrincipaux> n = IndicesDesValeurs(valeurs);
+    const std::optional<std::vector<double>> valeurs = LitValeursIndices(texte.toStdString());
+    if (!valeurs)
+        RefuseValeur(QStringLiteral("indices"), texte,
+                     QStringLiteral("des nombres séparés par des virgules sont attendus"));
+    const std::optional<IndicesPrincipaux> n = IndicesDesValeurs(*valeurs);
     if (!n)
         RefuseValeur(
             QStringLiteral("indices"), texte,

@@ -98,7 +98,8 @@ INSTANTIATE_TEST_SUITE_P(
                      QStringLiteral("Source lumineuse"), QStringLiteral("Lame auxiliaire"),
                      QStringLiteral("Polariseurs"), QStringLiteral("Épaisseur de la lame… (30 µm)"),
                      QStringLiteral("Identifier une teinte…"), QStringLiteral("Platine tournante…"),
-                     QString(), QStringLiteral("Rétablir les réglages d'origine")}},
+                     QStringLiteral("Figure d'interférence (conoscopie)…"), QString(),
+                     QStringLiteral("Rétablir les réglages d'origine")}},
         MenuAttendu{
             "chart1", [](TForm1 &f) -> QWidget * { return f.Chart1; }, 100, {Copier, Enregistrer}},
         MenuAttendu{

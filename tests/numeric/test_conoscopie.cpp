@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Conoscopic figures: the fast colours against the stage's own chain, and what a student checks
-// on a figure (dark cross, optic sign with the λ plate, Mallard's law).
+// on a figure (dark cross, optic sign with the λ plate, Mallard's law), and the exercise.
+#include "MichelLevySpectre/conoscopie/ExerciceSigne.h"
 #include "MichelLevySpectre/conoscopie/FigureConoscopique.h"
 #include "MichelLevySpectre/couleurs/EcartsCouleur.h"
 #include "MichelLevySpectre/optique/GrainPlatine.h"
@@ -167,3 +168,45 @@ TEST(Conoscopie, acuteBisectrixAt45_melatopesWhereMallardPutsThem)
 }
 
 } // namespace
+
+// The exercise: a seed gives the same grain, only from rows with indices; each answer judged on
+// the mineral's own character, sign and 2V class.
+TEST(Conoscopie, exerciseJudgesEachAnswerOnTheMineral)
+{
+    Mineral calcite{"calcite", 0.172, 0.172, CaractereOptique::Uniaxe};
+    calcite.indices = {{1.658, 1.658}, {1.486, 1.486}};
+    calcite.signe = -1;
+    Mineral muscovite{"muscovite", 0.036, 0.049, CaractereOptique::Biaxe};
+    muscovite.indices = {{1.552, 1.576}, {1.582, 1.615}, {1.587, 1.618}};
+    muscovite.signe = -1;
+    muscovite.deuxV = Intervalle{30, 47};
+    const Mineral sansIndices{"biotite", 0.03, 0.07, CaractereOptique::Biaxe};
+    const std::vector<Mineral> table{sansIndices, calcite, muscovite};
+    EXPECT_FALSE(TireExercice(std::span(table).first(1), 1));
+    for (std::uint32_t graine = 0; graine < 20; ++graine) {
+        const ExerciceSigne e = *TireExercice(table, graine);
+        EXPECT_NE(e.mineral.nom, "biotite");
+        EXPECT_EQ(TireExercice(table, graine)->grain.orientation.platine,
+                  e.grain.orientation.platine);
+    }
+    const ExerciceSigne uniaxe{calcite, {IndicesUniaxe(1.658, 1.486), {}}};
+    const ExerciceSigne biaxe{muscovite, {*IndicesDuMineral(muscovite), {}}};
+    using C = ClasseDeuxV;
+    struct Cas {
+        const ExerciceSigne &exercice;
+        ReponseSigne reponse;
+        bool caractere, signe, deuxV;
+    };
+    for (const Cas &c : {Cas{uniaxe, {false, false, C::MoinsDe30}, true, true, true},
+                         Cas{uniaxe, {true, true, C::De30A60}, false, false, false},
+                         Cas{biaxe, {true, false, C::De30A60}, true, true, true},
+                         Cas{biaxe, {false, true, C::PlusDe60}, false, false, false}}) {
+        const JugementSigne j = JugeReponse(c.exercice, c.reponse, 0.85);
+        EXPECT_EQ(j.caractere.juste, c.caractere) << j.caractere.pourquoi;
+        EXPECT_EQ(j.signe.juste, c.signe) << j.signe.pourquoi;
+        EXPECT_EQ(j.deuxV.juste, c.deuxV) << j.deuxV.pourquoi;
+        EXPECT_EQ(j.signe.pourquoi.rfind(c.signe ? "Juste : " : "Non : ", 0), 0u);
+    }
+    EXPECT_NE(JugeReponse(biaxe, {}, 0.85).deuxV.pourquoi.find("2V vaut environ"),
+              std::string::npos);
+}

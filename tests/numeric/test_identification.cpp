@@ -157,8 +157,7 @@ TEST(Recherche, ownColoursUnderExposureFoundAsDistinctMinima)
     EXPECT_TRUE(AvertissementConcordance(rouge).starts_with(
         "Aucune teinte d'interférence ne correspond bien (ΔE00 = "));
     // A dim colour photographed at ×2.2 is read at ×2.2; five times brighter is out of reach.
-    EXPECT_NEAR(ExpositionMoindresCarres({0.1, 0.1, 0.1}, LitGrain({0.22, 0.22, 0.22})), 2.2,
-                1e-9);
+    EXPECT_NEAR(ExpositionMoindresCarres({0.1, 0.1, 0.1}, LitGrain({0.22, 0.22, 0.22})), 2.2, 1e-9);
     EXPECT_DOUBLE_EQ(ExpositionMoindresCarres({0.1, 0.1, 0.1}, LitGrain({0.5, 0.5, 0.5})),
                      ExpositionMax);
     EXPECT_DOUBLE_EQ(ExpositionMoindresCarres({}, LitGrain({0.5, 0.5, 0.5})), 1.0);

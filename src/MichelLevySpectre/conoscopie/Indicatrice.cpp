@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MichelLevySpectre/conoscopie/Indicatrice.h"
 
+#include "MichelLevySpectre/Arithmetique.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -74,6 +76,22 @@ std::optional<IndicesPrincipaux> IndicesDesValeurs(std::span<const double> v)
     if (v.size() == 3 && v[0] <= v[1] && v[1] <= v[2])
         return IndicesPrincipaux{v[0], v[1], v[2]};
     return std::nullopt;
+}
+
+std::optional<std::vector<double>> LitValeursIndices(std::string_view texte)
+{
+    const char separateur = texte.find(';') != std::string_view::npos ? ';' : ',';
+    std::vector<double> valeurs;
+    for (std::size_t debut = 0;;) {
+        const std::size_t fin = texte.find(separateur, debut);
+        const std::optional<double> v = LitDecimal(texte.substr(debut, fin - debut));
+        if (!v)
+            return std::nullopt;
+        valeurs.push_back(*v);
+        if (fin == std::string_view::npos)
+            return valeurs;
+        debut = fin + 1;
+    }
 }
 
 std::optional<IndicesPrincipaux> IndicesDuMineral(const Mineral &m)

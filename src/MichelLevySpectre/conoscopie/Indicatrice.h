@@ -22,6 +22,8 @@
 
 #include <optional>
 #include <span>
+#include <string_view>
+#include <vector>
 
 struct IndicesPrincipaux {
     double alpha = 0; // nα, the smallest
@@ -40,6 +42,10 @@ inline constexpr double IndiceMax = 3.0;
 // Indices as typed or tabled: two values are ω, ε; three are nα ≤ nβ ≤ nγ. None for another
 // count, three out of order, or a value outside IndiceMin..IndiceMax.
 std::optional<IndicesPrincipaux> IndicesDesValeurs(std::span<const double> valeurs);
+
+// Indices as typed: "1.658, 1.486" (decimal points, commas between) or "1,658 ; 1,486" (decimal
+// commas, semicolons between). None when a field is not a number.
+std::optional<std::vector<double>> LitValeursIndices(std::string_view texte);
 
 // The mean of the three principal indices: the index light bends by on entering (Snell).
 double IndiceMoyen(const IndicesPrincipaux &n);

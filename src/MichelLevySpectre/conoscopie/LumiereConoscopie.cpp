@@ -45,9 +45,20 @@ RgbLineaire cosinus(const LumiereConoscopie &l, double r)
 } // namespace
 
 LumiereConoscopie PrepareLumiereConoscopie(const ReglagesMicroscope &reglages, double retardLame,
-                                           double retardMax)
+                                           double retardMax,
+                                           std::optional<std::int32_t> monochromatique)
 {
-    const LumierePlatine lumiere = PrepareLumierePlatine(reglages);
+    LumierePlatine lumiere = PrepareLumierePlatine(reglages);
+    if (monochromatique) {
+        std::erase_if(lumiere.spectre, [&](const RetardCouleur &e) {
+            return std::abs(e.x - *monochromatique) > DemiBandeMonochromatique;
+        });
+        lumiere.totalY = 0;
+        for (const RetardCouleur &e : lumiere.spectre)
+            lumiere.totalY += e.G;
+        if (!(lumiere.totalY > 0))
+            lumiere.totalY = 1;
+    }
     Tristimulus w;
     for (const RetardCouleur &e : lumiere.spectre)
         w.X += e.R, w.Y += e.G, w.Z += e.B;

@@ -17,6 +17,8 @@
 #include "MichelLevySpectre/couleurs/Colorimetrie.h"
 
 #include <array>
+#include <cstdint>
+#include <optional>
 #include <vector>
 
 // Beyond this the table stops and C is taken as 0: white light's cosines have long cancelled
@@ -31,10 +33,17 @@ struct LumiereConoscopie {
     RgbLineaire cosinusLame;                         // C(Γ)
 };
 
+// Monochromatic light: the lamp's light through a filter that passes this many nanometres on
+// either side of its wavelength (a 2 nm band, as the strip's default).
+inline constexpr std::int32_t DemiBandeMonochromatique = 1;
+
 // The tables for the lamp, the viewer and the polarisers of the settings (their plate is not
-// read: the conoscope's plate is the stage's, Γ), for retardations up to retardMax nm.
+// read: the conoscope's plate is the stage's, Γ), for retardations up to retardMax nm; in
+// monochromatic light, of the lamp's light around that wavelength (nm, LambdaMin..LambdaMax),
+// seen at its own brightness.
 LumiereConoscopie PrepareLumiereConoscopie(const ReglagesMicroscope &reglages, double retardLame,
-                                           double retardMax);
+                                           double retardMax,
+                                           std::optional<std::int32_t> monochromatique = {});
 
 // What passes, in linear sRGB, for a grain of retardation Δ nm with its slow direction at θ
 // degrees from the polariser, anticlockwise.

@@ -73,15 +73,17 @@ std::string joint(const std::vector<std::string> &parties)
 std::string ReglagesEnMots(const ReglagesMicroscope &r, bool colorimetriques)
 {
     std::vector<std::string> parties;
-    if (colorimetriques) { // the table's colours know neither the lamp nor the viewer
-        parties.push_back(r.source == SourceLumineuse::EgaleEnergie ? "égale énergie"
-                                                                    : nomSource(r.source));
-        parties.push_back(r.vision == Vision::OeilAdapte
-                              ? "œil adapté"
-                              : "appareil photo réglé en lumière du jour");
-    }
+    if (colorimetriques) // the table's colours know neither the lamp nor the viewer
+        parties.push_back(LampeEtVisionEnMots(r));
     parties.push_back(r.polariseurs == Polariseurs::Croises ? "polariseurs croisés"
                                                             : "polariseurs parallèles");
     parties.push_back(r.lame == LameAuxiliaire::Aucune ? "sans lame" : nomLame(r));
     return joint(parties);
+}
+
+std::string LampeEtVisionEnMots(const ReglagesMicroscope &r)
+{
+    return joint({r.source == SourceLumineuse::EgaleEnergie ? "égale énergie" : nomSource(r.source),
+                  r.vision == Vision::OeilAdapte ? "œil adapté"
+                                                 : "appareil photo réglé en lumière du jour"});
 }

@@ -38,3 +38,6 @@ double RetardVu(double retard, const ReglagesMicroscope &reglages);
 // Every setting that acts on the colours, in words, for instance "égale énergie, œil adapté,
 // polariseurs croisés, sans lame"; the table's colours follow only the polarisers and the plate.
 std::string ReglagesEnMots(const ReglagesMicroscope &reglages, bool colorimetriques);
+
+// The lamp and the viewer alone: "égale énergie, œil adapté".
+std::string LampeEtVisionEnMots(const ReglagesMicroscope &reglages);

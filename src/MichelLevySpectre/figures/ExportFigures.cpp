@@ -52,3 +52,17 @@ void EnregistreImage(const FenetreFigures &fenetre, QWidget *source)
                                   : OctetsFigureBande(fenetre, format, tab_interferences,
                                                       source->width(), source->height()));
 }
+
+void EnregistreFigureDessinee(const QString &titre, const QSizeF &points,
+                              const std::function<void(QPainter &)> &dessine)
+{
+    constexpr double dpiImage = 300, dpiVectoriel = 72;
+    const std::optional<QString> nom = DemandeNomFigure();
+    if (!nom)
+        return;
+    const FormatFigure format = FormatDuNom(*nom);
+    const auto peint = [&](QCPPainter &p) { dessine(p); };
+    EnregistreFichier(*nom, format == FormatFigure::Png
+                                ? OctetsPng(ImageEnPoints(points, dpiImage, peint))
+                                : FigureVectorielle(format, points, dpiVectoriel, titre, peint));
+}

@@ -2,6 +2,7 @@
 // The window's controls and their layout; its handlers are in FenetrePlatineSaisies.cpp.
 #include "MichelLevySpectre/platine/FenetrePlatine.h"
 
+#include "MichelLevySpectre/platine/CadranPlatine.h"
 #include "MichelLevySpectre/platine/ChampPlatine.h"
 #include "MichelLevySpectre/platine/PolairePlatine.h"
 #include "MichelLevySpectre/reglages/Reglages.h"
@@ -9,7 +10,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDial>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -58,21 +58,10 @@ FenetrePlatine::FenetrePlatine(LiensPlatine liens, QWidget *parent) : QWidget(pa
     champ_ = new ChampPlatine(this);
     gauche->addWidget(champ_, 1);
     connect(champ_, &ChampPlatine::tourne, this, &FenetrePlatine::tourne);
-    auto *platine = new QHBoxLayout;
-    gauche->addLayout(platine);
-    cadran_ = new QDial(this);
-    cadran_->setRange(0, 359);
-    cadran_->setWrapping(true);
-    cadran_->setInvertedAppearance(true); // anticlockwise, as the stage turns
-    cadran_->setNotchesVisible(true);
-    cadran_->setFixedSize(90, 90);
-    platine->addWidget(cadran_);
-    connect(cadran_, &QDial::valueChanged, this, &FenetrePlatine::choisitAngle);
-    angleTexte_ = champSaisie(this);
-    angleTexte_->setText(QStringLiteral("0"));
-    platine->addWidget(new QLabel(QString::fromUtf8("Angle de la platine :"), this));
-    platine->addWidget(avecUnite(this, angleTexte_, QString::fromUtf8("°")));
-    connect(angleTexte_, &QLineEdit::editingFinished, this, &FenetrePlatine::litAngle);
+    cadran_ = new CadranPlatine(this);
+    gauche->addWidget(cadran_);
+    connect(cadran_, &CadranPlatine::choisi, this, &FenetrePlatine::choisitAngle);
+    connect(cadran_, &CadranPlatine::refus, this, &FenetrePlatine::dit);
     lecture_ = new QLabel(this);
     lecture_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     gauche->addWidget(lecture_);

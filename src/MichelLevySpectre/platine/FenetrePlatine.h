@@ -12,6 +12,7 @@
 #include <random>
 #include <vector>
 
+class CadranPlatine;
 class ChampPlatine;
 class PolairePlatine;
 class QCheckBox;
@@ -19,7 +20,6 @@ class QComboBox;
 class QFormLayout;
 class QGroupBox;
 class QPushButton;
-class QDial;
 class QLabel;
 class QLineEdit;
 class QSlider;
@@ -48,7 +48,7 @@ public:
     QString reponse() const;
     ChampPlatine *champ() const { return champ_; }
     PolairePlatine *polaire() const { return polaire_; }
-    QLineEdit *champAngle() const { return angleTexte_; }
+    QLineEdit *champAngle() const;
     QLineEdit *champRetard() const { return retardTexte_; }
     QLineEdit *champMineral() const { return mineral_; }
     QLineEdit *champBiseau() const { return biseauTexte_; }
@@ -74,7 +74,6 @@ private:
     void basculeExercice(bool actif);
     void corrigeExercice();
     void prendGrain(const Mineral &mineral);
-    void litAngle();
     void litRetard();
     void litMineral();
     void litBiseau();
@@ -103,8 +102,7 @@ private:
 
     ChampPlatine *champ_ = nullptr;
     PolairePlatine *polaire_ = nullptr;
-    QDial *cadran_ = nullptr;
-    QLineEdit *angleTexte_ = nullptr;
+    CadranPlatine *cadran_ = nullptr;
     QComboBox *origine_ = nullptr;
     QLineEdit *retardTexte_ = nullptr;
     QLineEdit *mineral_ = nullptr;

@@ -4,6 +4,7 @@
 #include "MichelLevySpectre/Erreur.h"
 #include "MichelLevySpectre/mineraux/LectureRetard.h"
 #include "MichelLevySpectre/optique/NomsPlatine.h"
+#include "MichelLevySpectre/platine/CadranPlatine.h"
 #include "MichelLevySpectre/platine/ChampPlatine.h"
 #include "MichelLevySpectre/platine/FenetrePlatine.h"
 #include "MichelLevySpectre/platine/PolairePlatine.h"
@@ -12,7 +13,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDial>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -42,24 +42,11 @@ QColor couleur(const Rgb8 &c) { return {c.r, c.g, c.b}; }
 void FenetrePlatine::choisitAngle(int degres)
 {
     angle_ = (degres % 360 + 360) % 360;
-    const QSignalBlocker silence(cadran_);
-    cadran_->setValue(angle_);
-    angleTexte_->setText(QString::number(angle_));
+    cadran_->montre(angle_);
     calcule();
 }
 
-void FenetrePlatine::litAngle()
-{
-    const QString texte = angleTexte_->text();
-    if (const std::optional<double> v = LitDecimal(texte.toStdString()); v && std::abs(*v) < 1e9) {
-        dit({});
-        choisitAngle(int(std::lround(std::fmod(*v, 360.0))));
-        return;
-    }
-    dit(QString::fromUtf8("« %1 » n'est pas un angle : la platine reste à %2°.")
-            .arg(Cite(texte), QString::number(angle_)));
-    angleTexte_->setText(QString::number(angle_));
-}
+QLineEdit *FenetrePlatine::champAngle() const { return cadran_->champ(); }
 
 void FenetrePlatine::choisitRetard(double retard)
 {

@@ -1,0 +1,88 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The conoscope's window, opened from the strip's menu.
+#include "FenetreTest.h"
+
+#include "MichelLevySpectre.h"
+
+#include "MichelLevySpectre/figureconoscopique/FenetreConoscopie.h"
+#include "MichelLevySpectre/figureconoscopique/VueConoscopique.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QSlider>
+#include <QTest>
+
+namespace {
+
+class Conoscopie : public FenetreTest {
+protected:
+    FenetreConoscopie &conoscopie()
+    {
+        for (QAction *a : f().MenuMichelLevy->actions())
+            if (a->text() == QString::fromUtf8("Figure d'interférence (conoscopie)…"))
+                a->trigger();
+        auto *w = f().findChild<FenetreConoscopie *>();
+        EXPECT_NE(w, nullptr);
+        return *w;
+    }
+};
+
+void saisit(QLineEdit *champ, const char *texte)
+{
+    champ->setText(QString::fromUtf8(texte));
+    emit champ->editingFinished();
+}
+
+} // namespace
+
+TEST_F(Conoscopie, opensFromTheMenu_plateAndStageRedraw_badInputSaidInFrench_exercise)
+{
+    ouvre();
+    FenetreConoscopie &w = conoscopie();
+    EXPECT_EQ(w.windowTitle(), QString::fromUtf8("Figure d'interférence (conoscopie)"));
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_EQ(w.titre(), QString::fromUtf8("Calcite (uniaxe −) : figure d'interférence"));
+    const QImage sansLame = w.vue()->figure();
+    ASSERT_FALSE(sansLame.isNull());
+    const int c = sansLame.width() / 2;
+    EXPECT_LT(qGray(sansLame.pixel(c, c)), 10); // the dark centre
+    w.choixLame()->setCurrentIndex(1);
+    EXPECT_NE(w.vue()->figure(), sansLame);
+    EXPECT_TRUE(w.sousTitre().contains(QString::fromUtf8("lame λ (551 nm)")));
+    // The wedge pushed in moves the isochromes.
+    w.choixLame()->setCurrentIndex(3);
+    const QImage biseau0 = w.vue()->figure();
+    w.curseurBiseau()->setValue(800);
+    EXPECT_NE(w.vue()->figure(), biseau0);
+    QTest::keyClick(w.vue(), Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_EQ(w.etat().grain.orientation.platine, 10);
+    for (const auto &[champ, tape, dit] :
+         {std::tuple{w.champMineral(), "kryptonite", "n'est pas dans la table"},
+          {w.champIndices(), "1.6,1.5,1.7", "dans l'ordre croissant"},
+          {w.champOuverture(), "1.5", "n'est pas une ouverture numérique de 0,05 à 1"},
+          {w.champEpaisseur(), "0", "n'est pas une épaisseur"}}) {
+        saisit(champ, tape);
+        EXPECT_TRUE(w.message().contains(QString::fromUtf8(dit))) << w.message().toStdString();
+    }
+    EXPECT_EQ(w.etat().mineral, "calcite");
+    saisit(w.champIndices(), "1,560 ; 1,594 ; 1,600");
+    EXPECT_TRUE(w.message().isEmpty());
+    EXPECT_TRUE(w.lecture().contains(QString::fromUtf8("biaxe −"))) << w.lecture().toStdString();
+
+    // The exercise hides the name until answered, then says why.
+    w.boutonExercice()->click();
+    EXPECT_EQ(w.champMineral()->text(), QStringLiteral("?"));
+    EXPECT_FALSE(w.titre().contains(QString::fromStdString(w.etat().mineral)));
+    EXPECT_FALSE(w.boutonRepondre()->isEnabled());
+    w.reponseCaractere()->setCurrentIndex(1);
+    w.reponseSigne()->setCurrentIndex(1);
+    w.reponseDeuxV()->setCurrentIndex(1);
+    w.boutonRepondre()->click();
+    EXPECT_TRUE(w.verdict().contains(QString::fromUtf8("C'était : ") +
+                                     QString::fromStdString(w.etat().mineral)))
+        << w.verdict().toStdString();
+    EXPECT_TRUE(dialogues_.erreurs.empty());
+}
