@@ -6,7 +6,6 @@
 #include "MichelLevySpectre/figures/ExportFigures.h"
 #include "MichelLevySpectre/figures/Figures.h"
 #include "MichelLevySpectre/figures/Typographie.h"
-#include "MichelLevySpectre/reglages/Reglages.h"
 #include "toolkit/Programme.h"
 
 #include <QPainter>
@@ -17,20 +16,7 @@ namespace {
 constexpr double CoteEnregistre = 360, BordPage = 24, HauteurTitres = 70;
 constexpr int PixelsEnregistres = 1500;
 
-QString texte(const std::string &s) { return QString::fromStdString(s); }
-
 } // namespace
-
-QString FenetreConoscopie::titre() const { return Capitale(texte(TitreConoscopie(etat_))); }
-
-QString FenetreConoscopie::sousTitre() const
-{
-    const ReglagesMicroscope &r = reglages_.microscope();
-    return Capitale(texte(ConoscopieEnMots(etat_))) + QStringLiteral(", ") +
-           texte(LampeEtVisionEnMots(r)) +
-           (r.polariseurs == Polariseurs::Croises ? QString::fromUtf8(", polariseurs croisés")
-                                                  : QString::fromUtf8(", polariseurs parallèles"));
-}
 
 void FenetreConoscopie::enregistre()
 {

@@ -57,6 +57,17 @@ QString FenetreConoscopie::message() const { return message_->text(); }
 QString FenetreConoscopie::lecture() const { return lecture_->text(); }
 QString FenetreConoscopie::verdict() const { return verdict_->text(); }
 
+QString FenetreConoscopie::titre() const { return Capitale(texte(TitreConoscopie(etat_))); }
+
+QString FenetreConoscopie::sousTitre() const
+{
+    const ReglagesMicroscope &r = reglages_.microscope();
+    return Capitale(texte(ConoscopieEnMots(etat_))) + QStringLiteral(", ") +
+           texte(LampeEtVisionEnMots(r)) +
+           (r.polariseurs == Polariseurs::Croises ? QString::fromUtf8(", polariseurs croisés")
+                                                  : QString::fromUtf8(", polariseurs parallèles"));
+}
+
 void FenetreConoscopie::litMineral()
 {
     const QString nom = mineral_->text().trimmed();
