@@ -27,10 +27,11 @@ constexpr int TailleMin = 64, TailleMax = 4096, TailleDefaut = 512;
 constexpr double InclinaisonMax = 90; // degrees, either way
 
 // The command's own options; it shares the others with --couleurs and --identifier.
-constexpr const char *OptionsPropres[] = {"sortie",      "mineral",   "indices", "section",
-                                          "inclinaison", "ouverture", "taille"};
-
-QString option(const char *nom) { return QString::fromUtf8(nom); }
+QStringList optionsPropres()
+{
+    return NomsOptions(
+        {"sortie", "mineral", "indices", "section", "inclinaison", "ouverture", "taille"});
+}
 
 double decimal(const QCommandLineParser &p, const QString &nom, double defaut, double min,
                double max, const QString &attendu)
@@ -158,17 +159,13 @@ std::string ligne(const QString &fichier, int cote, const IndicesPrincipaux &n)
 
 QStringList OptionsAdmisesConoscopie()
 {
-    QStringList admises = OptionsMicroscope();
-    for (const char *nom : OptionsPropres)
-        admises << option(nom);
-    return admises << QStringLiteral("epaisseur") << QStringLiteral("angle");
+    return OptionsMicroscope() + optionsPropres() + NomsOptions({"epaisseur", "angle"});
 }
 
 void DeclareOptionsConoscopie(QCommandLineParser &parseur)
 {
     parseur.addOption({QStringLiteral("conoscopie"), QString()});
-    for (const char *nom : OptionsPropres)
-        parseur.addOption({option(nom), QString(), QStringLiteral("valeur")});
+    DeclareValeurs(parseur, optionsPropres());
 }
 
 QString AideConoscopie()

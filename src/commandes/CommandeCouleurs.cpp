@@ -158,11 +158,24 @@ double LitEpaisseurOption(const QCommandLineParser &p, double defaut)
     return *e;
 }
 
+QStringList NomsOptions(std::initializer_list<const char *> noms)
+{
+    QStringList l;
+    for (const char *nom : noms)
+        l << QString::fromUtf8(nom);
+    return l;
+}
+
+void DeclareValeurs(QCommandLineParser &parseur, const QStringList &noms)
+{
+    for (const QString &nom : noms)
+        parseur.addOption({nom, QString(), QStringLiteral("valeur")});
+}
+
 void DeclareOptionsCouleurs(QCommandLineParser &parseur)
 {
     parseur.addOption({QStringLiteral("couleurs"), QString()});
-    for (const QString &nom : OptionsAdmisesCouleurs())
-        parseur.addOption({nom, QString(), QStringLiteral("valeur")});
+    DeclareValeurs(parseur, OptionsAdmisesCouleurs());
 }
 
 QString AideCouleurs()

@@ -10,6 +10,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <initializer_list>
 #include <vector>
 
 class QCommandLineParser;
@@ -53,6 +54,11 @@ Mineral LitMineral(const QCommandLineParser &parseur);
 
 // --epaisseur in µm, or `defaut` when not given; a bad value throws ArgumentIncorrect.
 double LitEpaisseurOption(const QCommandLineParser &parseur, double defaut);
+
+// Options' names as the parser knows them.
+QStringList NomsOptions(std::initializer_list<const char *> noms);
+// Options that take a value, declared on the parser; each command checks its own.
+void DeclareValeurs(QCommandLineParser &parseur, const QStringList &noms);
 
 // The command's options, declared on the parser, and the lines of help that describe them.
 void DeclareOptionsCouleurs(QCommandLineParser &parseur);

@@ -19,8 +19,6 @@ namespace {
 constexpr int PasAngleDefaut = 5; // degrees
 constexpr int TourComplet = 360;
 
-QString option(const char *nom) { return QString::fromUtf8(nom); }
-
 bool naturelle(const QCommandLineParser &p)
 {
     const QString nom = QStringLiteral("lumiere");
@@ -48,11 +46,8 @@ FicheGrain ficheDuMineral(const Mineral &m)
 
 QStringList OptionsAdmisesGrain()
 {
-    QStringList admises;
-    for (const char *nom :
-         {"mineral", "lumiere", "pas-angle", "lame", "epaisseur", "source", "vision"})
-        admises << option(nom);
-    return admises;
+    return NomsOptions(
+        {"mineral", "lumiere", "pas-angle", "lame", "epaisseur", "source", "vision"});
 }
 
 QStringList OptionsAdmisesPlagioclase() { return {QStringLiteral("an")}; }
@@ -61,8 +56,7 @@ void DeclareOptionsGrain(QCommandLineParser &parseur)
 {
     parseur.addOption({QStringLiteral("grain"), QString()});
     parseur.addOption({QStringLiteral("plagioclase"), QString()});
-    for (const char *nom : {"lumiere", "pas-angle", "an"})
-        parseur.addOption({option(nom), QString(), QStringLiteral("valeur")});
+    DeclareValeurs(parseur, NomsOptions({"lumiere", "pas-angle", "an"}));
 }
 
 QString AideGrain()

@@ -122,9 +122,8 @@ QStringList OptionsAdmisesIdentifier()
 void DeclareOptionsIdentifier(QCommandLineParser &parseur)
 {
     parseur.addOption({QStringLiteral("teinte-max"), QString()});
-    for (const char *nom :
-         {"identifier", "point", "epaisseur", "blanc", "avec-lambda", "point-lambda"})
-        parseur.addOption({QString::fromUtf8(nom), QString(), QStringLiteral("valeur")});
+    DeclareValeurs(parseur, NomsOptions({"identifier", "point", "epaisseur", "blanc", "avec-lambda",
+                                         "point-lambda"}));
 }
 
 QString AideIdentifier()

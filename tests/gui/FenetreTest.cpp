@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QTest>
 
@@ -45,6 +46,19 @@ void FenetreTest::ecrit(const QString &nom, const QByteArray &contenu) const
     QFile f(dossier_.filePath(nom));
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write(contenu);
+}
+
+void FenetreTest::choisitDuMenu(const char *entree)
+{
+    for (QAction *a : f().MenuMichelLevy->actions())
+        if (a->text() == QString::fromUtf8(entree))
+            a->trigger();
+}
+
+void FenetreTest::saisit(QLineEdit *champ, const char *texte)
+{
+    champ->setText(QString::fromUtf8(texte));
+    emit champ->editingFinished();
 }
 
 void FenetreTest::tape(TEdit *champ, const QString &texte, bool entree)

@@ -7,6 +7,7 @@
 #include "toolkit/Dialogues.h"
 
 #include <QDir>
+#include <QLineEdit>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -59,14 +60,26 @@ protected:
 
     // User input on the real controls.
     void tape(TEdit *champ, const QString &texte, bool entree = true);
+    // A typed value, then the field left, as the windows of their own read theirs.
+    static void saisit(QLineEdit *champ, const char *texte);
     void presse(TImage *image, Qt::MouseButton bouton, int x, int y = 5);
     void glisse(TImage *image, Qt::MouseButtons boutons, int x, int y = 5);
     void relache(TImage *image, Qt::MouseButton bouton, int x, int y = 5);
 
     TForm1 &f() { return *fenetre_; }
+    // The strip's menu entry of that text chosen, and the window it opened.
+    template <class Fenetre> Fenetre &ouvreDuMenu(const char *entree)
+    {
+        choisitDuMenu(entree);
+        auto *w = f().findChild<Fenetre *>();
+        EXPECT_NE(w, nullptr);
+        return *w;
+    }
     DialoguesEnregistres dialogues_;
 
 private:
+    void choisitDuMenu(const char *entree);
+
     QTemporaryDir dossier_;
     QString ancienDossier_;
     Dialogues *anciensDialogues_ = nullptr;

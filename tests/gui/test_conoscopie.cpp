@@ -15,33 +15,12 @@
 #include <QSlider>
 #include <QTest>
 
-namespace {
-
-class Conoscopie : public FenetreTest {
-protected:
-    FenetreConoscopie &conoscopie()
-    {
-        for (QAction *a : f().MenuMichelLevy->actions())
-            if (a->text() == QString::fromUtf8("Figure d'interférence (conoscopie)…"))
-                a->trigger();
-        auto *w = f().findChild<FenetreConoscopie *>();
-        EXPECT_NE(w, nullptr);
-        return *w;
-    }
-};
-
-void saisit(QLineEdit *champ, const char *texte)
-{
-    champ->setText(QString::fromUtf8(texte));
-    emit champ->editingFinished();
-}
-
-} // namespace
+using Conoscopie = FenetreTest;
 
 TEST_F(Conoscopie, opensFromTheMenu_plateAndStageRedraw_badInputSaidInFrench_exercise)
 {
     ouvre();
-    FenetreConoscopie &w = conoscopie();
+    FenetreConoscopie &w = ouvreDuMenu<FenetreConoscopie>("Figure d'interférence (conoscopie)…");
     EXPECT_EQ(w.windowTitle(), QString::fromUtf8("Figure d'interférence (conoscopie)"));
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_EQ(w.titre(), QString::fromUtf8("Calcite (uniaxe −) : figure d'interférence"));

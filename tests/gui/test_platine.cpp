@@ -18,33 +18,12 @@
 
 #include <algorithm>
 
-namespace {
-
-class Platine : public FenetreTest {
-protected:
-    FenetrePlatine &platine()
-    {
-        for (QAction *a : f().MenuMichelLevy->actions())
-            if (a->text() == QString::fromUtf8("Platine tournante…"))
-                a->trigger();
-        auto *w = f().findChild<FenetrePlatine *>();
-        EXPECT_NE(w, nullptr);
-        return *w;
-    }
-};
-
-void saisit(QLineEdit *champ, const char *texte)
-{
-    champ->setText(QString::fromUtf8(texte));
-    emit champ->editingFinished();
-}
-
-} // namespace
+using Platine = FenetreTest;
 
 TEST_F(Platine, opensFromTheMenu_extinctAt0_keysTurnIt_brightestAt45)
 {
     ouvre();
-    FenetrePlatine &w = platine();
+    FenetrePlatine &w = ouvreDuMenu<FenetrePlatine>("Platine tournante…");
     EXPECT_EQ(w.windowTitle(), QString::fromUtf8("Platine tournante"));
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr); // the main window stays usable
     EXPECT_EQ(w.angle(), 0);
@@ -83,7 +62,7 @@ TEST_F(Platine, opensFromTheMenu_extinctAt0_keysTurnIt_brightestAt45)
 TEST_F(Platine, badInput_saysWhyInFrench_andKeepsTheOldValue)
 {
     ouvre();
-    FenetrePlatine &w = platine();
+    FenetrePlatine &w = ouvreDuMenu<FenetrePlatine>("Platine tournante…");
     saisit(w.champRetard(), "620");
     w.choisitAngle(30);
     struct Cas {
@@ -121,7 +100,7 @@ TEST_F(Platine, badInput_saysWhyInFrench_andKeepsTheOldValue)
 TEST_F(Platine, answer_measuresTheExtinctionAngle_andNamesTheElongation)
 {
     ouvre();
-    FenetrePlatine &w = platine();
+    FenetrePlatine &w = ouvreDuMenu<FenetrePlatine>("Platine tournante…");
     w.choixExtinction()->setValue(20);
     EXPECT_TRUE(w.reponse().isEmpty());
     w.caseReponse()->setChecked(true);
@@ -140,7 +119,7 @@ TEST_F(Platine, answer_measuresTheExtinctionAngle_andNamesTheElongation)
 TEST_F(Platine, mineralGrain_planeLightTwins_andTheExercise)
 {
     ouvre();
-    FenetrePlatine &w = platine();
+    FenetrePlatine &w = ouvreDuMenu<FenetrePlatine>("Platine tournante…");
     saisit(w.champMineral(), "biotite");
     w.choixPolariseurs()->setCurrentIndex(2);
     w.choisitAngle(90);

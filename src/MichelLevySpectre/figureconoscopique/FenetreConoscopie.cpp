@@ -7,6 +7,7 @@
 #include "MichelLevySpectre/figureconoscopique/VueConoscopique.h"
 #include "MichelLevySpectre/mineraux/LectureRetard.h"
 #include "MichelLevySpectre/platine/CadranPlatine.h"
+#include "MichelLevySpectre/platine/ChampsCourts.h"
 #include "MichelLevySpectre/reglages/Reglages.h"
 #include "toolkit/LigneMessage.h"
 
@@ -28,31 +29,11 @@
 
 namespace {
 
-constexpr int largeurChamp = 70;    // pixels, the typed values' fields
 constexpr int finitionMs = 150;     // after the last quick drawing, the full one
 constexpr int sodium = 589;         // nm, the monochromatic light at first
 constexpr int largeurPanneau = 420; // pixels, the controls' column and its scroll bar
 
 QPointer<FenetreConoscopie> ouverte;
-
-QLineEdit *champSaisie(QWidget *parent, const QString &texte)
-{
-    auto *c = new QLineEdit(texte, parent);
-    c->setMaximumWidth(largeurChamp);
-    return c;
-}
-
-// A control and its unit on one line.
-QWidget *avecUnite(QWidget *parent, QWidget *controle, const QString &unite)
-{
-    auto *boite = new QWidget(parent);
-    auto *ligne = new QHBoxLayout(boite);
-    ligne->setContentsMargins(0, 0, 0, 0);
-    ligne->addWidget(controle);
-    ligne->addWidget(new QLabel(unite, boite));
-    ligne->addStretch();
-    return boite;
-}
 
 QString texte(const std::string &s) { return QString::fromStdString(s); }
 
@@ -141,15 +122,15 @@ QWidget *FenetreConoscopie::creeGrain()
                         QString::fromUtf8("Axe optique incliné")});
     f->addRow(QString::fromUtf8("Section :"), section_);
     connect(section_, &QComboBox::activated, this, &FenetreConoscopie::litSection);
-    inclinaison_ = champSaisie(boite, QStringLiteral("15"));
+    inclinaison_ = ChampCourt(boite, QStringLiteral("15"));
     inclinaison_->setToolTip(QString::fromUtf8("L'axe optique penché vers l'est, de -90 à 90°"));
     inclinaison_->setEnabled(false); // for the inclined section only
     f->addRow(QString::fromUtf8("Inclinaison :"),
-              avecUnite(boite, inclinaison_, QString::fromUtf8("° vers l'est")));
+              AvecUnite(boite, inclinaison_, QString::fromUtf8("° vers l'est")));
     connect(inclinaison_, &QLineEdit::editingFinished, this, &FenetreConoscopie::litInclinaison);
-    epaisseur_ = champSaisie(boite, texte(TexteEpaisseur(etat_.conoscope.epaisseur)));
+    epaisseur_ = ChampCourt(boite, texte(TexteEpaisseur(etat_.conoscope.epaisseur)));
     f->addRow(QString::fromUtf8("Épaisseur :"),
-              avecUnite(boite, epaisseur_, QString::fromUtf8("µm")));
+              AvecUnite(boite, epaisseur_, QString::fromUtf8("µm")));
     connect(epaisseur_, &QLineEdit::editingFinished, this, &FenetreConoscopie::litEpaisseur);
     return boite;
 }
@@ -158,7 +139,7 @@ QWidget *FenetreConoscopie::creeConoscope()
 {
     auto *boite = new QGroupBox(QString::fromUtf8("Conoscope"), this);
     auto *f = new QFormLayout(boite);
-    ouverture_ = champSaisie(boite, texte(Decimal(etat_.conoscope.ouverture, 2)));
+    ouverture_ = ChampCourt(boite, texte(Decimal(etat_.conoscope.ouverture, 2)));
     ouverture_->setToolTip(QString::fromUtf8("Ouverture numérique du condenseur et de l'objectif"));
     f->addRow(QString::fromUtf8("Ouverture (ON) :"), ouverture_);
     connect(ouverture_, &QLineEdit::editingFinished, this, &FenetreConoscopie::litOuverture);

@@ -9,7 +9,7 @@
 #include "MichelLevySpectre/figures/Typographie.h"
 #include "MichelLevySpectre/mineraux/LectureRetard.h"
 #include "MichelLevySpectre/platine/CadranPlatine.h"
-#include "MichelLevySpectre/platine/ChampPlatine.h"
+#include "MichelLevySpectre/platine/ChampTournant.h"
 #include "MichelLevySpectre/reglages/Reglages.h"
 #include "toolkit/LigneMessage.h"
 #include "toolkit/Programme.h"

@@ -2,19 +2,15 @@
 #include "MichelLevySpectre/figureconoscopique/VueConoscopique.h"
 
 #include "MichelLevySpectre/conoscopie/FigureConoscopique.h"
-#include "MichelLevySpectre/platine/ChampPlatine.h"
 
-#include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
-#include <QWheelEvent>
 
 #include <algorithm>
 #include <cmath>
 
 namespace {
 
-constexpr int crantMolette = 120; // a wheel notch, in Qt's eighths of a degree
 const QColor trait(60, 60, 60);
 const QColor lente(200, 40, 40);
 
@@ -102,11 +98,9 @@ void DessineHabillage(QPainter &p, const QRectF &d, const QImage &figure, const 
     p.restore();
 }
 
-VueConoscopique::VueConoscopique(QWidget *parent) : QWidget(parent)
+VueConoscopique::VueConoscopique(QWidget *parent) : ChampTournant(parent)
 {
-    setFocusPolicy(Qt::StrongFocus);
     setMinimumSize(260, 260);
-    setToolTip(QString::fromUtf8("←/→ : 1°, Maj+←/→ : 10°, molette : 1°"));
 }
 
 void VueConoscopique::montre(const QImage &figure, const HabillageFigure &habillage)
@@ -132,24 +126,6 @@ void VueConoscopique::paintEvent(QPaintEvent *)
     QPainter p(this);
     p.fillRect(rect(), palette().window());
     DessineHabillage(p, disque(), figure_, habillage_);
-}
-
-void VueConoscopique::keyPressEvent(QKeyEvent *evenement)
-{
-    if (const int d = DegresDeLaTouche(evenement->key(), evenement->modifiers()))
-        emit tourne(d);
-    else
-        QWidget::keyPressEvent(evenement);
-}
-
-void VueConoscopique::wheelEvent(QWheelEvent *evenement)
-{
-    molette_ += evenement->angleDelta().y();
-    const int crans = molette_ / crantMolette;
-    molette_ -= crans * crantMolette;
-    if (crans)
-        emit tourne(crans);
-    evenement->accept();
 }
 
 void VueConoscopique::resizeEvent(QResizeEvent *) { emit redimensionnee(); }

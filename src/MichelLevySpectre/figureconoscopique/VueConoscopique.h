@@ -2,10 +2,11 @@
 #pragma once
 // The conoscope's field: the figure in its disc, the polarisers' directions, a scale in ρ and
 // the plate's slow direction. The same drawing serves the window and the saved figure.
+#include "MichelLevySpectre/platine/ChampTournant.h"
+
 #include <QImage>
 #include <QRectF>
 #include <QString>
-#include <QWidget>
 
 class QPainter;
 struct ImageFigure;
@@ -26,7 +27,7 @@ inline constexpr double MargeHabillage = 0.16;
 void DessineHabillage(QPainter &p, const QRectF &disque, const QImage &figure,
                       const HabillageFigure &habillage);
 
-class VueConoscopique : public QWidget {
+class VueConoscopique : public ChampTournant {
     Q_OBJECT
 public:
     explicit VueConoscopique(QWidget *parent = nullptr);
@@ -38,15 +39,11 @@ public:
     QSize sizeHint() const override { return {440, 440}; }
 
 signals:
-    // The stage turned by that many degrees (arrow keys, mouse wheel), as on the stage window.
-    void tourne(int degres);
     // The widget changed size: the figure is to be drawn again for it.
     void redimensionnee();
 
 protected:
     void paintEvent(QPaintEvent *) override;
-    void keyPressEvent(QKeyEvent *evenement) override;
-    void wheelEvent(QWheelEvent *evenement) override;
     void resizeEvent(QResizeEvent *) override;
 
 private:
@@ -54,5 +51,4 @@ private:
 
     QImage figure_;
     HabillageFigure habillage_;
-    int molette_ = 0; // wheel steps under one notch
 };

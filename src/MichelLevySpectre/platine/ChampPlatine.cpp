@@ -1,17 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MichelLevySpectre/platine/ChampPlatine.h"
 
-#include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
-#include <QWheelEvent>
 
 #include <algorithm>
 
 namespace {
 
-constexpr int pasFin = 1, pasMaj = 10;  // degrees
-constexpr int crantMolette = 120;       // a wheel notch, in Qt's eighths of a degree
 constexpr double longueurGrain = 0.62;  // of the field's radius
 const QColor reticule(140, 140, 140);   // visible on the black field too
 constexpr double contrasteRelief = 8.0; // edge darkness per unit of index difference
@@ -119,22 +115,7 @@ void traceLame(QPainter &p, double r)
 
 } // namespace
 
-int DegresDeLaTouche(int touche, Qt::KeyboardModifiers modificateurs)
-{
-    const int pas = modificateurs & Qt::ShiftModifier ? pasMaj : pasFin;
-    if (touche == Qt::Key_Right)
-        return pas;
-    if (touche == Qt::Key_Left)
-        return -pas;
-    return 0;
-}
-
-ChampPlatine::ChampPlatine(QWidget *parent) : QWidget(parent)
-{
-    setFocusPolicy(Qt::StrongFocus);
-    setMinimumSize(200, 200);
-    setToolTip(QString::fromUtf8("←/→ : 1°, Maj+←/→ : 10°, molette : 1°"));
-}
+ChampPlatine::ChampPlatine(QWidget *parent) : ChampTournant(parent) { setMinimumSize(200, 200); }
 
 void ChampPlatine::montre(const DessinChamp &dessin)
 {
@@ -184,22 +165,4 @@ void ChampPlatine::paintEvent(QPaintEvent *)
     p.setClipping(false);
     p.setPen(QPen(QColor(40, 40, 40), 3));
     p.drawEllipse(QPointF(0, 0), r, r);
-}
-
-void ChampPlatine::keyPressEvent(QKeyEvent *evenement)
-{
-    if (const int d = DegresDeLaTouche(evenement->key(), evenement->modifiers()))
-        emit tourne(d);
-    else
-        QWidget::keyPressEvent(evenement);
-}
-
-void ChampPlatine::wheelEvent(QWheelEvent *evenement)
-{
-    molette_ += evenement->angleDelta().y();
-    const int crans = molette_ / crantMolette;
-    molette_ -= crans * crantMolette;
-    if (crans)
-        emit tourne(crans);
-    evenement->accept();
 }

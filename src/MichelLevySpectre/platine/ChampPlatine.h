@@ -4,8 +4,9 @@
 // twin lamellae and relief, its length along the stage angle, and the plate's slow direction.
 #include "MichelLevySpectre/grains/TableGrains.h"
 
+#include "MichelLevySpectre/platine/ChampTournant.h"
+
 #include <QColor>
-#include <QWidget>
 
 #include <array>
 #include <optional>
@@ -23,7 +24,7 @@ struct DessinChamp {
     bool lame = false;              // a plate in: its slow direction drawn
 };
 
-class ChampPlatine : public QWidget {
+class ChampPlatine : public ChampTournant {
     Q_OBJECT
 public:
     explicit ChampPlatine(QWidget *parent = nullptr);
@@ -35,20 +36,10 @@ public:
     const DessinChamp &dessin() const { return dessin_; }
     QSize sizeHint() const override { return {320, 320}; }
 
-signals:
-    // The stage turned by that many degrees (arrow keys, mouse wheel).
-    void tourne(int degres);
-
 protected:
     void paintEvent(QPaintEvent *) override;
-    void keyPressEvent(QKeyEvent *evenement) override;
-    void wheelEvent(QWheelEvent *evenement) override;
 
 private:
     DessinChamp dessin_;
     std::optional<double> lente_;
-    int molette_ = 0; // wheel steps under one notch
 };
-
-// ←/→ turn by 1°, Maj+←/→ by 10°; 0 for any other key.
-int DegresDeLaTouche(int touche, Qt::KeyboardModifiers modificateurs);

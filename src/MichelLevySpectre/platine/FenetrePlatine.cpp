@@ -4,6 +4,7 @@
 
 #include "MichelLevySpectre/platine/CadranPlatine.h"
 #include "MichelLevySpectre/platine/ChampPlatine.h"
+#include "MichelLevySpectre/platine/ChampsCourts.h"
 #include "MichelLevySpectre/platine/PolairePlatine.h"
 #include "MichelLevySpectre/reglages/Reglages.h"
 #include "toolkit/LigneMessage.h"
@@ -22,29 +23,9 @@
 
 namespace {
 
-constexpr int largeurChamp = 70;     // pixels, the typed values' fields
 constexpr int proximiteDefaut = 100; // %: a section cut parallel to the optic axis
 
 QPointer<FenetrePlatine> ouverte;
-
-QLineEdit *champSaisie(QWidget *parent)
-{
-    auto *c = new QLineEdit(parent);
-    c->setMaximumWidth(largeurChamp);
-    return c;
-}
-
-// A field and its unit on one line.
-QWidget *avecUnite(QWidget *parent, QWidget *controle, const QString &unite)
-{
-    auto *boite = new QWidget(parent);
-    auto *ligne = new QHBoxLayout(boite);
-    ligne->setContentsMargins(0, 0, 0, 0);
-    ligne->addWidget(controle);
-    ligne->addWidget(new QLabel(unite, boite));
-    ligne->addStretch();
-    return boite;
-}
 
 } // namespace
 
@@ -108,17 +89,17 @@ QWidget *FenetrePlatine::creeGrain()
         else
             litMineral();
     });
-    retardTexte_ = champSaisie(boite);
+    retardTexte_ = ChampCourt(boite);
     f->addRow(QString::fromUtf8("Retard saisi :"),
-              avecUnite(boite, retardTexte_, QStringLiteral("nm")));
+              AvecUnite(boite, retardTexte_, QStringLiteral("nm")));
     connect(retardTexte_, &QLineEdit::editingFinished, this, &FenetrePlatine::litRetard);
     mineral_ = new QLineEdit(boite);
     mineral_->setPlaceholderText(QString::fromUtf8("quartz, calcite…"));
     f->addRow(QString::fromUtf8("Minéral :"), mineral_);
     connect(mineral_, &QLineEdit::editingFinished, this, &FenetrePlatine::litMineral);
-    epaisseur_ = champSaisie(boite);
+    epaisseur_ = ChampCourt(boite);
     f->addRow(QString::fromUtf8("Épaisseur :"),
-              avecUnite(boite, epaisseur_, QString::fromUtf8("µm")));
+              AvecUnite(boite, epaisseur_, QString::fromUtf8("µm")));
     connect(epaisseur_, &QLineEdit::editingFinished, this, &FenetrePlatine::litMineral);
     proximite_ = new QSlider(Qt::Horizontal, boite);
     proximite_->setRange(0, 100);
@@ -148,13 +129,13 @@ QWidget *FenetrePlatine::creeAccessoires()
     connect(lame_, &QComboBox::currentIndexChanged, this, &FenetrePlatine::calcule);
     biseauCurseur_ = new QSlider(Qt::Horizontal, boite);
     biseauCurseur_->setRange(0, int(BiseauMax));
-    biseauTexte_ = champSaisie(boite);
+    biseauTexte_ = ChampCourt(boite);
     biseauTexte_->setText(QStringLiteral("0"));
     auto *biseau = new QWidget(boite);
     auto *ligne = new QHBoxLayout(biseau);
     ligne->setContentsMargins(0, 0, 0, 0);
     ligne->addWidget(biseauCurseur_, 1);
-    ligne->addWidget(avecUnite(biseau, biseauTexte_, QStringLiteral("nm")));
+    ligne->addWidget(AvecUnite(biseau, biseauTexte_, QStringLiteral("nm")));
     f->addRow(QString::fromUtf8("Biseau :"), biseau);
     connect(biseauCurseur_, &QSlider::valueChanged, this, [this](int v) {
         biseau_ = v;
