@@ -55,7 +55,7 @@ TEST(LigneDeCommande, conoscopy_lambdaPlateShowsTheSignByIndicesAndByName)
         EXPECT_GT((positif ? no : ne).red(), (positif ? no : ne).blue() + 40) << grain[1];
     }
     for (const auto &[nom, message] : {std::pair{"kryptonite", "minéral inconnu de la table"},
-                                       {"orthose", "la table ne donne pas ses indices"}}) {
+                                       {"épidote", "la table ne donne pas ses indices"}}) {
         const Sortie s = lance(args({"--conoscopie", "--sortie", "autre.png", "--mineral", nom}),
                                dossier.path());
         EXPECT_EQ(s.statut, 2);

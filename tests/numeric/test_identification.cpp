@@ -45,7 +45,7 @@ TEST(TableMineraux, badRowsAreNamedAndGoodOnesSortedByRank)
     const std::string entete = "# source\nnom\tdelta_min\tdelta_max\tcaractere\trang\r\n";
     const auto table =
         LitTableMineraux(entete + "b\t0.01\t0.02\tbiaxe\t2\r\n"
-                                  "a\t0\t0\tisotrope\t1\r\n"
+                                  "a\t0\t0\tisotrope\t1\tN\t\t\t1.43\t\t\tcubique\tM\r\n"
                                   "c\t0\t0.01\tbiaxe\t3\tN\t x , y\toui\r\n"
                                   "d\t0\t0.01\tbiaxe\t4\tN\t\t\t1.5-1.52,1.53,1.54\t-\t"
                                   "30-47\tmonoclinique\tH\r\n");
@@ -54,14 +54,15 @@ TEST(TableMineraux, badRowsAreNamedAndGoodOnesSortedByRank)
     EXPECT_TRUE(table[3].deuxV && table[3].deuxV->min == 30 && table[3].signe == -1);
     EXPECT_EQ(table[2].synonymes, (std::vector<std::string>{"x", "y"}));
     EXPECT_TRUE(table[2].teintesAnormales && !table[1].teintesAnormales);
-    EXPECT_EQ(table[0].nom, "a");
+    EXPECT_TRUE(table[0].nom == "a" && table[0].indices.size() == 1);
     EXPECT_EQ(table[1].caractere, CaractereOptique::Biaxe);
     for (const char *ligne :
          {"x\t0.02\t0.01\tbiaxe\t1", "x\t0.1\t0.31\tbiaxe\t1", "x\t0\t0.01\tisotrope\t1",
           "x\t0\t0.01\tcubique\t1", "x\t0\t0.01\tbiaxe", "x\t-0.01\t0.01\tbiaxe\t1",
           "x\t0\t0.01\tbiaxe\t1\tN\t\tpeut-être", "x\t0\t0.01\tbiaxe\t1\tN\t\t\t1.5",
           "x\t0\t0.01\tbiaxe\t1\tN\t\t\t1.5,1.6\t?", "x\t0\t0.01\tbiaxe\t1\tN\t\t\t\t+\t50-40",
-          "x\t0\t0.01\tbiaxe\t1\tN\t\t\t1.6-1.5,1.7"}) {
+          "x\t0\t0.01\tbiaxe\t1\tN\t\t\t1.6-1.5,1.7", "x\t0\t0.01\tuniaxe\t1\tN\t\t\t1.5,1.6,1.7",
+          "x\t0\t0\tisotrope\t1\tN\t\t\t1.5,1.5"}) {
         try {
             LitTableMineraux(entete + ligne);
             ADD_FAILURE() << ligne;

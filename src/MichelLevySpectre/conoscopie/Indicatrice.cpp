@@ -99,6 +99,8 @@ std::optional<IndicesPrincipaux> IndicesDuMineral(const Mineral &m)
     std::vector<double> v;
     for (const Intervalle &i : m.indices)
         v.push_back((i.min + i.max) / 2);
+    if (v.size() == 1) // isotropic: one index every way
+        v.assign(3, v[0]);
     if (v.size() == 3 && m.deuxV && m.signe != 0) {
         const double demi = (m.deuxV->min + m.deuxV->max) / 4;
         const double vz = (m.signe > 0 ? demi : 90 - demi) * radians;

@@ -52,8 +52,9 @@ double IndiceMoyen(const IndicesPrincipaux &n);
 
 // A tabled mineral's typical indices: the middle of each published range, except nβ of a
 // biaxial mineral whose 2V is tabled: 2V moves much with nβ, so nβ is the one that gives the
-// middle of the 2V range with those nα and nγ (the relation above, solved for nβ). None when the
-// table gives no indices, or they do not make principal indices.
+// middle of the 2V range with those nα and nγ (the relation above, solved for nβ); an isotropic
+// mineral's n three times. None when the table gives no indices, or they do not make principal
+// indices.
 std::optional<IndicesPrincipaux> IndicesDuMineral(const Mineral &m);
 
 // V_z in degrees, 0..90: 0 for a positive uniaxial mineral, 90 for a negative one, 0 for an

@@ -101,11 +101,18 @@ bool caractere(std::string_view s, CaractereOptique &c)
 }
 
 // Birefringence stays below 0.3 in rock-forming minerals; an isotropic one has none.
+// n for an isotropic mineral, ω and ε for a uniaxial one, nα, nβ and nγ for a biaxial one.
+std::size_t nombreIndices(CaractereOptique c)
+{
+    return c == CaractereOptique::Isotrope ? 1 : c == CaractereOptique::Uniaxe ? 2 : 3;
+}
+
 bool coherent(const Mineral &m)
 {
     return std::isfinite(m.deltaMin) && 0 <= m.deltaMin && m.deltaMin <= m.deltaMax &&
            m.deltaMax <= 0.3 && m.rang > 0 && !m.nom.empty() &&
-           (m.caractere != CaractereOptique::Isotrope || m.deltaMax == 0);
+           (m.caractere != CaractereOptique::Isotrope || m.deltaMax == 0) &&
+           (m.indices.empty() || m.indices.size() == nombreIndices(m.caractere));
 }
 
 // Names separated by commas, blanks around them dropped.
@@ -147,7 +154,7 @@ bool LitIndices(std::string_view s, std::vector<Intervalle> &v)
             return false;
         debut = fin + 1;
     }
-    return v.size() != 1 && v.size() <= 3;
+    return v.size() <= 3;
 }
 
 namespace {

@@ -43,8 +43,8 @@ std::vector<std::string_view> ChampsTabules(std::string_view ligne);
 
 // "1.552-1.576" or "1.544", both ends ordered and not negative.
 bool LitIntervalle(std::string_view s, Intervalle &i);
-// "1.552-1.576,1.582-1.615,1.587-1.618": one range each (two or three); an empty field gives
-// none.
+// "1.552-1.576,1.582-1.615,1.587-1.618": one range each (n of an isotropic mineral, ω,ε or
+// nα,nβ,nγ); an empty field gives none.
 bool LitIndices(std::string_view s, std::vector<Intervalle> &v);
 
 // The table's rows, most common first. Lines starting with '#' are comments; the first other
