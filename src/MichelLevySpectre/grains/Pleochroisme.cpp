@@ -19,11 +19,17 @@ struct MotCouleur {
 };
 
 constexpr MotCouleur Mots[] = {
-    {"incolore", {1.00, 1.00, 1.00}},   {"jaune pâle", {0.95, 0.92, 0.65}},
-    {"jaune", {0.90, 0.80, 0.35}},      {"brun pâle", {0.80, 0.65, 0.45}},
-    {"brun jaune", {0.70, 0.50, 0.20}}, {"brun", {0.55, 0.32, 0.15}},
-    {"brun foncé", {0.25, 0.12, 0.05}}, {"vert pâle", {0.80, 0.92, 0.78}},
-    {"vert", {0.35, 0.60, 0.35}},       {"vert foncé", {0.12, 0.30, 0.14}},
+    {"incolore", {1.00, 1.00, 1.00}},      {"jaune pâle", {0.95, 0.92, 0.65}},
+    {"jaune", {0.90, 0.80, 0.35}},         {"brun pâle", {0.80, 0.65, 0.45}},
+    {"brun jaune", {0.70, 0.50, 0.20}},    {"brun", {0.55, 0.32, 0.15}},
+    {"brun foncé", {0.25, 0.12, 0.05}},    {"vert pâle", {0.80, 0.92, 0.78}},
+    {"vert", {0.35, 0.60, 0.35}},          {"vert foncé", {0.12, 0.30, 0.14}},
+    {"jaune foncé", {0.80, 0.60, 0.15}},   {"brun jaune pâle", {0.85, 0.75, 0.55}},
+    {"brun gris", {0.55, 0.45, 0.38}},     {"brun rouge foncé", {0.40, 0.12, 0.06}},
+    {"rouge", {0.85, 0.30, 0.30}},         {"gris bleu", {0.65, 0.72, 0.82}},
+    {"bleu", {0.45, 0.60, 0.90}},          {"vert bleu foncé", {0.10, 0.35, 0.35}},
+    {"vert émeraude", {0.25, 0.65, 0.45}}, {"vert herbe", {0.40, 0.70, 0.25}},
+    {"vert brunâtre", {0.50, 0.55, 0.30}},
 };
 
 // The intensity transmission at λ: the channels joined by straight lines, flat beyond.
