@@ -94,10 +94,12 @@ void ExecuteGrain(const QCommandLineParser &p)
         RefuseValeur(QStringLiteral("mineral"), p.value(QStringLiteral("mineral")),
                      QStringLiteral("aucune source publiée ne donne son extinction"));
     const LumierePlatine lumiere = PrepareLumierePlatine(microscope.reglages);
+    const AbsorptionGrain *absorption = grain->absorption ? &*grain->absorption : nullptr;
+    etat = AvecLeGrain(etat, *grain);
     std::string texte = "angle (°)\tR\tV\tB\n";
     for (int angle = 0; angle < TourComplet; angle += pas) {
         etat.angle = angle;
-        const Rgb8 c = VoitPlatine(lumiere, MontageDuGrain(*grain, etat)).couleur;
+        const Rgb8 c = VoitPlatine(lumiere, MontageDeLaPlatine(etat, absorption)).couleur;
         texte += std::to_string(angle) + '\t' + std::to_string(c.r) + '\t' + std::to_string(c.g) +
                  '\t' + std::to_string(c.b) + '\n';
     }

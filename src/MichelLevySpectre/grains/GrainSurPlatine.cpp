@@ -27,13 +27,22 @@ std::optional<GrainDessine> PrepareGrain(const Mineral &mineral, const FicheGrai
     return g;
 }
 
-MontagePlatine MontageDuGrain(const GrainDessine &grain, const EtatPlatine &etat, int lamelle)
+EtatPlatine AvecLeGrain(EtatPlatine etat, const GrainDessine &grain)
+{
+    etat.retard = grain.retard;
+    etat.lente = grain.lente;
+    return etat;
+}
+
+MontagePlatine MontageDeLaPlatine(const EtatPlatine &etat, const AbsorptionGrain *absorption,
+                                  int lamelle)
 {
     MontagePlatine m;
-    m.retardGrain = grain.retard;
-    m.angleGrain = etat.angle + (lamelle % 2 ? -grain.lente : grain.lente);
+    m.retardGrain = etat.retard;
+    m.angleGrain = etat.angle + (lamelle % 2 ? -etat.lente : etat.lente);
     m.retardLame = RetardLame(etat.lame, etat.biseau);
+    m.croises = etat.croises;
     m.analyseur = !etat.naturelle;
-    m.absorption = grain.absorption ? &*grain.absorption : nullptr;
+    m.absorption = absorption;
     return m;
 }

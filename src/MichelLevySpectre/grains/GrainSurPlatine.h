@@ -13,10 +13,13 @@
 inline constexpr double IndiceBaume = 1.54; // the mounting medium
 
 struct EtatPlatine {
-    std::string mineral; // the table's name; empty: a grain of the typed retardation
+    std::string mineral; // the table's grain drawn; empty: a grain of the typed retardation
     double angle = 0;    // the grain's length from the E–W polariser, anticlockwise, °
+    double retard = 400; // Δ, nm: a first-order white until something sets it
+    double lente = 0;    // its slow direction γ′ from the length, °
     LameAuxiliaire lame = LameAuxiliaire::Aucune;
     double biseau = 0;      // nm, where the wedge is pushed in
+    bool croises = true;    // analyser N–S; E–W when false
     bool naturelle = false; // plane-polarised light, the analyser withdrawn
     bool exercice = false;  // the name and the extinction are hidden
     double epaisseur = 30;  // µm
@@ -39,6 +42,11 @@ std::optional<GrainDessine> PrepareGrain(const Mineral &mineral, const FicheGrai
                                          double epaisseur,
                                          std::optional<double> lenteChoisie = std::nullopt);
 
+// The stage as `etat` sets it with that grain on it.
+EtatPlatine AvecLeGrain(EtatPlatine etat, const GrainDessine &grain);
+
 // The stage's Jones set-up for one individual of the grain: lamella 1 of a twin has its slow
-// direction mirrored across the twin plane, which lies along the length.
-MontagePlatine MontageDuGrain(const GrainDessine &grain, const EtatPlatine &etat, int lamelle = 0);
+// direction mirrored across the twin plane, which lies along the length. `absorption`: the
+// grain's pleochroism, none for a colourless grain.
+MontagePlatine MontageDeLaPlatine(const EtatPlatine &etat,
+                                  const AbsorptionGrain *absorption = nullptr, int lamelle = 0);

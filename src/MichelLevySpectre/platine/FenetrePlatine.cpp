@@ -113,7 +113,10 @@ QWidget *FenetrePlatine::creeGrain()
     extinction_->setToolTip(QString::fromUtf8(
         "Entre la longueur du grain et sa direction lente (0° : extinction droite)"));
     f->addRow(QString::fromUtf8("Angle d'extinction :"), extinction_);
-    connect(extinction_, &QSpinBox::valueChanged, this, &FenetrePlatine::calcule);
+    connect(extinction_, &QSpinBox::valueChanged, this, [this](int v) {
+        etat_.lente = v;
+        calcule();
+    });
     return boite;
 }
 
@@ -126,7 +129,10 @@ QWidget *FenetrePlatine::creeAccessoires()
                      QString::fromUtf8("Lame λ/4 (147 nm)"),
                      QString::fromUtf8("Biseau de quartz")});
     f->addRow(QString::fromUtf8("Lame à 45° :"), lame_);
-    connect(lame_, &QComboBox::currentIndexChanged, this, &FenetrePlatine::calcule);
+    connect(lame_, &QComboBox::currentIndexChanged, this, [this](int i) {
+        etat_.lame = static_cast<LameAuxiliaire>(i);
+        calcule();
+    });
     biseauCurseur_ = new QSlider(Qt::Horizontal, boite);
     biseauCurseur_->setRange(0, int(BiseauMax));
     biseauTexte_ = ChampCourt(boite);
@@ -138,8 +144,7 @@ QWidget *FenetrePlatine::creeAccessoires()
     ligne->addWidget(AvecUnite(biseau, biseauTexte_, QStringLiteral("nm")));
     f->addRow(QString::fromUtf8("Biseau :"), biseau);
     connect(biseauCurseur_, &QSlider::valueChanged, this, [this](int v) {
-        biseau_ = v;
-        biseauTexte_->setText(QString::number(v));
+        etat_.biseau = v;
         calcule();
     });
     connect(biseauTexte_, &QLineEdit::editingFinished, this, &FenetrePlatine::litBiseau);
@@ -148,13 +153,16 @@ QWidget *FenetrePlatine::creeAccessoires()
                             QString::fromUtf8("Parallèles (analyseur E–O)"),
                             QString::fromUtf8("Lumière naturelle (analyseur retiré)")});
     f->addRow(QString::fromUtf8("Polariseurs :"), polariseurs_);
-    connect(polariseurs_, &QComboBox::currentIndexChanged, this, &FenetrePlatine::calcule);
+    connect(polariseurs_, &QComboBox::currentIndexChanged, this, &FenetrePlatine::choisitLumiere);
     miseAuPoint_ = new QSlider(Qt::Horizontal, boite);
     miseAuPoint_->setRange(-100, 100);
     miseAuPoint_->setToolTip(QString::fromUtf8(
         "Monter la platine déplace la ligne de Becke vers l'indice le plus fort"));
     f->addRow(QString::fromUtf8("Mise au point :"), miseAuPoint_);
-    connect(miseAuPoint_, &QSlider::valueChanged, this, &FenetrePlatine::calcule);
+    connect(miseAuPoint_, &QSlider::valueChanged, this, [this](int v) {
+        etat_.miseAuPoint = v / 100.0;
+        calcule();
+    });
     return boite;
 }
 

@@ -31,10 +31,10 @@ public:
     explicit FenetrePlatine(LiensPlatine liens, QWidget *parent = nullptr);
 
     // The stage's angle, 0..359°.
-    int angle() const { return angle_; }
+    int angle() const { return int(etat_.angle); }
     void choisitAngle(int degres);
-    void tourne(int degres) { choisitAngle(angle_ + degres); }
-    double retard() const { return retard_; }
+    void tourne(int degres) { choisitAngle(angle() + degres); }
+    double retard() const { return etat_.retard; }
     const VuePlatine &vue() const { return vue_; }
     const MontagePlatine &montage() const { return montage_; }
     // Takes the strip's retardation and its lamp and viewer again.
@@ -78,14 +78,15 @@ private:
     void litMineral();
     void litBiseau();
     void choisitRetard(double retard);
+    void choisitLumiere(int index);
     void calcule();
+    void montreEtat();
     void montreLectures();
     void dit(const QString &message);
 
     LiensPlatine liens_;
-    int angle_ = 0;
-    double retard_ = 400; // nm, a first-order white until the strip gives one
-    double biseau_ = 0;
+    // What the stage is set to: the controls write it, the drawing and the readouts read it.
+    EtatPlatine etat_;
     MontagePlatine montage_;
     VuePlatine vue_;
     ReglagesMicroscope lumierePour_;
@@ -93,10 +94,9 @@ private:
     // The turn depends on all but the stage's angle: kept until something else changes.
     std::optional<MontagePlatine> tourPour_;
     std::vector<double> tourSansLame_;
-    // The mineral's grain when grains.tsv describes it, and the state the field is drawn from.
+    // The mineral's grain when grains.tsv describes it.
     std::optional<FicheGrain> fiche_;
     std::optional<GrainDessine> grain_;
-    EtatPlatine etat_;
     std::optional<Exercice> exerciceEnCours_;
     std::mt19937 hasard_{std::random_device{}()};
 

@@ -37,12 +37,18 @@ QString decimal(double v, int decimales) { return QString::fromStdString(Decimal
 
 QColor couleur(const Rgb8 &c) { return {c.r, c.g, c.b}; }
 
+// A typed field shows the state unless the user is still typing in it.
+void montreTexte(QLineEdit *champ, const QString &texte)
+{
+    if (!champ->isModified())
+        champ->setText(texte);
+}
+
 } // namespace
 
 void FenetrePlatine::choisitAngle(int degres)
 {
-    angle_ = (degres % 360 + 360) % 360;
-    cadran_->montre(angle_);
+    etat_.angle = (degres % 360 + 360) % 360;
     calcule();
 }
 
@@ -50,25 +56,33 @@ QLineEdit *FenetrePlatine::champAngle() const { return cadran_->champ(); }
 
 void FenetrePlatine::choisitRetard(double retard)
 {
-    retard_ = retard;
-    retardTexte_->setText(decimal(retard, 0));
+    etat_.retard = retard;
+    calcule();
+}
+
+void FenetrePlatine::choisitLumiere(int index)
+{
+    etat_.naturelle = index == Naturelle;
+    etat_.croises = index != Paralleles;
     calcule();
 }
 
 void FenetrePlatine::litRetard()
 {
     const QString texte = retardTexte_->text();
+    retardTexte_->setModified(false);
     const double max = liens_.retardMax ? liens_.retardMax() : retardMaxSansTable;
     if (const std::optional<double> v = LitDecimal(texte.toStdString());
         v && *v >= 0 && *v <= max) {
         dit({});
         origine_->setCurrentIndex(Saisi);
+        etat_.mineral.clear();
         choisitRetard(*v);
         return;
     }
     dit(QString::fromUtf8("« %1 » n'est pas un retard de 0 à %2 nm : le retard reste de %3 nm.")
-            .arg(Cite(texte), decimal(max, 0), decimal(retard_, 0)));
-    retardTexte_->setText(decimal(retard_, 0));
+            .arg(Cite(texte), decimal(max, 0), decimal(etat_.retard, 0)));
+    retardTexte_->setText(decimal(etat_.retard, 0));
 }
 
 void FenetrePlatine::litMineral()
@@ -84,14 +98,14 @@ void FenetrePlatine::litMineral()
         dit(table.empty() ? erreur
                           : QString::fromUtf8("« %1 » n'est pas dans la table des minéraux : le "
                                               "retard reste de %2 nm.")
-                                .arg(Cite(nom), decimal(retard_, 0)));
+                                .arg(Cite(nom), decimal(etat_.retard, 0)));
         return;
     }
     const std::optional<double> e = LitEpaisseur(epaisseur_->text().toStdString());
     if (!e) {
         dit(QString::fromUtf8("« %1 » n'est pas une épaisseur de 1 à 1000 µm : le retard reste de "
                               "%2 nm.")
-                .arg(Cite(epaisseur_->text()), decimal(retard_, 0)));
+                .arg(Cite(epaisseur_->text()), decimal(etat_.retard, 0)));
         return;
     }
     dit({});
@@ -116,29 +130,27 @@ void FenetrePlatine::prendGrain(const Mineral &mineral)
     if (!fiche_)
         return;
     // Without a published extinction (albite) the grain takes the angle set on the stage.
-    grain_ = PrepareGrain(mineral, *fiche_, etat_.epaisseur, double(extinction_->value()));
+    grain_ = PrepareGrain(mineral, *fiche_, etat_.epaisseur, etat_.lente);
+    if (!grain_)
+        return;
     etat_.mineral = mineral.nom;
-    if (fiche_->lente) {
-        const QSignalBlocker silence(extinction_);
-        extinction_->setValue(int(std::lround(grain_->lente)));
-    }
+    etat_.lente = double(std::lround(grain_->lente)); // the spin box's whole degrees
 }
 
 void FenetrePlatine::litBiseau()
 {
     const QString texte = biseauTexte_->text();
+    biseauTexte_->setModified(false);
     if (const std::optional<double> v = LitDecimal(texte.toStdString());
         v && *v >= 0 && *v <= BiseauMax) {
         dit({});
-        biseau_ = *v;
-        const QSignalBlocker silence(biseauCurseur_);
-        biseauCurseur_->setValue(int(std::lround(*v)));
+        etat_.biseau = *v;
         calcule();
         return;
     }
     dit(QString::fromUtf8("« %1 » n'est pas un biseau de 0 à 2000 nm : le biseau reste de %2 nm.")
-            .arg(Cite(texte), decimal(biseau_, 0)));
-    biseauTexte_->setText(decimal(biseau_, 0));
+            .arg(Cite(texte), decimal(etat_.biseau, 0)));
+    biseauTexte_->setText(decimal(etat_.biseau, 0));
 }
 
 void FenetrePlatine::reprendBande()
@@ -146,10 +158,12 @@ void FenetrePlatine::reprendBande()
     if (epaisseur_->text().isEmpty() && liens_.reglages)
         epaisseur_->setText(QString::fromStdString(TexteEpaisseur(liens_.reglages->epaisseur())));
     const std::optional<double> r = liens_.retardBande ? liens_.retardBande() : std::nullopt;
-    if (origine_->currentIndex() == DeLaBande && r)
+    if (origine_->currentIndex() == DeLaBande && r) {
+        etat_.mineral.clear();
         choisitRetard(*r);
-    else
+    } else {
         calcule();
+    }
 }
 
 void FenetrePlatine::calcule()
@@ -161,43 +175,55 @@ void FenetrePlatine::calcule()
         lumierePour_ = r;
         tourPour_.reset();
     }
-    etat_.angle = angle_;
-    etat_.lame = static_cast<LameAuxiliaire>(lame_->currentIndex());
-    etat_.biseau = biseau_;
-    etat_.naturelle = polariseurs_->currentIndex() == Naturelle;
-    etat_.miseAuPoint = miseAuPoint_->value() / 100.0;
-    // The grain's own extinction only once the typed mineral is drawn from its table.
-    const bool dessine = grain_ && origine_->currentIndex() == DuMineral;
-    montage_ = {retard_, double(angle_ + extinction_->value()), RetardLame(etat_.lame, biseau_),
-                polariseurs_->currentIndex() == Croises};
-    montage_.analyseur = !etat_.naturelle;
-    montage_.absorption = dessine && grain_->absorption ? &*grain_->absorption : nullptr;
+    const bool dessine = grain_ && !etat_.mineral.empty();
+    const AbsorptionGrain *absorption =
+        dessine && grain_->absorption ? &*grain_->absorption : nullptr;
+    montage_ = MontageDeLaPlatine(etat_, absorption);
     vue_ = VoitPlatine(*lumiere_, montage_);
-    MontagePlatine vide{0, 0, montage_.retardLame, montage_.croises};
-    vide.analyseur = montage_.analyseur;
-    DessinChamp d{couleur(VoitPlatine(*lumiere_, vide).couleur),
+    EtatPlatine vide = etat_; // the field around the grain
+    vide.retard = 0;
+    DessinChamp d{couleur(VoitPlatine(*lumiere_, MontageDeLaPlatine(vide)).couleur),
                   {couleur(vue_.couleur), couleur(vue_.couleur)},
-                  double(angle_)};
+                  etat_.angle};
     d.lame = montage_.retardLame > 0;
     d.miseAuPoint = etat_.miseAuPoint;
     if (dessine) {
-        MontagePlatine jumeau = montage_; // mirrored across the twin plane, along the length
-        jumeau.angleGrain = angle_ - extinction_->value();
+        const MontagePlatine jumeau = MontageDeLaPlatine(etat_, absorption, 1);
         d.lamelles[1] = couleur(VoitPlatine(*lumiere_, jumeau).couleur);
         d.habitus = fiche_->habitus, d.clivage = fiche_->clivage, d.macle = fiche_->macle;
         d.relief = grain_->relief;
     }
     champ_->montre(d);
-    MontagePlatine aZero = montage_;
-    aZero.angleGrain = extinction_->value();
-    if (tourPour_ != aZero) {
-        polaire_->montre(LuminositesTour(*lumiere_, aZero), angle_);
-        tourSansLame_ = LuminositesTour(*lumiere_, {retard_, aZero.angleGrain, 0, true});
-        tourPour_ = aZero;
+    EtatPlatine aZero = etat_;
+    aZero.angle = 0;
+    const MontagePlatine tour = MontageDeLaPlatine(aZero, absorption);
+    if (tourPour_ != tour) {
+        polaire_->montre(LuminositesTour(*lumiere_, tour), angle());
+        EtatPlatine sansLame = aZero; // crossed, no plate: where extinction is measured
+        sansLame.lame = LameAuxiliaire::Aucune, sansLame.croises = true, sansLame.naturelle = false;
+        tourSansLame_ = LuminositesTour(*lumiere_, MontageDeLaPlatine(sansLame));
+        tourPour_ = tour;
     } else {
-        polaire_->montre(polaire_->tour(), angle_);
+        polaire_->montre(polaire_->tour(), angle());
     }
+    montreEtat();
     montreLectures();
+}
+
+void FenetrePlatine::montreEtat()
+{
+    cadran_->montre(angle());
+    montreTexte(retardTexte_, decimal(etat_.retard, 0));
+    montreTexte(biseauTexte_, decimal(etat_.biseau, 0));
+    const QSignalBlocker b(biseauCurseur_), e(extinction_), l(lame_), p(polariseurs_),
+        m(miseAuPoint_);
+    biseauCurseur_->setValue(int(std::lround(etat_.biseau)));
+    extinction_->setValue(int(std::lround(etat_.lente)));
+    lame_->setCurrentIndex(int(etat_.lame));
+    polariseurs_->setCurrentIndex(etat_.naturelle ? Naturelle
+                                  : etat_.croises ? Croises
+                                                  : Paralleles);
+    miseAuPoint_->setValue(int(std::lround(100 * etat_.miseAuPoint)));
 }
 
 void FenetrePlatine::montreLectures()
@@ -207,17 +233,17 @@ void FenetrePlatine::montreLectures()
     const QString teinte = montage_.croises && !(vue_.luminosite > partEteinte * plus)
                                ? QString::fromUtf8("extinction")
                                : QString::fromStdString(NomVuePlatine(montage_, vue_));
-    lecture_->setText(QString::fromUtf8("Platine : %1° — luminosité : %2 % — %3")
-                          .arg(QString::number(angle_), decimal(100 * vue_.luminosite, 1), teinte));
+    lecture_->setText(
+        QString::fromUtf8("Platine : %1° — luminosité : %2 % — %3")
+            .arg(QString::number(angle()), decimal(100 * vue_.luminosite, 1), teinte));
     const bool montre = caseReponse_->isChecked();
     reponse_->setVisible(montre);
-    champ_->montreDirectionLente(montre ? std::optional<double>(extinction_->value())
-                                        : std::nullopt);
+    champ_->montreDirectionLente(montre ? std::optional<double>(etat_.lente) : std::nullopt);
     const std::optional<int> mesure = ExtinctionMesuree(tourSansLame_);
     reponse_->setText(
         mesure ? QString::fromUtf8("Angle d'extinction mesuré : %1° ; %2.")
                      .arg(QString::number(*mesure),
-                          QString::fromStdString(SigneAllongement(extinction_->value())))
+                          QString::fromStdString(SigneAllongement(etat_.lente)))
                : QString::fromUtf8("Le grain reste éteint sur tout le tour : pas d'angle "
                                    "d'extinction."));
 }
