@@ -9,11 +9,14 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QSlider>
 #include <QTest>
+
+#include <algorithm>
 
 using Conoscopie = FenetreTest;
 
@@ -63,5 +66,49 @@ TEST_F(Conoscopie, opensFromTheMenu_plateAndStageRedraw_badInputSaidInFrench_exe
     EXPECT_TRUE(w.verdict().contains(QString::fromUtf8("C'était : ") +
                                      QString::fromStdString(w.etat().mineral)))
         << w.verdict().toStdString();
+    EXPECT_TRUE(dialogues_.erreurs.empty());
+}
+
+// In monochromatic light the isochromes are dark rings of one hue: along a diagonal, away from
+// the isogyres, the light falls to black again and again, and never turns blue.
+TEST_F(Conoscopie, monochromaticLightHasDarkRingsOfOneHue_andTheFigureIsSaved)
+{
+    ouvre();
+    FenetreConoscopie &w = ouvreDuMenu<FenetreConoscopie>("Figure d'interférence (conoscopie)…");
+    bool blanche = true;
+    const auto anneauxNoirs = [&w, &blanche] {
+        const QImage f = w.vue()->figure();
+        const int c = f.width() / 2;
+        int noirs = 0;
+        bool clair = false;
+        for (int d = 0; d < int(0.65 * c); ++d) {
+            const QColor p = f.pixelColor(c + d, c - 1 - d);
+            const int v = std::max({p.red(), p.green(), p.blue()});
+            if (v > 100) {
+                EXPECT_TRUE(blanche || (p.red() >= p.green() && p.green() >= p.blue())) << d;
+                clair = true;
+            } else if (v < 25 && clair) {
+                ++noirs;
+                clair = false;
+            }
+        }
+        return noirs;
+    };
+    const int enBlanche = anneauxNoirs();
+    blanche = false;
+    w.choixLumiere()->setCurrentIndex(1); // the sodium line at first
+    EXPECT_GE(anneauxNoirs(), 2);         // Δ = λ and 2λ within the field
+    EXPECT_EQ(enBlanche, 0);
+
+    for (const char *extension : {"png", "pdf"}) {
+        const QString nom = dossier() + QStringLiteral("/figure.") + QLatin1String(extension);
+        dialogues_.nomChoisi = nom;
+        w.enregistre();
+        QFile fichier(nom);
+        ASSERT_TRUE(fichier.open(QIODevice::ReadOnly)) << extension;
+        const QByteArray debut = fichier.read(8);
+        EXPECT_TRUE(debut.startsWith(QByteArray::fromHex("89504e47")) || debut.startsWith("%PDF"))
+            << extension;
+    }
     EXPECT_TRUE(dialogues_.erreurs.empty());
 }
