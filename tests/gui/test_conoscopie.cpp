@@ -66,6 +66,8 @@ TEST_F(Conoscopie, opensFromTheMenu_plateAndStageRedraw_badInputSaidInFrench_exe
     EXPECT_TRUE(w.verdict().contains(QString::fromUtf8("C'était : ") +
                                      QString::fromStdString(w.etat().mineral)))
         << w.verdict().toStdString();
+    saisit(w.champMineral(), "quartz"); // another grain: the old verdict goes
+    EXPECT_TRUE(w.verdict().isEmpty());
     EXPECT_TRUE(dialogues_.erreurs.empty());
 }
 

@@ -78,6 +78,8 @@ private:
     void litLame();
     void litLumiere();
     void repond();
+    // Another grain chosen after an answer: the verdict, about the old one, goes.
+    void fermeCorrection();
     void montreEtat();
     void dessine(int cote);
     HabillageFigure habillage() const;

@@ -94,6 +94,8 @@ void FenetreConoscopie::litMineral()
         return;
     }
     dit({});
+    if (m->nom != etat_.mineral)
+        fermeCorrection();
     etat_.mineral = m->nom;
     etat_.grain.indices = *n;
     mineral_->setText(texte(m->nom));
@@ -116,6 +118,7 @@ void FenetreConoscopie::litIndices()
         return;
     }
     dit({});
+    fermeCorrection();
     etat_.mineral.clear();
     etat_.grain.indices = *n;
     mineral_->clear();
@@ -124,7 +127,10 @@ void FenetreConoscopie::litIndices()
 
 void FenetreConoscopie::litSection()
 {
-    etat_.grain.orientation.section = static_cast<SectionGrain>(section_->currentIndex());
+    const auto section = static_cast<SectionGrain>(section_->currentIndex());
+    if (section != etat_.grain.orientation.section)
+        fermeCorrection();
+    etat_.grain.orientation.section = section;
     inclinaison_->setEnabled(!etat_.cache &&
                              etat_.grain.orientation.section == SectionGrain::Inclinee);
     litInclinaison();
