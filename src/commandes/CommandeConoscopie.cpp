@@ -149,10 +149,11 @@ std::string ligne(const QString &fichier, int cote, const IndicesPrincipaux &n)
 {
     const bool isotrope = n.alpha == n.gamma, uniaxe = n.alpha == n.beta || n.beta == n.gamma;
     const std::string caractere = isotrope ? "isotrope" : uniaxe ? "uniaxe" : "biaxe";
+    // An isotropic grain has neither sign nor optic axes.
     const std::string signe = isotrope ? "" : SignePositif(n) ? "+" : "-";
+    const std::string deuxV = isotrope ? "" : std::to_string(std::lround(Angle2V(n)));
     return "fichier\ttaille (px)\tcaractère\tsigne optique\t2V (°)\n" + fichier.toStdString() +
-           '\t' + std::to_string(cote) + '\t' + caractere + '\t' + signe + '\t' +
-           std::to_string(std::lround(Angle2V(n))) + '\n';
+           '\t' + std::to_string(cote) + '\t' + caractere + '\t' + signe + '\t' + deuxV + '\n';
 }
 
 } // namespace

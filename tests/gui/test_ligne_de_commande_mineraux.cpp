@@ -62,6 +62,15 @@ TEST(LigneDeCommande, conoscopy_lambdaPlateShowsTheSignByIndicesAndByName)
         EXPECT_TRUE(s.erreurs.contains(QString::fromUtf8(message))) << s.erreurs.toStdString();
         EXPECT_FALSE(QFile::exists(dossier.filePath(QStringLiteral("autre.png"))));
     }
+    // A garnet stays dark: its one index gives neither sign nor 2V.
+    const Sortie grenat = lance(
+        args({"--conoscopie", "--sortie", "grenat.png", "--mineral", "grenat", "--taille", "64"}),
+        dossier.path());
+    EXPECT_TRUE(grenat.sortie.endsWith(QStringLiteral("grenat.png\t64\tisotrope\t\t\n")))
+        << grenat.sortie.toStdString();
+    const QImage noir(dossier.filePath(QStringLiteral("grenat.png")));
+    ASSERT_FALSE(noir.isNull());
+    EXPECT_EQ(qGray(noir.pixel(32, 32)), 0);
 }
 
 // The brightness R+V+B at each angle of a grain's turn by `pas` degrees, after checking the
