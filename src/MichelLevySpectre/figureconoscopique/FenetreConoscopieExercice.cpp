@@ -83,9 +83,3 @@ void FenetreConoscopie::repond()
     inclinaison_->setEnabled(etat_.grain.orientation.section == SectionGrain::Inclinee);
     calcule();
 }
-
-void FenetreConoscopie::fermeCorrection()
-{
-    verdict_->clear();
-    boiteExercice_->hide();
-}

@@ -68,6 +68,12 @@ QString FenetreConoscopie::sousTitre() const
                                                   : QString::fromUtf8(", polariseurs parallèles"));
 }
 
+void FenetreConoscopie::fermeCorrection()
+{
+    verdict_->clear();
+    boiteExercice_->hide();
+}
+
 void FenetreConoscopie::litMineral()
 {
     const QString nom = mineral_->text().trimmed();
