@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Conoscopic figures: the fast colours against the stage's own chain, and what a student checks
 // on a figure (dark cross, optic sign with the λ plate, Mallard's law), and the exercise.
+#include "MichelLevySpectre/conoscopie/CoupeDuGrain.h"
 #include "MichelLevySpectre/conoscopie/ExerciceSigne.h"
 #include "MichelLevySpectre/conoscopie/FigureConoscopique.h"
 #include "MichelLevySpectre/couleurs/EcartsCouleur.h"
+#include "MichelLevySpectre/grains/Exercice.h"
 #include "MichelLevySpectre/optique/GrainPlatine.h"
 
 #include <gtest/gtest.h>
@@ -65,6 +67,46 @@ TEST(Conoscopie, twoWavesOfAUniaxialGrainInAnyDirection_closedForms)
 }
 
 // Five table readings give what the stage's chain gives over the 401 wavelengths.
+// Sections through a grain's length: the one of greatest birefringence (φ 0) shows γ − α and
+// the published angle; the one holding the length and Y (φ 90, like (100) of a monoclinic
+// prism) extinguishes straight, between nβ and the index of a wave vibrating along the length,
+// 1/n² = sin²l/nα² + cos²l/nγ²; sections φ and 180° − φ are mirror images; a uniaxial grain
+// along its axis is the same in every section.
+TEST(Conoscopie, sectionsThroughTheLength_maxOnXZ_straightWithY_judgedInTheExercise)
+{
+    const IndicesPrincipaux n{1.560, 1.594, 1.600};
+    const CoupeDuGrain xz = CoupeTournee(n, 40, 0);
+    EXPECT_NEAR(xz.delta, 0.040, 1e-9);
+    EXPECT_NEAR(xz.lente, 40, 1e-9);
+    const double l = 40 * std::numbers::pi / 180;
+    const double nL =
+        1 / std::sqrt(std::pow(std::sin(l) / n.alpha, 2) + std::pow(std::cos(l) / n.gamma, 2));
+    const CoupeDuGrain avecY = CoupeTournee(n, 40, 90);
+    EXPECT_NEAR(avecY.delta, std::abs(nL - n.beta), 1e-9);
+    EXPECT_NEAR(avecY.lente, nL > n.beta ? 0 : 90, 1e-6);
+    for (const double phi : {30.0, 60.0, 120.0}) {
+        const CoupeDuGrain c = CoupeTournee(n, 40, phi), miroir = CoupeTournee(n, 40, 180 - phi);
+        EXPECT_LT(c.delta, xz.delta) << phi;
+        EXPECT_NEAR(c.delta, miroir.delta, 1e-12) << phi; // mirrored across the plane of X, Z
+        EXPECT_NEAR(c.lente, -miroir.lente, 1e-9) << phi;
+        const CoupeDuGrain quartz = CoupeTournee(IndicesUniaxe(1.544, 1.553), 0, phi);
+        EXPECT_NEAR(quartz.delta, 0.009, 1e-9) << phi;
+        EXPECT_NEAR(quartz.lente, 0, 1e-6) << phi;
+    }
+    // The exercise's grain in that section: straight extinction, length-fast, δ′ 0.0109 of a
+    // mineral of δ 0.040; a class is right from the section's (moyenne) to the mineral's (forte).
+    Mineral m;
+    m.nom = "x", m.deltaMax = 0.040;
+    const GrainDessine g = DansLaCoupe({nullptr, 0.040, 1200, 40}, n, 90);
+    EXPECT_NEAR(g.retard, 1200 * avecY.delta / 0.040, 1e-9);
+    const Exercice e{m, {}, {}, 0, 90.0};
+    for (int classe = 0; classe < 4; ++classe) {
+        const Correction c = Corrige(e, g, {0, "allongement négatif (rapide)", classe, "x"});
+        EXPECT_TRUE(c.extinction && c.allongement && c.mineral);
+        EXPECT_EQ(c.classe, classe == 1 || classe == 2) << classe;
+    }
+}
+
 TEST(Conoscopie, decompositionIsTheStagesJonesChainSummedOverTheSpectrum)
 {
     for (const MontagePlatine &m : {MontagePlatine{0, 10, 551, true},

@@ -37,7 +37,7 @@ Exercice TireExercice(std::span<const Mineral> table, std::span<const FicheGrain
             if (m.nom == g.nom && g.lente)
                 possibles.emplace_back(&m, &g);
     std::shuffle(possibles.begin(), possibles.end(), hasard);
-    Exercice e{*possibles.at(0).first, *possibles[0].second, {}, 0};
+    Exercice e{*possibles.at(0).first, *possibles[0].second, {}, 0, std::nullopt};
     for (std::size_t i = 0; i < NombreChoix; ++i)
         e.choix[i] = possibles.at(i).first->nom;
     std::shuffle(e.choix.begin(), e.choix.end(), hasard);
@@ -49,10 +49,11 @@ Correction Corrige(const Exercice &exercice, const GrainDessine &grain, const Re
 {
     const double extinction = extinctionMesurable(grain.lente);
     const std::string signe = SigneAllongement(grain.lente);
-    const int classe = ClasseBirefringence(exercice.mineral.deltaMax);
+    const int classe = ClasseBirefringence(exercice.mineral.deltaMax),
+              classeCoupe = ClasseBirefringence(grain.delta);
     Correction c{std::abs(r.extinction - extinction) <= ToleranceExtinction,
                  r.allongement == signe,
-                 r.classe == classe,
+                 classeCoupe <= r.classe && r.classe <= classe,
                  r.mineral == exercice.mineral.nom,
                  {}};
     c.texte = "Angle d'extinction : " + mot(c.extinction) +
@@ -60,6 +61,10 @@ Correction Corrige(const Exercice &exercice, const GrainDessine &grain, const Re
               " ; minéral : " + mot(c.mineral) + ". Réponse : " + exercice.mineral.nom +
               ", extinction à " + Decimal(extinction, 1) + "° de la longueur, " + signe +
               ", biréfringence " + ClassesBirefringence[std::size_t(classe)] + " (δ max " +
-              Decimal(exercice.mineral.deltaMax, 3) + ").";
+              Decimal(exercice.mineral.deltaMax, 3) +
+              (grain.delta < exercice.mineral.deltaMax - ArrondiDelta
+                   ? " ; cette section, coupée au hasard : δ′ " + Decimal(grain.delta, 3)
+                   : std::string()) +
+              ").";
     return c;
 }

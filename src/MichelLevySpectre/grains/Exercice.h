@@ -5,6 +5,7 @@
 #include "MichelLevySpectre/grains/GrainSurPlatine.h"
 
 #include <array>
+#include <optional>
 #include <random>
 #include <span>
 #include <string>
@@ -23,6 +24,9 @@ struct Exercice {
     FicheGrain fiche;
     std::array<std::string, NombreChoix> choix; // the answer among others, shuffled
     double angleDepart = 0;                     // the stage's first angle, °
+    // The section turned about the length, °, drawn once the grain's indices are known; none:
+    // the section of greatest birefringence.
+    std::optional<double> coupe{};
 };
 
 // A mineral that has a drawable grain, with three others as wrong choices; the table must hold
@@ -42,4 +46,6 @@ struct Correction {
     std::string texte; // what was right, then the answer
 };
 
+// The class of birefringence is right between that of the section's δ′ and that of the
+// mineral's δ max: a grain cut at random shows δ′ ≤ δ.
 Correction Corrige(const Exercice &exercice, const GrainDessine &grain, const Reponses &r);

@@ -17,8 +17,8 @@ std::optional<GrainDessine> PrepareGrain(const Mineral &mineral, const FicheGrai
     const std::optional<double> lente = fiche.lente ? milieu(*fiche.lente) : lenteChoisie;
     if (!lente)
         return std::nullopt;
-    GrainDessine g{&fiche, mineral.deltaMax * epaisseur * NanometresParMicrometre, *lente,
-                   std::nullopt, AbsorptionDuGrain(fiche, epaisseur)};
+    GrainDessine g{&fiche, mineral.deltaMax, mineral.deltaMax * epaisseur * NanometresParMicrometre,
+                   *lente, std::nullopt,     AbsorptionDuGrain(fiche, epaisseur)};
     // The section holds the fastest and the slowest directions: nα (ω) and nγ (ε), the first
     // and last of the published indices.
     const std::vector<Intervalle> &n = fiche.indices.empty() ? mineral.indices : fiche.indices;

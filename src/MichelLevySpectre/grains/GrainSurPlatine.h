@@ -27,9 +27,11 @@ struct EtatPlatine {
     bool operator==(const EtatPlatine &) const = default;
 };
 
-// A mineral's grain as the stage draws it, in its section of greatest birefringence.
+// A mineral's grain as the stage draws it, in its section of greatest birefringence unless
+// cut otherwise (see conoscopie/CoupeDuGrain.h).
 struct GrainDessine {
     const FicheGrain *fiche = nullptr;
+    double delta = 0;               // δ′ of the section
     double retard = 0;              // Δ, nm
     double lente = 0;               // γ′ from the length, °: the middle of the published range
     std::optional<double> relief{}; // mean index − 1.54, when indices are published

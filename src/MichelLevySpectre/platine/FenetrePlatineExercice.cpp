@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QSlider>
 #include <QSpinBox>
 
 #include <new>
@@ -78,7 +79,7 @@ void FenetrePlatine::basculeExercice(bool actif)
     }
     // The name, the extinction and the retardation (which gives δ away) are the answers.
     for (QWidget *w : std::initializer_list<QWidget *>{origine_, retardTexte_->parentWidget(),
-                                                       mineral_, extinction_})
+                                                       mineral_, proximite_, extinction_})
         formeGrain_->setRowVisible(w, !actif);
     polaire_->setVisible(!actif);
     caseReponse_->setVisible(!actif);
@@ -92,6 +93,10 @@ void FenetrePlatine::basculeExercice(bool actif)
     for (const std::string &nom : exerciceEnCours_->choix)
         reponseMineral_->addItem(QString::fromStdString(nom));
     dit({});
+    {
+        const QSignalBlocker silence(proximite_); // the section is the exercise's own
+        proximite_->setValue(proximite_->maximum());
+    }
     mineral_->setText(QString::fromStdString(exerciceEnCours_->mineral.nom));
     litMineral();
     choisitAngle(int(exerciceEnCours_->angleDepart));

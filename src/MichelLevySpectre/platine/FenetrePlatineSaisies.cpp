@@ -2,6 +2,7 @@
 // What the stage's controls compute: typed values read (a bad one refused with a message, the
 // old value kept), the grain's colour, its turn and the readouts.
 #include "MichelLevySpectre/Erreur.h"
+#include "MichelLevySpectre/conoscopie/CoupeDuGrain.h"
 #include "MichelLevySpectre/mineraux/LectureRetard.h"
 #include "MichelLevySpectre/optique/NomsPlatine.h"
 #include "MichelLevySpectre/platine/CadranPlatine.h"
@@ -112,7 +113,8 @@ void FenetrePlatine::litMineral()
     origine_->setCurrentIndex(DuMineral);
     etat_.epaisseur = *e;
     prendGrain(*trouve);
-    choisitRetard(trouve->deltaMax * proximite_->value() / 100.0 * *e * nmParUm);
+    const double delta = grain_ ? grain_->delta : trouve->deltaMax;
+    choisitRetard(delta * proximite_->value() / 100.0 * *e * nmParUm);
 }
 
 // The mineral's own grain where grains.tsv describes it: its published extinction angle set,
@@ -133,6 +135,13 @@ void FenetrePlatine::prendGrain(const Mineral &mineral)
     grain_ = PrepareGrain(mineral, *fiche_, etat_.epaisseur, etat_.lente);
     if (!grain_)
         return;
+    // The exercise's grain is cut at random about its length.
+    if (etat_.exercice && exerciceEnCours_)
+        if (const std::optional<IndicesPrincipaux> n = IndicesDuMineral(mineral)) {
+            if (!exerciceEnCours_->coupe)
+                exerciceEnCours_->coupe = TireCoupe(*n, grain_->lente, hasard_);
+            grain_ = DansLaCoupe(*grain_, *n, *exerciceEnCours_->coupe);
+        }
     etat_.mineral = mineral.nom;
     etat_.lente = double(std::lround(grain_->lente)); // the spin box's whole degrees
 }
