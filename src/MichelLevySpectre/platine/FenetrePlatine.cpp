@@ -66,6 +66,7 @@ FenetrePlatine::FenetrePlatine(LiensPlatine liens, QWidget *parent) : QWidget(pa
         "Un minéral tiré au hasard ; son nom, son angle d'extinction et le tour sont cachés"));
     droite->addWidget(exercice_);
     droite->addWidget(creeExercice());
+    droite->addStretch(); // takes the polar plot's room while the exercise hides it
     connect(exercice_, &QCheckBox::toggled, this, &FenetrePlatine::basculeExercice);
 
     resize(880, 700);
