@@ -46,6 +46,9 @@ public:
     std::optional<QString> ouvrir(const QString &, const QString &) override { return aOuvrir; }
 };
 
+// The strip menu's entry of the identification window, which several tests open.
+inline constexpr const char *EntreeIdentification = "Identifier une teinte…";
+
 class FenetreTest : public ::testing::Test {
 protected:
     void SetUp() override;

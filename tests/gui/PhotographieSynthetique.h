@@ -18,6 +18,8 @@ struct Prise {
     bool lampe3200K = false;
     bool ecretage = false;
 };
+// The camera of the tests: daylight, clipping each channel.
+inline constexpr Prise Camera{1.0, false, true};
 // Below the patches, a neutral one: half the lamp's light, as a high-order white shows it.
 inline constexpr int BlancX = Cote / 2, BlancY = 3 * Cote + Cote / 2;
 

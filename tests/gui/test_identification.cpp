@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // From a colour to minerals in the window: the identification window on a synthetic
 // photograph rendered from the CIE table, the classroom question in the readout and the
-// window, bad input and the thickness entry.
+// window, and bad input.
 #include "Aides.h"
 #include "FenetreTest.h"
 #include "PhotographieSynthetique.h"
@@ -80,22 +80,6 @@ QByteArray pngNoir(int cote)
            morceauPng("IDAT", qCompress(lignes).mid(4)) + morceauPng("IEND", {});
 }
 
-constexpr Prise Camera{1.0, false, true};
-
-class Identification : public FenetreTest {
-protected:
-    FenetreIdentification &fenetre()
-    {
-        auto *menu = f().MenuMichelLevy;
-        for (QAction *a : menu->actions())
-            if (a->text() == QString::fromUtf8("Identifier une teinte…"))
-                a->trigger();
-        auto *w = f().findChild<FenetreIdentification *>();
-        EXPECT_NE(w, nullptr);
-        return *w;
-    }
-};
-
 } // namespace
 
 namespace {
@@ -130,10 +114,12 @@ int cliqueLesPastilles(FenetreIdentification &w, DialoguesEnregistres &d, const 
 
 } // namespace
 
+using Identification = FenetreTest;
+
 TEST_F(Identification, syntheticPhotographPatchesAreFoundOrderByOrder)
 {
     ouvre();
-    FenetreIdentification &w = fenetre();
+    FenetreIdentification &w = ouvreDuMenu<FenetreIdentification>(EntreeIdentification);
     EXPECT_EQ(w.windowTitle(), QString::fromUtf8("Identification d'une teinte"));
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr); // the main window stays usable
     const QString nom = dossier() + "/pastilles.png";
@@ -186,7 +172,7 @@ TEST_F(Identification, classroomSecondOrderBlueAt30umNamesHornblendeAugiteSillim
         EXPECT_TRUE(lecture.contains(QString::fromUtf8(attendu))) << lecture.toStdString();
     EXPECT_EQ(f().Label18->text(), retard); // the labels keep their own handler
 
-    FenetreIdentification &w = fenetre();
+    FenetreIdentification &w = ouvreDuMenu<FenetreIdentification>(EntreeIdentification);
     w.choisitCouleur(CouleurDuRetard(650));
     const auto &r = w.resultats();
     const auto bleu =
@@ -213,7 +199,7 @@ TEST(Photographie, largePngIsReadScaledDown)
 TEST_F(Identification, badPhotographsClicksAndThicknessesAreRefusedInFrench)
 {
     ouvre();
-    FenetreIdentification &w = fenetre();
+    FenetreIdentification &w = ouvreDuMenu<FenetreIdentification>(EntreeIdentification);
     const QString bonne = dossier() + "/bonne.png";
     ASSERT_TRUE(photographie(false).save(bonne));
     const QByteArray png = contenu(bonne), jpeg = encode(photographie(false), "JPEG");
@@ -268,100 +254,4 @@ TEST_F(Identification, badPhotographsClicksAndThicknessesAreRefusedInFrench)
     QTest::keyClick(w.champEpaisseur(), Qt::Key_Return);
     EXPECT_DOUBLE_EQ(w.resultats()[0].delta, delta * 2);
     EXPECT_TRUE(dialogues_.erreurs.empty());
-}
-
-TEST_F(Identification, thicknessEntryNamesItsValueAndKeepsItOnBadText)
-{
-    ouvre();
-    const QList<QAction *> entrees = f().MenuMichelLevy->actions();
-    QAction *entree = *std::find_if(entrees.begin(), entrees.end(), [](QAction *a) {
-        return a->text().startsWith(QString::fromUtf8("Épaisseur"));
-    });
-    EXPECT_EQ(entree->text(), QString::fromUtf8("Épaisseur de la lame… (30 µm)"));
-    dialogues_.saisie = QStringLiteral("abc");
-    entree->trigger();
-    ASSERT_EQ(dialogues_.messages.size(), 1u);
-    EXPECT_EQ(dialogues_.messages[0],
-              QString::fromUtf8("« ") + QChar(0x2068) + "abc" + QChar(0x2069) +
-                  QString::fromUtf8(" » n'est pas une épaisseur de 1 à 1000 µm : "
-                                    "l'épaisseur reste de 30 µm."));
-    dialogues_.saisie = QStringLiteral("45");
-    entree->trigger();
-    emit f().MenuMichelLevy->aboutToShow();
-    EXPECT_EQ(entree->text(), QString::fromUtf8("Épaisseur de la lame… (45 µm)"));
-    EXPECT_DOUBLE_EQ(f().reglages().epaisseur(), 45);
-}
-
-// Under a 3200 K lamp seen by a daylight camera: Ctrl+B and a click on the neutral patch
-// balance the photograph; the reading, a new photograph, the quartz and the zoom behave.
-TEST_F(Identification, whiteReferenceReadingsQuartzAndZoomInTheWindow)
-{
-    ouvre();
-    FenetreIdentification &w = fenetre();
-    const QString lampe = dossier() + "/lampe.png", autre = dossier() + "/autre.png";
-    ASSERT_TRUE(photographie(false, {1.0, true, true}).save(lampe));
-    ASSERT_TRUE(photographie(false, Camera).save(autre));
-    w.ouvrePhotographie(lampe);
-    const auto clique = [&](int x, int y) {
-        QTest::mouseClick(w.vue(), Qt::LeftButton, {}, w.vue()->pointDuPixel(x, y));
-    };
-    const int i = 16; // 850 nm, second order (900 nm falls 60 nm off under this lamp)
-    clique(i % 11 * Cote + Cote / 2, i / 11 * Cote + Cote / 2);
-    w.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
-    QTest::keySequence(w.windowHandle(), QKeySequence(Qt::CTRL | Qt::Key_B));
-    clique(BlancX, BlancY);
-    EXPECT_TRUE(w.message().startsWith(QString::fromUtf8("Référence de blanc prise")));
-    ASSERT_FALSE(w.resultats().empty()); // the colour taken is identified again, balanced
-    EXPECT_NEAR(w.resultats()[0].candidat.retard, vrai(i), 20);
-    EXPECT_TRUE(w.resultats()[0].auMoins);
-    w.chercheMineral(QStringLiteral("Cyanite")); // by its synonym
-    EXPECT_TRUE(w.message().startsWith(QString::fromUtf8("disthène : δ de 0,012 à 0,016 ; ")));
-    w.choixLecture()->setCurrentIndex(1);
-    EXPECT_FALSE(w.resultats()[0].auMoins);
-    EXPECT_FALSE(w.tableau()->item(0, 3)->text().contains(QString::fromUtf8("≥")));
-
-    const auto libelle = [&](const QString &debut) {
-        const QList<QLabel *> l = w.findChildren<QLabel *>();
-        return std::any_of(l.begin(), l.end(),
-                           [&](QLabel *e) { return e->text().startsWith(debut); });
-    };
-    EXPECT_TRUE(libelle(QString::fromUtf8("Couleur : R ")));
-    w.ouvrePhotographie(autre); // results and white reference belong to the photograph
-    const double zoom = w.vue()->zoom();
-    EXPECT_FALSE(libelle(QString::fromUtf8("Couleur : R "))); // and so does the last swatch
-    EXPECT_TRUE(libelle(QString::fromUtf8("Zoom : %1 %").arg(std::lround(zoom * 100))));
-    EXPECT_TRUE(w.resultats().empty());
-    EXPECT_EQ(w.tableau()->rowCount(), 0);
-    EXPECT_EQ(w.balanceBlancs().matrice, SansBalance);
-    w.copieResultats();
-    EXPECT_TRUE(w.message().startsWith(QString::fromUtf8("Aucun résultat à copier")));
-    QTest::keySequence(w.windowHandle(), QKeySequence(Qt::CTRL | Qt::Key_B));
-    clique(BlancX + 2 * Cote, BlancY); // black
-    EXPECT_TRUE(w.message().startsWith(QString::fromUtf8("La zone choisie est trop sombre")));
-    QTest::keySequence(w.windowHandle(), QKeySequence(Qt::CTRL | Qt::Key_B));
-    clique(i % 11 * Cote + Cote / 2, i / 11 * Cote + Cote / 2); // second-order blue
-    EXPECT_EQ(
-        w.message(),
-        QString::fromUtf8("La zone choisie est colorée : ce n'est pas une référence de blanc"));
-
-    w.attendQuartz();
-    clique(5 * Cote + Cote / 2, Cote / 2); // 300 nm: 300 / 0.009 nm = 33.3 µm
-    EXPECT_NEAR(f().reglages().epaisseur(), 33.3, 0.3);
-    EXPECT_EQ(w.champEpaisseur()->text().toStdString(), TexteEpaisseur(f().reglages().epaisseur()));
-
-    // Ctrl+wheel: the pixel under the pointer stays under it once the view can scroll.
-    w.vue()->changeZoom(4);
-    QWidget *fenetre = w.vue()->parentWidget();
-    const QPoint ici = fenetre->rect().center() + QPoint(100, 50);
-    const QPointF avant = QPointF(w.vue()->mapFrom(fenetre, ici)) / w.vue()->zoom();
-    for (int n = 0; n < 2; ++n) {
-        const QPointF p = w.vue()->mapFrom(fenetre, ici);
-        QWheelEvent roue(p, w.vue()->mapToGlobal(p), {}, {0, 120}, Qt::NoButton,
-                         Qt::ControlModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(w.vue(), &roue);
-    }
-    const QPointF apres = QPointF(w.vue()->mapFrom(fenetre, ici)) / w.vue()->zoom();
-    EXPECT_NEAR(apres.x(), avant.x(), 1);
-    EXPECT_NEAR(apres.y(), avant.y(), 1);
 }
